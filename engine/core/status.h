@@ -1,0 +1,32 @@
+#pragma once
+// Status reports: every problem met while a statement is evaluated becomes one
+// log message labelled with the running operation.
+
+#include "numeric/complex.h"
+
+namespace NCalculatorText {
+
+// The numbers are fixed: the engine state records the last one, and the
+// reciprocal function nodes test it against Overflow.
+enum class StatusKind : int {
+    SyntaxError = 0,
+    UninitializedMemory = 1,
+    Overflow = 2,
+    Underflow = 3,
+    NotDefined = 4,
+    Singularity = 5,
+    PartialLoss = 6,
+    TotalLoss = 7,
+    NoStatus = 8,
+    UnknownError = 9,
+    NoConvergence = 10,
+    InvalidParameter = 11,
+    NotSupported = 12,
+};
+
+// Composes the message for the kind (quoting the value where the message shows a
+// number), updates the engine state and delivers the message to the log receiver.
+// Callers with no value to show pass zero.
+void ReportStatus(StatusKind kind, Complex value = {}) noexcept;
+
+} // namespace NCalculatorText

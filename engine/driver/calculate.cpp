@@ -1,0 +1,164 @@
+#include "engine/driver/calculate.h"
+
+#include "engine/core/format.h"
+#include "engine/nodes/node.h"
+
+namespace NCalculatorText {
+
+namespace {
+
+bool IsWhiteSpace(char16_t unit) noexcept {
+    return unit == u' ' || unit == u'\t' || unit == u'\n' || unit == u'\r';
+}
+
+void ResetEngine(const CalculationOptions& options) {
+    engineState.ok = true;
+    engineState.currentOperation = Operation::None;
+    engineState.lastStatus = StatusKind::NoStatus;
+    engineState.suppressOverflow = false;
+    engineState.angleUnit = options.angleUnit;
+    engineState.imaginaryLetter = options.imaginaryLetter;
+    if (engineState.logReceiver != nullptr)
+        engineState.logReceiver->ClearMessages();
+}
+
+// Parses and evaluates one expression; every problem has been reported on false.
+bool EvaluateExpression(std::u16string_view expression, Complex& value) {
+    CNode root;
+    if (!root.ParseText(expression)) {
+        ReportStatus(StatusKind::SyntaxError);
+        return false;
+    }
+    return root.children.front()->Evaluate(value);
+}
+
+// Builds the rewritten text in one pass: the edits of each statement come after those
+// of the statements before it, so the text is never copied per statement.
+class Rewriter {
+public:
+    Rewriter(const std::u16string& text, const std::u16string& copy) : text_(text), copy_(copy) {
+        out_.reserve(text.size() + text.size() / 4 + 16);
+    }
+
+    // Copies the text up to position `end`, unchanged.
+    void CopyTo(std::size_t end) {
+        out_.append(text_, consumed_, end - consumed_);
+        consumed_ = end;
+    }
+    // Copies the text up to `end` without the characters that the working copy does not
+    // show as white space (the old "=" and result; comments and white space stay).
+    void CopyWhiteTo(std::size_t end) {
+        for (std::size_t i = consumed_; i < end; ++i) {
+            if (IsWhiteSpace(copy_[i]))
+                out_.push_back(text_[i]);
+        }
+        consumed_ = end;
+    }
+    void Insert(std::u16string_view inserted) { out_.append(inserted); }
+
+    // Position in the rewritten text of a position not yet consumed.
+    std::size_t Shifted(std::size_t position) const { return position + out_.size() - consumed_; }
+
+    std::u16string Finish() {
+        CopyTo(text_.size());
+        return std::move(out_);
+    }
+
+private:
+    const std::u16string& text_;
+    const std::u16string& copy_;
+    std::u16string out_;
+    std::size_t consumed_ = 0;
+};
+
+bool RunStatements(std::u16string& text, const std::u16string& copy, int& caret) {
+    const bool all = caret < 0;
+    const auto caretPosition = static_cast<std::size_t>(caret);
+    Rewriter rewriter(text, copy);
+    std::size_t next = 0;
+    while (true) {
+        // Statements are the runs between ";": empty ones are never seen.
+        const std::size_t start = copy.find_first_not_of(u';', next);
+        if (start == std::u16string::npos)
+            break;
+        std::size_t end = copy.find(u';', start);
+        if (end == std::u16string::npos)
+            end = copy.size();
+        next = end;
+        if (!all && (caretPosition < start || caretPosition > end))
+            continue;
+
+        // E: where "=" goes; R: where the result goes (just after the white space
+        // that followed an old "=").
+        const std::u16string_view statement = std::u16string_view(copy).substr(start, end - start);
+        std::size_t equals = statement.rfind(u'=');
+        std::size_t resultAt;
+        if (equals != std::u16string_view::npos) {
+            resultAt = equals + 1;
+            while (resultAt < statement.size() && IsWhiteSpace(statement[resultAt]))
+                ++resultAt;
+            if (resultAt == statement.size())
+                resultAt = equals + 1;
+        } else {
+            equals = statement.size();
+            while (equals > 0 && IsWhiteSpace(statement[equals - 1]))
+                --equals;
+            if (equals == 0)
+                continue;  // white space or comments only
+            resultAt = equals;
+        }
+
+        rewriter.CopyTo(start + equals);
+        Complex value;
+        if (!EvaluateExpression(statement.substr(0, equals), value)) {
+            rewriter.CopyWhiteTo(end);
+            text = rewriter.Finish();
+            return false;
+        }
+        engineState.previousResult = value;
+        rewriter.Insert(u"=");
+        rewriter.CopyWhiteTo(start + resultAt);
+        rewriter.Insert(FormatComplex(value, ResultFormat(engineState.imaginaryLetter)));
+        rewriter.CopyWhiteTo(end);
+        if (all)
+            continue;
+
+        const std::size_t semicolon = caretPosition <= copy.size() ? copy.find(u';', caretPosition) : std::u16string::npos;
+        const std::size_t newCaret = semicolon == std::u16string::npos ? std::u16string::npos : rewriter.Shifted(semicolon) + 1;
+        text = rewriter.Finish();
+        caret = static_cast<int>(newCaret == std::u16string::npos ? text.size() : newCaret);
+        return true;
+    }
+    text = rewriter.Finish();
+    caret = static_cast<int>(text.size());
+    return true;
+}
+
+} // namespace
+
+AngleUnit AngleUnitFromPreference(int trigonometricUnits) noexcept {
+    switch (trigonometricUnits) {
+    case 1:
+        return AngleUnit::Degrees;
+    case 2:
+        return AngleUnit::Grads;
+    default:
+        return AngleUnit::Radians;
+    }
+}
+
+char16_t ImaginaryLetterFromPreference(int formatI) noexcept {
+    return formatI == 1 ? u'j' : u'i';
+}
+
+bool Calculate(std::u16string& text, int& caret, const CalculationOptions& options) {
+    std::u16string copy = text;
+    ResetEngine(options);
+    if (!StripComments(copy)) {
+        ReportStatus(StatusKind::SyntaxError);
+        return false;
+    }
+    return RunStatements(text, copy, caret);
+}
+
+} // namespace NCalculatorText

@@ -1,0 +1,35 @@
+#pragma once
+// The engine's single entry point: runs a calculation text and writes "=" and each
+// statement's result back behind its expression, replacing an earlier result.
+
+#include <string>
+
+#include "engine/state/engine_state.h"
+
+namespace NCalculatorText {
+
+// What a calculation takes from the preferences; the caller fills it.
+struct CalculationOptions {
+    AngleUnit angleUnit = AngleUnit::Radians;  // of the trigonometric functions; default radians
+    char16_t imaginaryLetter = u'i';           // of results and messages; default "i"
+};
+
+// The TrigonometricUnits preference: 1 degrees, 2 grads, anything else radians.
+AngleUnit AngleUnitFromPreference(int trigonometricUnits) noexcept;
+// The FormatI preference: 1 gives "j", anything else "i".
+char16_t ImaginaryLetterFromPreference(int formatI) noexcept;
+
+inline constexpr int kCalculateAll = -1;
+
+// caret: kCalculateAll, or an offset whose statement alone is calculated. Returns true
+// when the run ended without error. The text always comes back (results written in,
+// and on failure the failing statement without its old result); the caret comes back
+// just after the calculated statement's ";" (or at the end of the text), or unchanged
+// after an error.
+bool Calculate(std::u16string& text, int& caret, const CalculationOptions& options);
+
+// Blanks every comment ("//" to the end of the line, "/*" to "*/") with spaces, so
+// positions stay. False for a block comment that is never closed.
+bool StripComments(std::u16string& copy);
+
+} // namespace NCalculatorText
