@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs, as root on Debian 12, whatever the build, the tests and the reference-value
+# generators need and is missing.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
+    libgtest-dev libgmock-dev libbenchmark-dev libgsl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
+    shared-mime-info desktop-file-utils xvfb xauth
+    python3 python3-mpmath python3-scipy
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
