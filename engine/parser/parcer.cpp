@@ -17,7 +17,7 @@ constexpr int kMaxTreeDepth = 2000;
 
 // Every level copies and searches its operand; a statement that would need more
 // work than this (in code units) is refused rather than left to run for minutes.
-constexpr std::size_t kWorkBudget = std::size_t{1} << 28;
+constexpr std::size_t kWorkBudget = std::size_t{1} << 27;
 
 struct ParseLimits {
     int depth = 0;
