@@ -1,0 +1,144 @@
+// IMillerSeries (published ZMLRI): I(fnu, z) for Re z >= 0 by Miller's backward
+// recurrence, normalised by the Neumann series
+//   e^z = sum_k eps_k (k + nu) Gamma(k + 2nu) / (k! Gamma(1 + 2nu)) (2/z)^nu I(k + nu, z).
+// The start index comes from two forward-recurrence searches of at most 80 steps each
+// (truncation error of the series, then of the ratios). Returns NZ: 0 or -2.
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "numeric/bessel/bessel_complex.h"
+#include "numeric/bessel/machinery.h"
+
+namespace NCalculatorMath {
+
+using namespace detail;
+
+namespace {
+
+constexpr int kSearchSteps = 80;
+
+// One step of the backward recurrence I(k - 1) = (2k/z) I(k) + I(k + 1) with its
+// contribution to the normalising sum.
+struct BackwardRecurrence {
+    Complex p1, p2, sum, rz;
+    double fkk, fnf, tfnf, bk;
+
+    void Step() noexcept {
+        const Complex previous = p2;
+        p2 = p1 + (fkk + fnf) * (rz * previous);
+        p1 = previous;
+        const double ack = bk * (1.0 - tfnf / (fkk + tfnf));
+        sum = sum + (ack + bk) * p1;
+        bk = ack;
+        fkk -= 1.0;
+    }
+};
+
+} // namespace
+
+int IMillerSeries(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, double tol) noexcept {
+    const int n = static_cast<int>(y.size());
+    const double scle = std::numeric_limits<double>::min() / tol;
+    const double az = Abs(z);
+    const long long iaz = static_cast<long long>(az);
+    const long long ifnu = static_cast<long long>(fnu);
+    const long long inu = ifnu + n - 1;
+    double at = static_cast<double>(iaz) + 1.0;
+    const double raz = 1.0 / az;
+    const Complex unit{z.re * raz, -z.im * raz};  // conj(z) / abs(z)
+    Complex ck = unit * (at * raz);
+    const Complex rz = 2.0 * raz * unit;
+    Complex p1{};
+    Complex p2{1.0, 0.0};
+    double ack = (at + 1.0) * raz;
+    double rho = ack + std::sqrt(ack * ack - 1.0);
+    const double rho2 = rho * rho;
+    double tst = (rho2 + rho2) / ((rho2 - 1.0) * (rho - 1.0)) / tol;
+
+    // Relative truncation error index for the series.
+    double ak = at;
+    int i = 1;
+    for (;; ++i) {
+        if (i > kSearchSteps)
+            return -2;
+        const Complex previous = p2;
+        p2 = p1 - ck * previous;
+        p1 = previous;
+        ck = ck + rz;
+        if (Abs(p2) > tst * ak * ak)
+            break;
+        ak += 1.0;
+    }
+    ++i;
+
+    // Relative truncation error for the ratios.
+    long long k = 0;
+    if (inu >= iaz) {
+        p1 = {};
+        p2 = {1.0, 0.0};
+        at = static_cast<double>(inu) + 1.0;
+        ck = unit * (at * raz);
+        ack = at * raz;
+        tst = std::sqrt(ack / tol);
+        bool refined = false;  // ITIME = 2
+        for (k = 1;; ++k) {
+            if (k > kSearchSteps)
+                return -2;
+            const Complex previous = p2;
+            p2 = p1 - ck * previous;
+            p1 = previous;
+            ck = ck + rz;
+            const double ap = Abs(p2);
+            if (ap < tst)
+                continue;
+            if (refined)
+                break;
+            ack = Abs(ck);
+            const double flam = ack + std::sqrt(ack * ack - 1.0);
+            const double fkap = ap / Abs(p1);
+            rho = std::min(flam, fkap);
+            tst *= std::sqrt(rho / (rho * rho - 1.0));
+            refined = true;
+        }
+    }
+
+    // Backward recurrence and the normalising sum, scaled by scle.
+    ++k;
+    const long long kk = std::max(i + iaz, k + inu);
+    BackwardRecurrence recurrence{};
+    recurrence.fkk = static_cast<double>(kk);
+    recurrence.p2 = {scle, 0.0};
+    recurrence.rz = rz;
+    recurrence.fnf = fnu - static_cast<double>(ifnu);
+    recurrence.tfnf = recurrence.fnf + recurrence.fnf;
+    int ierr;
+    recurrence.bk = std::exp(GammaLn(recurrence.fkk + recurrence.tfnf + 1.0, ierr) -
+                             GammaLn(recurrence.fkk + 1.0, ierr) - GammaLn(recurrence.tfnf + 1.0, ierr));
+    for (long long step = 0; step < kk - inu; ++step)
+        recurrence.Step();
+    y[n - 1] = recurrence.p2;
+    for (int member = n - 2; member >= 0; --member) {
+        recurrence.Step();
+        y[member] = recurrence.p2;
+    }
+    for (long long step = 0; step < ifnu; ++step)
+        recurrence.Step();
+
+    Complex pt = z;
+    if (kode == BesselScaling::Scaled)
+        pt.re = 0.0;
+    const Complex logRz = Clog(rz);
+    pt = -recurrence.fnf * logRz + pt;
+    pt.re -= GammaLn(1.0 + recurrence.fnf, ierr);
+    // exp(pt) / (sum + p2), altered to avoid overflow in the denominator.
+    const Complex total = recurrence.p2 + recurrence.sum;
+    const double reciprocal = 1.0 / Abs(total);
+    const Complex norm = (Cexp(pt) * reciprocal) * (Conj(total) * reciprocal);
+    for (Complex& value : y)
+        value = value * norm;
+    return 0;
+}
+
+} // namespace NCalculatorMath

@@ -1,0 +1,257 @@
+// I for large orders by the uniform expansions:
+// - IUniformBessel (published ZUNI1): the Debye form, for abs(arg z) <= pi/3;
+// - IUniformAiry (published ZUNI2): I(nu, z) = e^(i pi nu / 2) J(nu, -i z) from the
+//   Airy-type form of J, for pi/3 < abs(arg z) <= pi/2;
+// - IUniform (published ZBUNI): for abs(z) > fnul or an order below fnul, raises the
+//   order by NUI to where the expansion holds and recurs back down.
+// Each member is tested against elim and alim: overflow gives NZ = -1, an underflowing
+// member is zeroed and counted. NLAST > 0 is the number of lowest members left for
+// another method because their order fell below fnul.
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "numeric/bessel/bessel_complex.h"
+#include "numeric/bessel/machinery.h"
+#include "numeric/bessel/scale_bands.h"
+#include "numeric/bessel/uniform_common.h"
+
+namespace NCalculatorMath {
+
+using namespace detail;
+
+namespace {
+
+
+// The common tail of both forms after a member failed at order index nd: zero it, test
+// the rest, and say whether the expansion can go on (true) or the routine returns.
+enum class Next { Continue, Return };
+Next AfterUnderflow(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, int& nd, int& nz, int& nlast,
+                    const BesselLimits& limits) noexcept {
+    y[nd - 1] = {};
+    ++nz;
+    if (--nd == 0)
+        return Next::Return;
+    const int nuf = UniformOverflowTest(z, fnu, kode, UniformSequence::I, y.first(nd), limits);
+    if (nuf < 0) {
+        nz = -1;
+        return Next::Return;
+    }
+    nd -= nuf;
+    nz += nuf;
+    if (nd == 0)
+        return Next::Return;
+    if (fnu + (nd - 1) >= limits.fnul)
+        return Next::Continue;
+    nlast = nd;
+    return Next::Return;
+}
+
+} // namespace
+
+int IUniformBessel(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, int& nlast,
+                   const BesselLimits& limits) noexcept {
+    const int n = static_cast<int>(y.size());
+    const double tol = limits.tol;
+    const ScaleBands bands = MakeScaleBands(limits);
+    int nz = 0;
+    int nd = n;
+    nlast = 0;
+
+    // Underflow and overflow on the first member.
+    double fn = std::max(fnu, 1.0);
+    DebyeExpansion first;
+    UniformSumsBessel(z, fn, UniformSequence::I, true, tol, first);
+    const double rs1First = UniformExponent(z, first.zeta1, first.zeta2, fn, kode).re;
+    if (std::fabs(rs1First) > limits.elim) {
+        if (rs1First > 0.0)
+            return -1;
+        std::fill(y.begin(), y.end(), Complex{});
+        return n;
+    }
+
+    for (;;) {
+        int band = 1;
+        bool failed = false;
+        double rs1 = 0.0;
+        for (int i = 1; i <= std::min(2, nd); ++i) {
+            fn = fnu + (nd - i);
+            DebyeExpansion e;
+            UniformSumsBessel(z, fn, UniformSequence::I, false, tol, e);
+            Complex s1 = UniformExponent(z, e.zeta1, e.zeta2, fn, kode);
+            if (kode == BesselScaling::Scaled)
+                s1.im += z.im;
+            rs1 = s1.re;
+            if (!SelectBand(rs1, [&] { return DebyeRefinement(e); }, limits, i == 1, band)) {
+                failed = true;
+                break;
+            }
+            const Complex s2 = (e.phi * e.sum) * ExpTimes(s1, bands.scale[band]);
+            if (band == 0 && UnderflowsWhenScaled(s2, bands.bound[0], tol)) {
+                failed = true;
+                break;
+            }
+            y[nd - i] = s2 * bands.unscale[band];
+        }
+        if (!failed)
+            return nz;
+        if (rs1 > 0.0)
+            return -1;
+        if (AfterUnderflow(z, fnu, kode, y, nd, nz, nlast, limits) == Next::Return)
+            return nz;
+    }
+}
+
+int IUniformAiry(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, int& nlast,
+                 const BesselLimits& limits) noexcept {
+    constexpr Complex powersOfI[4] = {{1.0, 0.0}, {0.0, 1.0}, {-1.0, 0.0}, {0.0, -1.0}};
+    const int n = static_cast<int>(y.size());
+    const double tol = limits.tol;
+    const ScaleBands bands = MakeScaleBands(limits);
+    int nz = 0;
+    int nd = n;
+    nlast = 0;
+
+    // zn = -i z (or i z below the real axis) lies in the right half-plane.
+    Complex zn{z.im, -z.re};
+    Complex zb = z;
+    double cidi = -1.0;
+    const long long inu = static_cast<long long>(fnu);
+    const double ang = kHalfPi * (fnu - static_cast<double>(inu));
+    const Complex phase{std::cos(ang), std::sin(ang)};
+    // The phase e^(i pi nu / 2) for the highest member, with the integer part of the order
+    // taken as a power of i.
+    auto phaseOf = [&](int members) {
+        Complex c2 = phase * powersOfI[(inu + members - 1) % 4];
+        if (z.im <= 0.0)
+            c2.im = -c2.im;
+        return c2;
+    };
+    Complex c2 = phaseOf(n);
+    if (z.im <= 0.0) {
+        zn.re = -zn.re;
+        zb.im = -zb.im;
+        cidi = -cidi;
+    }
+
+    // Underflow and overflow on the first member.
+    double fn = std::max(fnu, 1.0);
+    AiryTypeExpansion first;
+    UniformSumsAiry(zn, fn, true, tol, first);
+    const double rs1First = UniformExponent(zb, first.zeta1, first.zeta2, fn, kode).re;
+    if (std::fabs(rs1First) > limits.elim) {
+        if (rs1First > 0.0)
+            return -1;
+        std::fill(y.begin(), y.end(), Complex{});
+        return n;
+    }
+
+    for (;;) {
+        int band = 1;
+        bool failed = false;
+        double rs1 = 0.0;
+        for (int i = 1; i <= std::min(2, nd); ++i) {
+            fn = fnu + (nd - i);
+            AiryTypeExpansion e;
+            UniformSumsAiry(zn, fn, false, tol, e);
+            Complex s1 = UniformExponent(zb, e.zeta1, e.zeta2, fn, kode);
+            if (kode == BesselScaling::Scaled)
+                s1.im += std::fabs(z.im);
+            rs1 = s1.re;
+            if (!SelectBand(rs1, [&] { return AiryRefinement(e); }, limits, i == 1, band)) {
+                failed = true;
+                break;
+            }
+            const Complex ai = Airy(e.arg, 0, BesselScaling::Scaled).value;
+            const Complex dai = Airy(e.arg, 1, BesselScaling::Scaled).value;
+            Complex s2 = e.phi * (dai * e.bsum + ai * e.asum);
+            s2 = s2 * ExpTimes(s1, bands.scale[band]);
+            if (band == 0 && UnderflowsWhenScaled(s2, bands.bound[0], tol)) {
+                failed = true;
+                break;
+            }
+            if (z.im <= 0.0)
+                s2.im = -s2.im;
+            s2 = s2 * c2;
+            y[nd - i] = s2 * bands.unscale[band];
+            c2 = {-c2.im * cidi, c2.re * cidi};
+        }
+        if (!failed)
+            return nz;
+        if (rs1 > 0.0)
+            return -1;
+        if (AfterUnderflow(z, fnu, kode, y, nd, nz, nlast, limits) == Next::Return)
+            return nz;
+        c2 = phaseOf(nd);
+    }
+}
+
+int IUniform(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, int nui, int& nlast,
+             const BesselLimits& limits) noexcept {
+    const int n = static_cast<int>(y.size());
+    const double tol = limits.tol;
+    const bool airyForm = std::fabs(z.im) > std::fabs(z.re) * 1.7321;
+    auto expansion = airyForm ? IUniformAiry : IUniformBessel;
+    if (nui == 0) {
+        const int nw = expansion(z, fnu, kode, y, nlast, limits);
+        return nw < 0 ? (nw == -2 ? -2 : -1) : nw;
+    }
+
+    // I at the raised order gnu and gnu + 1.
+    double fnui = nui;
+    const double dfnu = fnu + (n - 1);
+    Complex cy[2];
+    const int nw = expansion(z, dfnu + fnui, kode, cy, nlast, limits);
+    if (nw < 0)
+        return nw == -2 ? -2 : -1;
+    if (nw != 0) {
+        nlast = n;
+        return 0;
+    }
+
+    // Backward recurrence I(nu - 1) = (2 nu / z) I(nu) + I(nu + 1), scaled by bands.
+    const double bry[3] = {limits.ascle, 1.0 / limits.ascle, std::numeric_limits<double>::max()};
+    const double size = Abs(cy[0]);
+    int band = 1;
+    double cscl = 1.0;
+    if (size <= bry[0]) {
+        band = 0;
+        cscl = 1.0 / tol;
+    } else if (size >= bry[1]) {
+        band = 2;
+        cscl = tol;
+    }
+    double ascle = bry[band];
+    double cscr = 1.0 / cscl;
+    Complex s1 = cy[1] * cscl;
+    Complex s2 = cy[0] * cscl;
+    const Complex rz = TwoOver(z);
+    auto step = [&](double order) {
+        const Complex previous = s2;
+        s2 = order * (rz * previous) + s1;
+        s1 = previous;
+        const Complex value = s2 * cscr;
+        if (band < 2 && MaxPart(value) > ascle) {
+            ++band;
+            ascle = bry[band];
+            s1 = s1 * cscr;
+            s2 = value;
+            cscl *= tol;
+            cscr = 1.0 / cscl;
+            s1 = s1 * cscl;
+            s2 = s2 * cscl;
+        }
+        return value;
+    };
+    for (int i = 0; i < nui; ++i) {
+        step(dfnu + fnui);
+        fnui -= 1.0;
+    }
+    y[n - 1] = s2 * cscr;
+    for (int k = n - 1; k >= 1; --k)
+        y[k - 1] = step(fnu + k);
+    return 0;
+}
+
+} // namespace NCalculatorMath

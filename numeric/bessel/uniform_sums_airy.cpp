@@ -1,0 +1,233 @@
+// UniformSumsAiry (published ZUNHJ): the parameters of the Airy-type uniform expansions
+// for large order (Abramowitz and Stegun 9.3.35 to 9.3.42),
+//   C(nu, nu w) = c1 phi (asum Ai(arg) + c2 bsum Ai'(arg)),  arg = nu^(2/3) zeta,
+// with (2/3) nu zeta^(3/2) = zeta1 - zeta2, zeta1 = nu ln((1 + sqrt(1 - w^2)) / w),
+// zeta2 = nu sqrt(1 - w^2) and phi = (4 zeta / (1 - w^2))^(1/4) / nu^(1/3). Near the turning
+// point, abs(1 - w^2) <= 0.25, zeta and the sums come from power series in 1 - w^2 (tables
+// gama, alfa, beta); elsewhere from the closed form of zeta and the sums of the Debye
+// polynomials with the coefficients lambda_k (ar) and mu_k (br). Computed in the fourth
+// quadrant, as the published routine does.
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "numeric/bessel/bessel_complex.h"
+#include "numeric/bessel/bessel_tables.h"
+#include "numeric/bessel/machinery.h"
+
+namespace NCalculatorMath {
+
+using namespace detail;
+
+namespace {
+
+constexpr double kOneThird = 3.33333333333333333e-01;
+constexpr double kTwoThirds = 6.66666666666666667e-01;
+constexpr double kThreeHalfPi = 4.71238898038468986;
+constexpr int kSeriesTerms = 30;
+constexpr int kDebyeTerms = 14;
+
+double SumOfParts(Complex a) noexcept { return std::fabs(a.re) + std::fabs(a.im); }
+
+// abs(1 - w^2) <= 0.25: power series in w2 = 1 - w^2.
+void TurningPointSeries(Complex w2, double aw2, double fnu, double rfnu, double fn23, double rfn13,
+                        bool phiAndZetaOnly, double tol, AiryTypeExpansion& e) noexcept {
+    Complex p[kSeriesTerms];
+    double ap[kSeriesTerms];
+    p[0] = {1.0, 0.0};
+    ap[0] = 1.0;
+    Complex suma{UniformSumsAiry_gama[0], 0.0};
+    int kmax = 1;
+    if (aw2 >= tol) {
+        for (kmax = 2; kmax <= kSeriesTerms; ++kmax) {
+            const int k = kmax - 1;
+            p[k] = p[k - 1] * w2;
+            suma = suma + p[k] * UniformSumsAiry_gama[k];
+            ap[k] = ap[k - 1] * aw2;
+            if (ap[k] < tol)
+                break;
+        }
+        kmax = std::min(kmax, kSeriesTerms);
+    }
+    const Complex zeta = w2 * suma;
+    e.arg = zeta * fn23;
+    const Complex za = Csqrt(suma);
+    e.zeta2 = Csqrt(w2) * fnu;
+    e.zeta1 = (Complex{1.0, 0.0} + kTwoThirds * (zeta * za)) * e.zeta2;
+    e.phi = Csqrt(za + za) * rfn13;
+    if (phiAndZetaOnly)
+        return;
+
+    Complex bsum{};
+    for (int k = 0; k < kmax; ++k)
+        bsum = bsum + p[k] * UniformSumsAiry_beta[k];
+    Complex asum{};
+    const double btol = tol * SumOfParts(bsum);
+    const double rfnu2 = rfnu * rfnu;
+    double atol = tol;
+    double pp = 1.0;
+    bool aDone = false;
+    bool bDone = false;
+    // A partial sum of the block starting at offset, stopped once ap[k] < atol.
+    auto blockSum = [&](const auto& table, int offset) {
+        Complex sum{};
+        for (int k = 0; k < kmax; ++k) {
+            sum = sum + p[k] * table[offset + k];
+            if (ap[k] < atol)
+                break;
+        }
+        return sum;
+    };
+    if (rfnu2 >= tol) {
+        for (int block = 1; block <= 6; ++block) {
+            atol /= rfnu2;
+            pp *= rfnu2;
+            if (!aDone) {
+                asum = asum + blockSum(UniformSumsAiry_alfa, (block - 1) * kSeriesTerms) * pp;
+                aDone = pp < tol;
+            }
+            if (!bDone) {
+                bsum = bsum + blockSum(UniformSumsAiry_beta, block * kSeriesTerms) * pp;
+                bDone = pp < btol;
+            }
+            if (aDone && bDone)
+                break;
+        }
+    }
+    e.asum = asum + Complex{1.0, 0.0};
+    e.bsum = bsum * (rfnu * rfn13);
+}
+
+// abs(1 - w^2) > 0.25: closed form of zeta and the Debye sums.
+void AwayFromTurningPoint(Complex zb, Complex w2, double aw2, double fnu, double rfnu, double fn23, double rfn13,
+                          bool phiAndZetaOnly, double tol, AiryTypeExpansion& e) noexcept {
+    Complex w = Csqrt(w2);
+    w.re = std::fmax(w.re, 0.0);
+    w.im = std::fmax(w.im, 0.0);
+    Complex zc = Clog(Divide(Complex{1.0, 0.0} + w, zb));
+    zc.im = std::fmin(std::fmax(zc.im, 0.0), kHalfPi);
+    zc.re = std::fmax(zc.re, 0.0);
+    const Complex zth = (zc - w) * 1.5;
+    e.zeta1 = zc * fnu;
+    e.zeta2 = w * fnu;
+    const double azth = Abs(zth);
+    double ang = kThreeHalfPi;
+    if (!(zth.re >= 0.0 && zth.im < 0.0)) {
+        ang = kHalfPi;
+        if (zth.re != 0.0) {
+            ang = std::atan(zth.im / zth.re);
+            if (zth.re < 0.0)
+                ang += kPi;
+        }
+    }
+    const double pp = std::pow(azth, kTwoThirds);
+    ang *= kTwoThirds;
+    Complex zeta{pp * std::cos(ang), pp * std::sin(ang)};
+    zeta.im = std::fmax(zeta.im, 0.0);
+    e.arg = zeta * fn23;
+    const Complex rtzt = Divide(zth, zeta);
+    const Complex za = Divide(rtzt, w);
+    e.phi = Csqrt(za + za) * rfn13;
+    if (phiAndZetaOnly)
+        return;
+
+    const double raw = 1.0 / std::sqrt(aw2);
+    const Complex tfn = Conj(w) * (raw * rfnu * raw);
+    const double razth = 1.0 / azth;
+    const Complex rzth = Conj(zth) * (razth * razth * rfnu);
+    const Complex zcb = rzth * UniformSumsAiry_ar[1];
+    const double raw2 = 1.0 / aw2;
+    const Complex t2 = Conj(w2) * (raw2 * raw2);
+    Complex up[kDebyeTerms];
+    up[1] = (t2 * UniformSumsBessel_c[1] + Complex{UniformSumsBessel_c[2], 0.0}) * tfn;
+    Complex bsum = up[1] + zcb;
+    Complex asum{};
+    if (rfnu >= tol) {
+        const double rfnu2 = rfnu * rfnu;
+        Complex przth = rzth;
+        Complex ptfn = tfn;
+        Complex cr[kDebyeTerms];
+        Complex dr[kDebyeTerms];
+        up[0] = {1.0, 0.0};
+        double ppw = 1.0;
+        const double btol = tol * SumOfParts(bsum);
+        int ks = 0;
+        int kp1 = 2;
+        int l = 3;
+        bool aDone = false;
+        bool bDone = false;
+        for (int lr = 2; lr <= 12; lr += 2) {
+            const int lrp1 = lr + 1;
+            // Two more terms of up, cr and dr for the next sums.
+            for (int k = lr; k <= lrp1; ++k) {
+                ++ks;
+                ++kp1;
+                ++l;
+                Complex poly{UniformSumsBessel_c[l - 1], 0.0};
+                for (int j = 2; j <= kp1; ++j) {
+                    ++l;
+                    poly = poly * t2 + Complex{UniformSumsBessel_c[l - 1], 0.0};
+                }
+                ptfn = ptfn * tfn;
+                up[kp1 - 1] = ptfn * poly;
+                cr[ks - 1] = przth * UniformSumsAiry_br[ks];
+                przth = przth * rzth;
+                dr[ks - 1] = przth * UniformSumsAiry_ar[ks + 1];
+            }
+            ppw *= rfnu2;
+            if (!aDone) {
+                Complex suma = up[lrp1 - 1];
+                for (int jr = 1, ju = lrp1; jr <= lr; ++jr) {
+                    --ju;
+                    suma = suma + cr[jr - 1] * up[ju - 1];
+                }
+                asum = asum + suma;
+                aDone = ppw < tol && SumOfParts(suma) < tol;
+            }
+            if (!bDone) {
+                Complex sumb = up[lr + 1] + up[lrp1 - 1] * zcb;
+                for (int jr = 1, ju = lrp1; jr <= lr; ++jr) {
+                    --ju;
+                    sumb = sumb + dr[jr - 1] * up[ju - 1];
+                }
+                bsum = bsum + sumb;
+                bDone = ppw < btol && SumOfParts(sumb) < btol;
+            }
+            if (aDone && bDone)
+                break;
+        }
+    }
+    e.asum = asum + Complex{1.0, 0.0};
+    e.bsum = Divide(-bsum * rfn13, rtzt);
+}
+
+} // namespace
+
+void UniformSumsAiry(Complex z, double fnu, bool phiAndZetaOnly, double tol, AiryTypeExpansion& e) noexcept {
+    const double rfnu = 1.0 / fnu;
+    // z / fnu too small: the exponent stands for an overflow.
+    const double test = std::numeric_limits<double>::min() * 1.0e3;
+    const double ac = fnu * test;
+    if (std::fabs(z.re) <= ac && std::fabs(z.im) <= ac) {
+        e.zeta1 = {2.0 * std::fabs(std::log(test)) + fnu, 0.0};
+        e.zeta2 = {fnu, 0.0};
+        e.phi = {1.0, 0.0};
+        e.arg = {1.0, 0.0};
+        e.asum = {};
+        e.bsum = {};
+        return;
+    }
+    const Complex zb = z * rfnu;
+    const double fn13 = std::pow(fnu, kOneThird);
+    const double fn23 = fn13 * fn13;
+    const double rfn13 = 1.0 / fn13;
+    const Complex w2{1.0 - zb.re * zb.re + zb.im * zb.im, -zb.re * zb.im - zb.re * zb.im};
+    const double aw2 = Abs(w2);
+    if (aw2 <= 0.25)
+        TurningPointSeries(w2, aw2, fnu, rfnu, fn23, rfn13, phiAndZetaOnly, tol, e);
+    else
+        AwayFromTurningPoint(zb, w2, aw2, fnu, rfnu, fn23, rfn13, phiAndZetaOnly, tol, e);
+}
+
+} // namespace NCalculatorMath

@@ -1,0 +1,90 @@
+// UniformSumsBessel (published ZUNIK): the parameters of the Debye (Bessel-type) uniform
+// expansions for large order (Abramowitz and Stegun 9.7.7, 9.7.8),
+//   I(nu, nu w) ~ phi e^(zeta2 - zeta1) sum u_k(t) / nu^k,
+//   K(nu, nu w) ~ phi e^(zeta1 - zeta2) sum (-1)^k u_k(t) / nu^k,
+// with t = 1 / sqrt(1 + w^2), zeta1 = nu ln((1 + sqrt(1 + w^2)) / w), zeta2 = nu sqrt(1 + w^2),
+// phi = sqrt(t / nu) / sqrt(2 pi) for I and sqrt(t / nu) sqrt(pi / 2) for K. The terms
+// u_k(t) / nu^k, k = 0..14, are formed once and summed for I or K; the series stops when
+// a term and the power of 1/nu both fall below tol.
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "numeric/bessel/bessel_complex.h"
+#include "numeric/bessel/bessel_tables.h"
+#include "numeric/bessel/machinery.h"
+
+namespace NCalculatorMath {
+
+using namespace detail;
+
+namespace {
+
+constexpr double kPhiFactor[2] = {0.398942280401432678, 1.25331413731550025};  // 1/sqrt(2 pi), sqrt(pi/2)
+constexpr int kTermCount = 15;
+
+double PhiFactor(UniformSequence sequence) noexcept {
+    return kPhiFactor[sequence == UniformSequence::I ? 0 : 1];
+}
+
+} // namespace
+
+void UniformSumsBessel(Complex z, double fnu, UniformSequence sequence, bool phiAndZetaOnly, double tol,
+                       DebyeExpansion& e) noexcept {
+    Complex* const cwrk = e.terms;
+    if (e.termCount == 0) {
+        const double rfn = 1.0 / fnu;
+        // z / fnu too small: the exponent stands for an underflow of I or an overflow of K.
+        const double test = std::numeric_limits<double>::min() * 1.0e3;
+        const double ac = fnu * test;
+        if (std::fabs(z.re) <= ac && std::fabs(z.im) <= ac) {
+            e.zeta1 = {2.0 * std::fabs(std::log(test)) + fnu, 0.0};
+            e.zeta2 = {fnu, 0.0};
+            e.phi = {1.0, 0.0};
+            e.sum = {};
+            return;
+        }
+        const Complex t = z * rfn;
+        const Complex s = Complex{1.0, 0.0} + t * t;
+        const Complex sr = Csqrt(s);
+        const Complex zn = Divide(Complex{1.0, 0.0} + sr, t);
+        e.zeta1 = fnu * Clog(zn);
+        e.zeta2 = fnu * sr;
+        const Complex tOverNu = Divide({1.0, 0.0}, sr) * rfn;
+        cwrk[15] = Csqrt(tOverNu);
+        e.phi = cwrk[15] * PhiFactor(sequence);
+        if (phiAndZetaOnly)
+            return;
+        // u_k(t) / nu^k with u_k a polynomial in t^2 times t^k (coefficients in increasing powers).
+        const Complex t2 = Divide({1.0, 0.0}, s);
+        cwrk[0] = {1.0, 0.0};
+        Complex crfn{1.0, 0.0};
+        double ac2 = 1.0;
+        std::size_t l = 0;
+        int k = 2;
+        for (; k <= kTermCount; ++k) {
+            Complex poly{};
+            for (int j = 1; j <= k; ++j)
+                poly = poly * t2 + Complex{UniformSumsBessel_c[++l], 0.0};
+            crfn = crfn * tOverNu;
+            cwrk[k - 1] = crfn * poly;
+            ac2 *= rfn;
+            if (ac2 < tol && std::fabs(cwrk[k - 1].re) + std::fabs(cwrk[k - 1].im) < tol)
+                break;
+        }
+        e.termCount = std::min(k, kTermCount);
+    }
+
+    Complex sum{};
+    double sign = 1.0;
+    for (int i = 0; i < e.termCount; ++i) {
+        sum = sum + cwrk[i] * sign;
+        if (sequence == UniformSequence::K)
+            sign = -sign;
+    }
+    e.sum = sum;
+    e.phi = cwrk[15] * PhiFactor(sequence);
+}
+
+} // namespace NCalculatorMath

@@ -1,0 +1,89 @@
+// Magnitude, square root, logarithm and reciprocal.
+
+#include <cmath>
+#include <limits>
+
+#include "numeric/detail/elementary_detail.h"
+#include "numeric/elementary.h"
+
+namespace NCalculatorMath {
+
+using namespace detail;
+
+ScaledValue ScaledMagnitude(const Complex& z) noexcept {
+    if (std::isnan(z.re) || std::isnan(z.im))
+        return {std::numeric_limits<double>::quiet_NaN(), 0};
+    if (std::isinf(z.re) || std::isinf(z.im))
+        return {std::numeric_limits<double>::infinity(), 0};
+    double larger = std::fmax(std::fabs(z.re), std::fabs(z.im));
+    double smaller = std::fmin(std::fabs(z.re), std::fabs(z.im));
+    if (larger == 0.0)
+        return {0.0, 0};
+
+    int exponent;
+    if (larger >= 1.0) {
+        exponent = 2;
+        larger *= 0.25;
+        smaller *= 0.25;
+    } else {
+        exponent = -2;
+        larger *= 4.0;
+        smaller *= 4.0;
+    }
+
+    const double difference = larger - smaller;
+    if (difference == larger)  // the smaller component is negligible
+        return {larger, exponent};
+    if (smaller < difference) {
+        const double q = larger / smaller;
+        return {larger + smaller / (std::sqrt(q * q + 1.0) + q), exponent};
+    }
+    // Components close to equal: 1 + sqrt 2 in two parts keeps the last bits.
+    const double q = difference / smaller;
+    const double r = (q + 2.0) * q;
+    const double s = r / (kSqrt2 + std::sqrt(r + 2.0)) + kOnePlusSqrt2Low + q + kOnePlusSqrt2High;
+    return {larger + smaller / s, exponent};
+}
+
+double Magnitude(const Complex& z) noexcept {
+    const ScaledValue scaled = ScaledMagnitude(z);
+    return scaled.exponent != 0 ? std::ldexp(scaled.mantissa, scaled.exponent) : scaled.mantissa;
+}
+
+Complex Sqrt(const Complex& z) noexcept {
+    const ScaledValue scaled = ScaledMagnitude(z);
+    if (scaled.exponent == 0)  // zero, infinite or NaN
+        return {scaled.mantissa, scaled.mantissa};
+    const double scaledRe = std::ldexp(std::fabs(z.re), -scaled.exponent);
+    // sqrt((|re| + |z|) / 2), formed on the scaled values
+    const double rho = std::ldexp(std::sqrt(2.0 * (scaledRe + scaled.mantissa)), scaled.exponent / 2 - 1);
+    if (z.re >= 0.0)
+        return {rho, z.im / (2.0 * rho)};
+    if (z.im < 0.0)
+        return {-z.im / (2.0 * rho), -rho};
+    return {z.im / (2.0 * rho), rho};
+}
+
+Complex Log(const Complex& z) noexcept {
+    const double theta = std::atan2(z.im, z.re);
+    if (std::isnan(theta))
+        return {theta, theta};
+    const ScaledValue scaled = ScaledMagnitude(z);
+    if (scaled.mantissa == 0.0)
+        return {-std::numeric_limits<double>::infinity(), theta};
+    const double k = scaled.exponent;
+    return {std::log(scaled.mantissa) + k * kLn2Low + k * kLn2High, theta};
+}
+
+Complex Reciprocal(const Complex& z) noexcept {
+    if (std::fabs(z.im) > std::fabs(z.re)) {
+        const double q = z.re / z.im;
+        const double d = z.re * q + z.im;
+        return {q / d, -1.0 / d};
+    }
+    const double q = z.im / z.re;
+    const double d = z.im * q + z.re;
+    return {1.0 / d, -q / d};
+}
+
+} // namespace NCalculatorMath
