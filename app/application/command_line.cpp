@@ -1,0 +1,49 @@
+#include "app/application/command_line.h"
+
+namespace {
+
+bool IsFlag(const QString& argument)
+{
+    return argument.size() > 1 && (argument.startsWith(QLatin1Char('/')) || argument.startsWith(QLatin1Char('-')));
+}
+
+} // namespace
+
+CommandLine ParseCommandLine(const QStringList& arguments)
+{
+    CommandLine line;
+    QStringList parameters;  // the non-flag arguments, in order
+    for (const QString& argument : arguments) {
+        if (!IsFlag(argument)) {
+            parameters << argument;
+            continue;
+        }
+        const QString flag = argument.mid(1).toLower();
+        if (flag == QLatin1String("p"))
+            line.action = CommandLine::Action::Print;
+        else if (flag == QLatin1String("pt"))
+            line.action = CommandLine::Action::PrintTo;
+        else if (flag == QLatin1String("dde"))
+            line.action = CommandLine::Action::WaitForOpen;
+    }
+    if (!parameters.isEmpty())
+        line.file = parameters.takeFirst();
+    switch (line.action) {
+    case CommandLine::Action::NewDocument:
+        if (!line.file.isEmpty())
+            line.action = CommandLine::Action::OpenFile;
+        break;
+    case CommandLine::Action::Print: line.valid = !line.file.isEmpty(); break;
+    case CommandLine::Action::PrintTo:
+        line.valid = !line.file.isEmpty() && parameters.size() >= 3;
+        if (line.valid) {
+            line.printer = parameters[0];
+            line.driver = parameters[1];
+            line.port = parameters[2];
+        }
+        break;
+    case CommandLine::Action::OpenFile:
+    case CommandLine::Action::WaitForOpen: break;
+    }
+    return line;
+}

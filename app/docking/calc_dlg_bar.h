@@ -1,0 +1,47 @@
+#pragma once
+// A docking pane hosting one pane widget, remembering one size per orientation. A
+// fixed-size pane (keypad, statistics) takes its widget's size and stores nothing.
+
+#include <QDockWidget>
+#include <QList>
+
+#include "app/docking/bar_sizes.h"
+
+class QMainWindow;
+
+enum class BarSizing { Fixed, Resizable };
+
+class CCalcDlgBar : public QDockWidget {
+    Q_OBJECT
+
+public:
+    CCalcDlgBar(const QString& title, int barId, BarSizing sizing, QWidget* content, QMainWindow* window);
+    ~CCalcDlgBar() override;
+
+    // Every live pane in creation order.
+    static const QList<CCalcDlgBar*>& AllBars();
+
+    int BarId() const { return barId_; }
+    bool IsFixedSize() const { return sizing_ == BarSizing::Fixed; }
+    const BarSizes& Sizes() const { return sizes_; }
+    BarOrientation Orientation() const;
+
+    // The keypad changes its dialog's size.
+    void SetDialogSize(QSize size);
+
+    void LoadState(const QString& prefix);
+    void SaveState(const QString& prefix) const;
+
+    // Gives the pane the size remembered for where it is now.
+    void ApplyRememberedSize();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QMainWindow* window_;
+    int barId_;
+    BarSizing sizing_;
+    BarSizes sizes_;
+    bool applying_ = false;
+};

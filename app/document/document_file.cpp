@@ -1,0 +1,37 @@
+#include "app/document/document_file.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include "engine/files/calculation_file.h"
+
+ReadResult ReadCalculationFile(const QString& path, qint64 largest)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {ReadOutcome::CannotOpen, {}};
+    if (file.size() > largest)
+        return {ReadOutcome::TooLarge, {}};
+    const QByteArray bytes = file.read(largest + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {ReadOutcome::ReadFailed, {}};
+    if (bytes.size() > largest)
+        return {ReadOutcome::TooLarge, {}};
+    if (bytes.isEmpty())
+        return {ReadOutcome::NoBytes, {}};
+    return {ReadOutcome::Ok,
+            NCalculatorText::DecodeCalculationFile(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())))};
+}
+
+WriteOutcome WriteFileAtomically(const QString& path, const std::string& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return WriteOutcome::CannotOpen;
+    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
+        file.cancelWriting();
+        file.commit();
+        return WriteOutcome::WriteFailed;
+    }
+    return file.commit() ? WriteOutcome::Ok : WriteOutcome::WriteFailed;
+}

@@ -1,0 +1,259 @@
+#include "app/editor/calc_view.h"
+
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QFileInfo>
+#include <QInputMethodEvent>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include "app/editor/text_offsets.h"
+#include "ui/resources/bundled_fonts.h"
+
+namespace {
+
+QString FirstLocalFile(const QMimeData* data)
+{
+    if (data == nullptr || !data->hasUrls())
+        return {};
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    }
+    return {};
+}
+
+// Tab stops every 32 dialog units: eight average characters of the dialog font.
+qreal TabStopDistance()
+{
+    return 8.0 * QFontMetricsF(QApplication::font()).averageCharWidth();
+}
+
+} // namespace
+
+EditorFontSettings ReadEditorFontSettings(QSettings& settings)
+{
+    EditorFontSettings result;
+    result.face = settings.value(QStringLiteral("GUI/Editor/FontFace"), kDefaultEditorFace).toString();
+    bool ok = false;
+    const int weight = settings.value(QStringLiteral("GUI/Editor/FontWeight"), 400).toInt(&ok);
+    result.weight = ok ? weight : 400;
+    result.italic = settings.value(QStringLiteral("GUI/Editor/FontItalic"), 0).toInt() != 0;
+    return result;
+}
+
+CCalcView::CCalcView(QWidget* parent) : QPlainTextEdit(parent)
+{
+    setObjectName(QStringLiteral("Editor"));
+    setAccessibleName(QStringLiteral("Calculation editor"));
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setTabStopDistance(TabStopDistance());
+    setFrameShape(QFrame::NoFrame);
+    // The document notices user edits only; text set by the program is silent.
+    connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
+        if (!settingText_ && (removed != 0 || added != 0))
+            emit edited();
+    });
+}
+
+void CCalcView::BuildEditorFont(const EditorFontSettings& settings, int pointSize)
+{
+    fontSize_ = pointSize;
+    QString face = settings.face.trimmed();
+    if (face.isEmpty()) {
+        // No usable description: the default editor font.
+        face = kDefaultEditorFace;
+        fontSize_ = kDefaultEditorPointSize;
+        QFont font = MonospacedFont(face, fontSize_);
+        ApplyFont(font);
+        return;
+    }
+    QFont font = MonospacedFont(face, fontSize_);
+    font.setWeight(static_cast<QFont::Weight>(std::clamp(settings.weight, 1, 1000)));
+    font.setItalic(settings.italic);
+    ApplyFont(font);
+}
+
+void CCalcView::ChangeFontSize(int pointSize)
+{
+    if (pointSize == fontSize_)
+        return;
+    fontSize_ = pointSize;
+    QFont font = this->font();
+    font.setPointSize(pointSize);
+    ApplyFont(font);
+}
+
+void CCalcView::ApplyFont(const QFont& font)
+{
+    setFont(font);
+    ++fontBuilds_;
+    viewport()->update();
+}
+
+QString CCalcView::RawText() const
+{
+    return document()->toRawText();
+}
+
+std::u16string CCalcView::DocumentText() const
+{
+    return DocumentTextFromRaw(RawText());
+}
+
+void CCalcView::SetDocumentText(std::u16string_view text)
+{
+    settingText_ = true;
+    setPlainText(WidgetTextFromDocument(text));
+    settingText_ = false;
+}
+
+bool CCalcView::IsEmpty() const
+{
+    return document()->isEmpty();
+}
+
+std::pair<int, int> CCalcView::Selection() const
+{
+    const QString raw = RawText();
+    const QTextCursor cursor = textCursor();
+    return {DocumentOffsetFromWidget(raw, cursor.selectionStart()),
+            DocumentOffsetFromWidget(raw, cursor.selectionEnd())};
+}
+
+void CCalcView::SetSelection(int start, int end)
+{
+    const QString raw = RawText();
+    QTextCursor cursor(document());
+    cursor.setPosition(WidgetPositionFromDocument(raw, start));
+    cursor.setPosition(WidgetPositionFromDocument(raw, end), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+void CCalcView::ScrollCaretIntoView()
+{
+    ensureCursorVisible();
+}
+
+void CCalcView::ReplaceSelection(const QString& text)
+{
+    textCursor().insertText(text);
+}
+
+void CCalcView::DeleteSelection()
+{
+    QTextCursor cursor = textCursor();
+    if (cursor.hasSelection())
+        cursor.removeSelectedText();
+}
+
+int CCalcView::RoomForInput() const
+{
+    const QString raw = RawText();
+    const QTextCursor cursor = textCursor();
+    const int selected = DocumentOffsetFromWidget(raw, cursor.selectionEnd()) -
+                         DocumentOffsetFromWidget(raw, cursor.selectionStart());
+    return std::max(0, kTypedInputLimit - (DocumentLength(raw) - selected));
+}
+
+void CCalcView::keyPressEvent(QKeyEvent* event)
+{
+    const bool lineBreak = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (lineBreak && (event->modifiers() & Qt::ShiftModifier)) {
+        // A soft line break would not survive in the file: make it an ordinary one.
+        QKeyEvent plain(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier, event->text());
+        keyPressEvent(&plain);
+        event->setAccepted(plain.isAccepted());
+        return;
+    }
+    const int needed = lineBreak ? 2 : static_cast<int>(event->text().size());
+    const bool inserts = lineBreak || (!event->text().isEmpty() && event->text().at(0).isPrint());
+    if (inserts && !isReadOnly() && needed > RoomForInput()) {
+        QApplication::beep();
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void CCalcView::inputMethodEvent(QInputMethodEvent* event)
+{
+    const QString commit = event->commitString();
+    const int room = RoomForInput();
+    if (commit.size() > room) {
+        QInputMethodEvent cut(event->preeditString(), event->attributes());
+        cut.setCommitString(commit.left(room), event->replacementStart(), event->replacementLength());
+        QApplication::beep();
+        QPlainTextEdit::inputMethodEvent(&cut);
+        return;
+    }
+    QPlainTextEdit::inputMethodEvent(event);
+}
+
+bool CCalcView::canInsertFromMimeData(const QMimeData* source) const
+{
+    return source->hasText() && FirstLocalFile(source).isEmpty();
+}
+
+void CCalcView::insertFromMimeData(const QMimeData* source)
+{
+    if (!source->hasText())
+        return;
+    QString text = source->text();
+    // Cut the pasted text to what fits, the way the limit cuts typing; a break counts two.
+    const int room = RoomForInput();
+    int counted = 0;
+    qsizetype keep = 0;
+    for (; keep < text.size(); ++keep) {
+        const QChar c = text[keep];
+        int width = 1;
+        if (c == QLatin1Char('\r') && keep + 1 < text.size() && text[keep + 1] == QLatin1Char('\n'))
+            width = 0;  // the LF that follows carries the break
+        else if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::LineSeparator ||
+                 c == QChar::ParagraphSeparator)
+            width = 2;
+        if (counted + width > room)
+            break;
+        counted += width;
+    }
+    if (keep < text.size()) {
+        QApplication::beep();
+        text.truncate(keep);
+    }
+    textCursor().insertText(WidgetTextFromDocument(std::u16string_view(
+        reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size()))));
+}
+
+void CCalcView::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!FirstLocalFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+        return;
+    }
+    QPlainTextEdit::dragEnterEvent(event);
+}
+
+void CCalcView::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (!FirstLocalFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+        return;
+    }
+    QPlainTextEdit::dragMoveEvent(event);
+}
+
+void CCalcView::dropEvent(QDropEvent* event)
+{
+    const QString path = FirstLocalFile(event->mimeData());
+    if (!path.isEmpty()) {
+        event->acceptProposedAction();
+        emit fileDropped(path);
+        return;
+    }
+    QPlainTextEdit::dropEvent(event);
+}

@@ -1,0 +1,73 @@
+#pragma once
+// The calculation editor: a plain multi-line editor whose offsets are the document's
+// (CR LF counted as two code units), with the editor font of the settings.
+
+#include <QPlainTextEdit>
+
+#include <string>
+#include <utility>
+
+class QSettings;
+
+struct EditorFontSettings {
+    QString face;      // "GUI/Editor/FontFace"
+    int weight = 400;  // "GUI/Editor/FontWeight": 400 normal, 700 bold
+    bool italic = false;
+};
+
+EditorFontSettings ReadEditorFontSettings(QSettings& settings);
+
+class CCalcView : public QPlainTextEdit {
+    Q_OBJECT
+
+public:
+    // Typed and pasted input stops at this many code units; text set by the program does not.
+    static constexpr int kTypedInputLimit = 0xFFFFF;
+
+    explicit CCalcView(QWidget* parent = nullptr);
+
+    // Builds the editor font from the settings and the font-size preference.
+    void BuildEditorFont(const EditorFontSettings& settings, int pointSize);
+    // Rebuilds the font only when the size differs from the remembered one.
+    void ChangeFontSize(int pointSize);
+    int EditorFontSize() const { return fontSize_; }
+    int FontBuilds() const { return fontBuilds_; }
+
+    std::u16string DocumentText() const;
+    // Replaces the whole text: empties the undo history and tells no one (the
+    // document's modified flag stays as it was).
+    void SetDocumentText(std::u16string_view text);
+    bool IsEmpty() const;
+
+    // Selection start and end as document offsets.
+    std::pair<int, int> Selection() const;
+    void SetSelection(int start, int end);
+    void ScrollCaretIntoView();
+    // One undoable edit each, noticed as a change of the text.
+    void ReplaceSelection(const QString& text);
+    void DeleteSelection();
+
+signals:
+    // A user edit (typing, cut, paste, undo, the keypad's insertions).
+    void edited();
+    void fileDropped(const QString& path);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    // How many code units may still be inserted in place of the selection.
+    int RoomForInput() const;
+    void ApplyFont(const QFont& font);
+    QString RawText() const;
+
+    int fontSize_ = 15;
+    int fontBuilds_ = 0;
+    bool settingText_ = false;
+};

@@ -1,0 +1,6 @@
+#include "app/application/calc_app.h"
+
+int main(int argc, char** argv)
+{
+    return RunCalculatorApplication(argc, argv);
+}

@@ -1,0 +1,542 @@
+#include "app/mainframe/calc_main_frame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
+#include <QStyle>
+#include <QWhatsThis>
+
+#include "app/docking/calc_dlg_bar.h"
+#include "app/document/calc_doc.h"
+#include "app/editor/calc_view.h"
+#include "app/mainframe/calc_tool_bar.h"
+#include "app/mainframe/caption.h"
+#include "app/mainframe/command_actions.h"
+#include "app/mainframe/dpi.h"
+#include "app/mainframe/placement.h"
+#include "app/mainframe/status_panes.h"
+#include "app/mainframe/trigonometric_units_chooser.h"
+#include "app/preferences/preferences.h"
+#include "app/preferences/preferences_dialog.h"
+#include "engine/state/engine_state.h"
+#include "ui/dialogs/message_box.h"
+
+namespace {
+
+using enum CommandId;
+
+const QString kBarStatePrefix = QStringLiteral("GUI/BarState");
+const QString kLayoutKey = QStringLiteral("GUI/BarState/Layout");
+const QString kFrameGroup = QStringLiteral("GUI/Frame");
+
+struct PaneSpec {
+    PaneId pane;
+    const char* title;
+    int barId;
+    BarSizing sizing;
+    Qt::DockWidgetAreas allowed;
+    CommandId toggle;
+    CommandId focus;
+};
+
+constexpr PaneSpec kPanes[] = {
+    {PaneId::Keypad, "Keypad", 101, BarSizing::Fixed, Qt::TopDockWidgetArea | Qt::BottomDockWidgetArea, ViewKeypad, FocusKeypad},
+    {PaneId::Log, "Log", 102, BarSizing::Resizable, Qt::AllDockWidgetAreas, ViewLog, FocusLog},
+    {PaneId::Memory, "Memory", 105, BarSizing::Resizable, Qt::AllDockWidgetAreas, ViewMemory, FocusMemory},
+    {PaneId::Statistics, "Statistics", 106, BarSizing::Fixed, Qt::AllDockWidgetAreas, ViewStatistics, FocusStatistics},
+};
+
+const PaneSpec* SpecByCommand(CommandId id)
+{
+    for (const PaneSpec& spec : kPanes) {
+        if (spec.toggle == id || spec.focus == id)
+            return &spec;
+    }
+    return nullptr;
+}
+
+PlacementRect ToPlacement(const QRect& rect)
+{
+    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+}
+
+QRect ToQRect(const PlacementRect& rect)
+{
+    return QRect(rect.left, rect.top, rect.Width(), rect.Height());
+}
+
+void AddActions(QMenu* menu, CommandActions& actions, std::initializer_list<CommandId> ids)
+{
+    for (CommandId id : ids) {
+        if (id == static_cast<CommandId>(0))
+            menu->addSeparator();
+        else
+            menu->addAction(actions.Action(id));
+    }
+}
+
+constexpr CommandId kMenuSeparator = static_cast<CommandId>(0);
+
+} // namespace
+
+CCalcMainFrame::CCalcMainFrame(CCalcDoc& document, CCalcNotifier& notifier)
+    : document_(document), notifier_(notifier)
+{
+    setObjectName(QStringLiteral("MainFrame"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/application.svg")));
+    setAcceptDrops(true);
+    setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks | QMainWindow::AllowTabbedDocks);
+
+    actions_ = new CommandActions(this);
+    connect(actions_, &CommandActions::triggered, this, &CCalcMainFrame::RunCommand);
+
+    view_ = new CCalcView(this);
+    setCentralWidget(view_);
+    {
+        QSettings settings;
+        view_->BuildEditorFont(ReadEditorFontSettings(settings), preferenceStore.values.fontSize);
+    }
+    view_->addActions(actions_->EditorActions());
+    document_.AttachView(view_);
+    document_.SetDialogOwner(this);
+    connect(view_, &CCalcView::fileDropped, this, &CCalcMainFrame::OpenDroppedFile);
+    connect(view_, &QPlainTextEdit::undoAvailable, this, &CCalcMainFrame::UpdateCommandStates);
+    connect(view_, &QPlainTextEdit::copyAvailable, this, &CCalcMainFrame::UpdateCommandStates);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &CCalcMainFrame::UpdateCommandStates);
+
+    chooser_ = new CCalcTrigonometricUnits(this);
+    connect(chooser_, &CCalcTrigonometricUnits::unitChosen, this, &CCalcMainFrame::SetTrigonometricUnit);
+    connect(chooser_, &CCalcTrigonometricUnits::shownChanged, this, &CCalcMainFrame::UpdateCommandStates);
+
+    CreateToolBar();
+    CreateStatusBar();
+    CreatePanes();
+    CreateMenus();
+    RestoreLayout();
+
+    connect(&document_, &CCalcDoc::captionChanged, this, &CCalcMainFrame::ComposeCaption);
+    connect(&document_, &CCalcDoc::recentFilesChanged, this, &CCalcMainFrame::UpdateRecentFiles);
+    connect(&notifier_, &CCalcNotifier::resultChanged, this, &CCalcMainFrame::UpdateResultIndicator);
+    connect(&notifier_, &CCalcNotifier::memoryChanged, this, &CCalcMainFrame::UpdateCommandStates);
+    connect(&notifier_, &CCalcNotifier::paneShowRequested, this, &CCalcMainFrame::ShowPane);
+
+    ready_ = true;
+    ComposeCaption();
+    UpdateRecentFiles();
+    UpdateCommandStates();
+}
+
+CCalcMainFrame::~CCalcMainFrame()
+{
+    if (NCalculatorText::engineState.logReceiver == contents_.logReceiver)
+        NCalculatorText::engineState.logReceiver = nullptr;
+}
+
+void CCalcMainFrame::CreateToolBar()
+{
+    toolBar_ = new CCalcToolBar(*actions_, this);
+    addToolBar(Qt::TopToolBarArea, toolBar_);
+    connect(toolBar_, &CCalcToolBar::unitChosen, this, &CCalcMainFrame::SetTrigonometricUnit);
+    connect(toolBar_, &CCalcToolBar::listShown, chooser_, &QWidget::hide);
+}
+
+void CCalcMainFrame::CreateStatusBar()
+{
+    statusPanes_ = new StatusPanes(statusBar());
+}
+
+void CCalcMainFrame::CreatePanes()
+{
+    contents_ = CreatePaneContents(PaneContext{document_, notifier_});
+    const std::array<QWidget*, 4> widgets = {contents_.keypad, contents_.log, contents_.memory, contents_.statistics};
+    const QList<QAction*> paneShortcuts = actions_->PaneShortcutActions();
+    for (size_t i = 0; i < bars_.size(); ++i) {
+        const PaneSpec& spec = kPanes[i];
+        auto* bar = new CCalcDlgBar(QString::fromLatin1(spec.title), spec.barId, spec.sizing, widgets[i], this);
+        bar->setAllowedAreas(spec.allowed);
+        // The main window's keys work from a floating pane too; editing keys stay the editor's.
+        bar->addActions(paneShortcuts);
+        connect(bar, &QDockWidget::visibilityChanged, this, &CCalcMainFrame::UpdateCommandStates);
+        bars_[i] = bar;
+    }
+    NCalculatorText::engineState.logReceiver = contents_.logReceiver;
+
+    addDockWidget(Qt::BottomDockWidgetArea, Bar(PaneId::Log));
+    addDockWidget(Qt::BottomDockWidgetArea, Bar(PaneId::Keypad));
+    splitDockWidget(Bar(PaneId::Log), Bar(PaneId::Keypad), Qt::Horizontal);
+    addDockWidget(Qt::RightDockWidgetArea, Bar(PaneId::Memory));
+    CCalcDlgBar* statistics = Bar(PaneId::Statistics);
+    addDockWidget(Qt::RightDockWidgetArea, statistics);
+    statistics->setFloating(true);
+    statistics->move(ScaledPixels(27, this), ScaledPixels(27, this));
+    statistics->hide();
+}
+
+void CCalcMainFrame::CreateMenus()
+{
+    QMenuBar* bar = menuBar();
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    AddActions(file, *actions_, {FileNew, FileOpen, FileSave, FileSaveAs, kMenuSeparator, FileExecute, kMenuSeparator,
+                                 FilePrint, FilePrintPreview, FilePageSetup, kMenuSeparator});
+    recentPlaceholder_ = file->addAction(QStringLiteral("Recent File"));
+    recentPlaceholder_->setEnabled(false);
+    for (int i = 0; i < kRecentFileCount; ++i) {
+        QAction* recent = file->addAction(QString());
+        recent->setObjectName(QStringLiteral("Command%1").arg(static_cast<int>(RecentFile1) + i));
+        connect(recent, &QAction::triggered, this, [this, i] { OpenRecentFile(i); });
+        recentActions_ << recent;
+    }
+    file->addSeparator();
+    file->addAction(actions_->Action(AppExit));
+
+    AddActions(bar->addMenu(QStringLiteral("&Memory")), *actions_, {MemoryFree, MemoryLoad, MemorySave});
+    AddActions(bar->addMenu(QStringLiteral("&Edit")), *actions_, {EditUndo, kMenuSeparator, EditCut, EditCopy, EditPaste});
+    AddActions(bar->addMenu(QStringLiteral("&View")), *actions_,
+               {ViewToolbar, ViewKeypad, ViewLog, ViewMemory, ViewStatistics, ViewStatusBar});
+
+    QMenu* set = bar->addMenu(QStringLiteral("&Set"));
+    set->addAction(actions_->Action(CommandId::Preferences));
+    AddActions(set->addMenu(QStringLiteral("&Notation")), *actions_, {NotationWest, NotationEast});
+    QMenu* keypad = set->addMenu(QStringLiteral("&Keypad"));
+    AddActions(keypad->addMenu(QStringLiteral("&Style")), *actions_,
+               {KeypadStyle2000, KeypadStyleVantor, KeypadStyleXP, KeypadStyleVista});
+    AddActions(keypad->addMenu(QStringLiteral("&Font")), *actions_, {KeypadFontSelect, KeypadFontSystem, KeypadFontDefault});
+    AddActions(keypad->addMenu(QStringLiteral("&Text Color")), *actions_,
+               {KeypadTextFunction, KeypadTextDigit, KeypadTextService, kMenuSeparator, KeypadTextSystem, KeypadTextDefault});
+    AddActions(keypad->addMenu(QStringLiteral("&Color")), *actions_,
+               {KeypadColorFunction, KeypadColorDigit, KeypadColorService, kMenuSeparator, KeypadColorSystem,
+                KeypadColorDefault});
+
+    AddActions(bar->addMenu(QStringLiteral("&Help")), *actions_, {HelpTopics, kMenuSeparator, AppAbout});
+
+    for (QMenu* menu : bar->findChildren<QMenu*>())
+        connect(menu, &QMenu::aboutToShow, this, &CCalcMainFrame::UpdateCommandStates);
+}
+
+void CCalcMainFrame::RestoreLayout()
+{
+    for (CCalcDlgBar* bar : CCalcDlgBar::AllBars())
+        bar->LoadState(kBarStatePrefix);
+    QSettings settings;
+    const QByteArray layout = settings.value(kLayoutKey).toByteArray();
+    if (!layout.isEmpty())
+        restoreState(layout);
+}
+
+CCalcDlgBar* CCalcMainFrame::Bar(PaneId pane) const
+{
+    return bars_[static_cast<size_t>(pane)];
+}
+
+QAction* CCalcMainFrame::Action(CommandId id) const
+{
+    return actions_->Action(id);
+}
+
+QString CCalcMainFrame::StatusText(int pane) const
+{
+    if (pane == 0)
+        return statusBar()->currentMessage();
+    return statusPanes_->Text(static_cast<StatusPane>(pane - 1));
+}
+
+void CCalcMainFrame::RestorePlacement()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int width = ScaledPixels(930, this);
+    const int height = ScaledPixels(550, this);
+    const PlacementRect fallback = screen != nullptr
+                                       ? DefaultNormalRect(ToPlacement(screen->availableGeometry()), width, height)
+                                       : FallbackNormalRect(width, height);
+    QSettings settings;
+    settings.beginGroup(kFrameGroup);
+    PlacementRect rect{settings.value(QStringLiteral("Left"), fallback.left).toInt(),
+                       settings.value(QStringLiteral("Top"), fallback.top).toInt(),
+                       settings.value(QStringLiteral("Right"), fallback.right).toInt(),
+                       settings.value(QStringLiteral("Bottom"), fallback.bottom).toInt()};
+    const bool maximized = settings.value(QStringLiteral("Maximized"), 1).toInt() != 0;
+    settings.endGroup();
+    if (rect.Width() <= 0 || rect.Height() <= 0)
+        rect = fallback;
+
+    const QScreen* nearest = QGuiApplication::screenAt(ToQRect(rect).center());
+    if (nearest == nullptr)
+        nearest = screen;
+    if (nearest != nullptr) {
+        const int smallCaption = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) * 2 / 3;
+        rect = BringOntoWorkArea(rect, ToPlacement(nearest->availableGeometry()), smallCaption);
+    }
+    setGeometry(ToQRect(rect));
+    if (maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void CCalcMainFrame::SavePlacementAndLayout()
+{
+    QSettings settings;
+    settings.beginGroup(kFrameGroup);
+    const PlacementRect normal = ToPlacement(isMaximized() || isFullScreen() ? normalGeometry() : geometry());
+    settings.setValue(QStringLiteral("Maximized"), isMaximized() ? 1 : 0);
+    settings.setValue(QStringLiteral("Left"), normal.left);
+    settings.setValue(QStringLiteral("Top"), normal.top);
+    settings.setValue(QStringLiteral("Right"), normal.right);
+    settings.setValue(QStringLiteral("Bottom"), normal.bottom);
+    settings.endGroup();
+    for (CCalcDlgBar* bar : CCalcDlgBar::AllBars())
+        bar->SaveState(kBarStatePrefix);
+    settings.setValue(kLayoutKey, saveState());
+}
+
+void CCalcMainFrame::ApplyPreferences()
+{
+    view_->ChangeFontSize(preferenceStore.values.fontSize);
+    emit notifier_.memoryChanged();
+    UpdateResultIndicator();
+    UpdateUnitDisplays();
+    emit notifier_.preferencesApplied();
+    UpdateCommandStates();
+}
+
+void CCalcMainFrame::UpdateResultIndicator()
+{
+    statusPanes_->SetText(StatusPane::Result, ResultIndicatorText(preferenceStore.values.formatI));
+}
+
+void CCalcMainFrame::UpdateUnitDisplays()
+{
+    const int unit = preferenceStore.values.trigonometricUnits;
+    statusPanes_->SetText(StatusPane::Unit, UnitIndicatorText(unit));
+    const int index = unit >= 0 && unit <= 2 ? unit : 0;
+    toolBar_->SetUnit(index);
+    chooser_->SetUnit(index);
+    statusPanes_->SetText(StatusPane::SSE2, UsesSSE2(preferenceStore) ? QStringLiteral("SSE2") : QString());
+}
+
+void CCalcMainFrame::ComposeCaption()
+{
+    const QString caption = ::ComposeCaption(true, document_.Title(), document_.IsModified());
+    if (windowTitle() != caption)
+        setWindowTitle(caption);
+}
+
+void CCalcMainFrame::ShowPane(PaneId pane)
+{
+    CCalcDlgBar* bar = Bar(pane);
+    if (bar->isVisible())
+        return;
+    QWidget* focus = QApplication::focusWidget();
+    bar->show();
+    if (focus != nullptr)
+        focus->setFocus();
+}
+
+void CCalcMainFrame::RunCommand(CommandId id)
+{
+    if (const PaneSpec* spec = SpecByCommand(id)) {
+        if (spec->toggle == id)
+            TogglePane(spec->pane);
+        else
+            FocusPane(spec->pane);
+        UpdateCommandStates();
+        return;
+    }
+    if (IsKeypadLookCommand(id)) {
+        emit notifier_.keypadCommand(static_cast<int>(id));
+        return;
+    }
+    switch (id) {
+    case FileNew: document_.FileNew(); break;
+    case FileOpen: document_.FileOpen(); break;
+    case FileSave: document_.FileSave(); break;
+    case FileSaveAs: document_.FileSaveAs(); break;
+    case FileExecute: document_.FileExecute(); break;
+    case MemoryFree: document_.MemoryFree(); break;
+    case MemoryLoad: document_.MemoryLoad(); break;
+    case MemorySave: document_.MemorySave(); break;
+    case Calculate: document_.ReceiveCommand(CmdCalculate); break;
+    case CalculateAll: document_.ReceiveCommand(CmdCalculateAll); break;
+    case EditUndo: view_->undo(); break;
+    case EditCut: view_->cut(); break;
+    case EditCopy: view_->copy(); break;
+    case EditPaste: view_->paste(); break;
+    case ViewToolbar: toolBar_->setVisible(!toolBar_->isVisible()); break;
+    case ViewStatusBar: statusBar()->setVisible(!statusBar()->isVisible()); break;
+    case FocusEditor: view_->setFocus(); break;
+    case NotationWest: SetNotation(0); break;
+    case NotationEast: SetNotation(1); break;
+    case TrigonometricUnits: chooser_->setVisible(!chooser_->isVisible()); break;
+    case CommandId::Preferences: ShowPreferences(); break;
+    case AppAbout: ShowAbout(); break;
+    case AppExit: close(); break;
+    case ContextHelp: QWhatsThis::enterWhatsThisMode(); break;
+    case NextPane: FocusNextPane(1); break;
+    case PreviousPane: FocusNextPane(-1); break;
+    default: break;
+    }
+    UpdateCommandStates();
+}
+
+void CCalcMainFrame::UpdateCommandStates()
+{
+    if (!ready_)
+        return;
+    const auto set = [this](CommandId id, bool enabled) {
+        if (QAction* action = actions_->Action(id))
+            action->setEnabled(enabled);
+    };
+    const auto check = [this](CommandId id, bool checked) { actions_->Action(id)->setChecked(checked); };
+
+    const bool hasCells = document_.MemoryHasCells();
+    set(MemoryFree, hasCells);
+    set(MemorySave, hasCells);
+    const bool hasSelection = view_->textCursor().hasSelection();
+    set(EditCut, hasSelection && !view_->isReadOnly());
+    set(EditCopy, hasSelection);
+    set(EditUndo, view_->document()->isUndoAvailable());
+    set(EditPaste, QApplication::clipboard()->mimeData() != nullptr && QApplication::clipboard()->mimeData()->hasText());
+
+    // Printing, page setup, the keypad's look and the help arrive with their own subsystems.
+    for (CommandId id : {FilePrint, FilePrintDirect, FilePrintPreview, FilePageSetup, HelpTopics, Help})
+        set(id, false);
+    for (int id = static_cast<int>(KeypadStyleXP); id <= static_cast<int>(KeypadColorDefault); ++id)
+        set(static_cast<CommandId>(id), false);
+
+    for (const PaneSpec& spec : kPanes)
+        check(spec.toggle, Bar(spec.pane)->isVisible());
+    check(ViewToolbar, toolBar_->isVisible());
+    check(ViewStatusBar, statusBar()->isVisible());
+    check(NotationWest, preferenceStore.values.notation == 0);
+    check(NotationEast, preferenceStore.values.notation == 1);
+    check(TrigonometricUnits, chooser_->isVisible());
+}
+
+void CCalcMainFrame::UpdateRecentFiles()
+{
+    const QStringList& files = document_.RecentFiles().Files();
+    for (int i = 0; i < recentActions_.size(); ++i) {
+        const bool used = i < files.size();
+        recentActions_[i]->setVisible(used);
+        if (used) {
+            recentActions_[i]->setText(RecentFileList::MenuText(i, files[i]));
+            recentActions_[i]->setStatusTip(QStringLiteral("Open this document"));
+        }
+    }
+    recentPlaceholder_->setVisible(files.isEmpty());
+}
+
+void CCalcMainFrame::OpenRecentFile(int index)
+{
+    const QStringList files = document_.RecentFiles().Files();
+    if (index < files.size())
+        document_.OpenDocumentFile(files[index]);
+}
+
+void CCalcMainFrame::TogglePane(PaneId pane)
+{
+    CCalcDlgBar* bar = Bar(pane);
+    bar->setVisible(!bar->isVisible());
+    if (!bar->isVisible()) {
+        activateWindow();
+        view_->setFocus();
+    }
+}
+
+void CCalcMainFrame::FocusPane(PaneId pane)
+{
+    CCalcDlgBar* bar = Bar(pane);
+    if (!bar->isVisible())
+        bar->show();
+    if (bar->isFloating())
+        bar->activateWindow();
+    bar->widget()->setFocus();
+    if (QWidget* first = bar->widget()->nextInFocusChain(); first != nullptr && bar->widget()->isAncestorOf(first) &&
+                                                            !bar->widget()->hasFocus())
+        first->setFocus();
+}
+
+void CCalcMainFrame::FocusNextPane(int step)
+{
+    // The editor and the shown panes, in creation order, as one ring.
+    QList<QWidget*> ring{view_};
+    for (CCalcDlgBar* bar : bars_) {
+        if (bar->isVisible())
+            ring << bar->widget();
+    }
+    qsizetype current = 0;
+    for (qsizetype i = 0; i < ring.size(); ++i) {
+        if (ring[i] == QApplication::focusWidget() || ring[i]->isAncestorOf(QApplication::focusWidget()))
+            current = i;
+    }
+    QWidget* next = ring[(current + step + ring.size()) % ring.size()];
+    next->window()->activateWindow();
+    next->setFocus();
+}
+
+void CCalcMainFrame::SetNotation(int notation)
+{
+    preferenceStore.values.notation = notation;
+    preferenceStore.changed = true;
+    emit notifier_.preferencesApplied();
+}
+
+void CCalcMainFrame::SetTrigonometricUnit(int unit)
+{
+    preferenceStore.values.trigonometricUnits = unit;
+    preferenceStore.changed = true;
+    UpdateUnitDisplays();
+}
+
+void CCalcMainFrame::ShowPreferences()
+{
+    CCalcPreferences dialog(preferenceStore.values, preferenceStore.sse2Available, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    AcceptPreferences(preferenceStore, dialog.Values());
+    ApplyPreferences();
+}
+
+void CCalcMainFrame::ShowAbout()
+{
+    CalcMessageBox(QStringLiteral("Calculator Vantor\nVersion %1").arg(QApplication::applicationVersion()),
+                   MessageBoxType::Ok | MessageBoxType::IconInformation);
+}
+
+void CCalcMainFrame::OpenDroppedFile(const QString& path)
+{
+    activateWindow();
+    document_.OpenDocumentFile(path);
+}
+
+void CCalcMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (!document_.SaveModified()) {
+        event->ignore();
+        return;
+    }
+    chooser_->hide();
+    SavePlacementAndLayout();
+    event->accept();
+}
+
+void CCalcMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CCalcMainFrame::dropEvent(QDropEvent* event)
+{
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            event->acceptProposedAction();
+            OpenDroppedFile(url.toLocalFile());
+            return;
+        }
+    }
+}
