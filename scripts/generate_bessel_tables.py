@@ -18,6 +18,7 @@ TABLES = [
     (("DGAMLN", "GLN"), "GammaLn_gln", "ln Gamma(n), n = 1..100"),
     (("DGAMLN", "CF"), "GammaLn_cf", "Stirling series coefficients B_2k / (2k (2k - 1)), k = 1..22"),
     (("ZBKNU", "CC"), "KRightHalf_cc", "series of the Gamma-function quantity g1 in dnu^2, for abs(dnu) <= 0.1"),
+    (("ZUNIK", "CON"), "UniformSumsBessel_con", "the factors of phi: 1/sqrt(2 pi) for I, sqrt(pi/2) for K"),
     (("ZUNIK", "C"), "UniformSumsBessel_c",
      "coefficients of the Debye polynomials u_0..u_14, each in increasing powers of t"),
     (("ZUNHJ", "AR"), "UniformSumsAiry_ar", "lambda_k, k = 0..13"),
@@ -25,6 +26,10 @@ TABLES = [
     (("ZUNHJ", "ALFA"), "UniformSumsAiry_alfa", "series of the A sums near the turning point, 6 blocks of 30"),
     (("ZUNHJ", "BETA"), "UniformSumsAiry_beta", "series of the B sums near the turning point, 7 blocks of 30"),
     (("ZUNHJ", "GAMA"), "UniformSumsAiry_gama", "series of zeta near the turning point"),
+    (("ZUNI2", "CIPR"), "IUniformAiry_cipr", "real parts of i^k, k = 0..3"),
+    (("ZUNI2", "CIPI"), "IUniformAiry_cipi", "imaginary parts of i^k, k = 0..3"),
+    (("ZUNK2", "CIPR"), "KUniformAiry_cipr", "real parts of (-i)^k, k = 0..3"),
+    (("ZUNK2", "CIPI"), "KUniformAiry_cipi", "imaginary parts of (-i)^k, k = 0..3"),
 ]
 
 # Arrays of the data that repeat another table: (routine, array) -> (table, length of the prefix)

@@ -52,6 +52,11 @@ inline constexpr std::array<double, 8> KRightHalf_cc = {
     -2.15241674114950973e-04, -2.01348547807882387e-05, 1.13302723198169588e-06, 6.11609510448141582e-09,  // 4
 };
 
+// the factors of phi: 1/sqrt(2 pi) for I, sqrt(pi/2) for K
+inline constexpr std::array<double, 2> UniformSumsBessel_con = {
+    3.98942280401432678e-01, 1.25331413731550025e+00,  // 0
+};
+
 // coefficients of the Debye polynomials u_0..u_14, each in increasing powers of t
 inline constexpr std::array<double, 120> UniformSumsBessel_c = {
     1.00000000000000000e+00, -2.08333333333333333e-01, 1.25000000000000000e-01, 3.34201388888888889e-01,  // 0
@@ -218,6 +223,26 @@ inline constexpr std::array<double, 30> UniformSumsAiry_gama = {
     1.74293213231963172e-02, 1.65685837786612353e-02, 1.57865285987918445e-02, 1.50729501494095594e-02,  // 20
     1.44193250839954639e-02, 1.38184805735341786e-02, 1.32643378994276568e-02, 1.27517121970498651e-02,  // 24
     1.22761545318762767e-02, 1.18338262398482403e-02,  // 28
+};
+
+// real parts of i^k, k = 0..3
+inline constexpr std::array<double, 4> IUniformAiry_cipr = {
+    1.0e0, 0.0e0, -1.0e0, 0.0e0,  // 0
+};
+
+// imaginary parts of i^k, k = 0..3
+inline constexpr std::array<double, 4> IUniformAiry_cipi = {
+    0.0e0, 1.0e0, 0.0e0, -1.0e0,  // 0
+};
+
+// real parts of (-i)^k, k = 0..3
+inline constexpr std::array<double, 4> KUniformAiry_cipr = {
+    1.0e0, 0.0e0, -1.0e0, 0.0e0,  // 0
+};
+
+// imaginary parts of (-i)^k, k = 0..3
+inline constexpr std::array<double, 4> KUniformAiry_cipi = {
+    0.0e0, -1.0e0, 0.0e0, 1.0e0,  // 0
 };
 
 } // namespace NCalculatorMath::detail

@@ -13,6 +13,7 @@
 #include <limits>
 
 #include "numeric/bessel/bessel_complex.h"
+#include "numeric/bessel/bessel_tables.h"
 #include "numeric/bessel/machinery.h"
 #include "numeric/bessel/scale_bands.h"
 #include "numeric/bessel/uniform_common.h"
@@ -105,7 +106,6 @@ int IUniformBessel(Complex z, double fnu, BesselScaling kode, std::span<Complex>
 
 int IUniformAiry(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, int& nlast,
                  const BesselLimits& limits) noexcept {
-    constexpr Complex powersOfI[4] = {{1.0, 0.0}, {0.0, 1.0}, {-1.0, 0.0}, {0.0, -1.0}};
     const int n = static_cast<int>(y.size());
     const double tol = limits.tol;
     const ScaleBands bands = MakeScaleBands(limits);
@@ -123,7 +123,8 @@ int IUniformAiry(Complex z, double fnu, BesselScaling kode, std::span<Complex> y
     // The phase e^(i pi nu / 2) for the highest member, with the integer part of the order
     // taken as a power of i.
     auto phaseOf = [&](int members) {
-        Complex c2 = phase * powersOfI[(inu + members - 1) % 4];
+        const std::size_t k = (inu + members - 1) % 4;
+        Complex c2 = phase * Complex{IUniformAiry_cipr[k], IUniformAiry_cipi[k]};
         if (z.im <= 0.0)
             c2.im = -c2.im;
         return c2;
@@ -202,7 +203,7 @@ int IUniform(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, in
     double fnui = nui;
     const double dfnu = fnu + (n - 1);
     Complex cy[2];
-    const int nw = expansion(z, dfnu + fnui, kode, cy, nlast, limits);
+    const int nw = expansion(z, dfnu + fnui, kode, std::span<Complex>(cy), nlast, limits);
     if (nw < 0)
         return nw == -2 ? -2 : -1;
     if (nw != 0) {

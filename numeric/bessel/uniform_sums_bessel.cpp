@@ -21,11 +21,10 @@ using namespace detail;
 
 namespace {
 
-constexpr double kPhiFactor[2] = {0.398942280401432678, 1.25331413731550025};  // 1/sqrt(2 pi), sqrt(pi/2)
 constexpr int kTermCount = 15;
 
 double PhiFactor(UniformSequence sequence) noexcept {
-    return kPhiFactor[sequence == UniformSequence::I ? 0 : 1];
+    return UniformSumsBessel_con[sequence == UniformSequence::I ? 0 : 1];
 }
 
 } // namespace
