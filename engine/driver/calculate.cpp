@@ -18,6 +18,7 @@ void ResetEngine(const CalculationOptions& options) {
     engineState.suppressOverflow = false;
     engineState.angleUnit = options.angleUnit;
     engineState.imaginaryLetter = options.imaginaryLetter;
+    engineState.seriesTermsLeft = options.seriesTermLimit == 0 ? UINT64_MAX : options.seriesTermLimit;
     if (engineState.logReceiver != nullptr)
         engineState.logReceiver->ClearMessages();
 }

@@ -2,6 +2,7 @@
 // The engine's single entry point: runs a calculation text and writes "=" and each
 // statement's result back behind its expression, replacing an earlier result.
 
+#include <cstdint>
 #include <string>
 
 #include "engine/state/engine_state.h"
@@ -12,6 +13,9 @@ namespace NCalculatorText {
 struct CalculationOptions {
     AngleUnit angleUnit = AngleUnit::Radians;  // of the trigonometric functions; default radians
     char16_t imaginaryLetter = u'i';           // of results and messages; default "i"
+    // How many series terms one run may evaluate in all; 0 (the default) sets no
+    // limit. Past it the series stops with "Invalid parameter". The fuzzer sets one.
+    std::uint64_t seriesTermLimit = 0;
 };
 
 // The TrigonometricUnits preference: 1 degrees, 2 grads, anything else radians.

@@ -9,30 +9,32 @@ bool StripComments(std::u16string& copy) {
     constexpr std::u16string_view kBlockOpen = u"/*";
     constexpr std::u16string_view kBlockClose = u"*/";
     const auto npos = std::u16string::npos;
-    // Everything before a blanked comment is free of comments, so each search goes on
-    // from the last comment's start.
-    std::size_t from = 0;
-    while (true) {
-        const std::size_t line = copy.find(kLineComment, from);
-        const std::size_t block = copy.find(kBlockOpen, from);
-        if (line == npos && block == npos)
-            return true;
+    // A blanked comment holds only spaces, so no opener can start before its end:
+    // each search goes on from there, and an opener found earlier stays valid while it
+    // lies beyond the blanked part.
+    std::size_t line = copy.find(kLineComment);
+    std::size_t block = copy.find(kBlockOpen);
+    while (line != npos || block != npos) {
+        const std::size_t start = std::min(line, block);
         std::size_t end;
         if (line < block) {
-            from = line;
             const std::size_t lineFeed = copy.find(u'\n', line);
             end = lineFeed == npos ? copy.size() : lineFeed + 1;
         } else {
-            from = block;
             // Searched from the opener itself: "/*/" is already a whole comment.
             const std::size_t close = copy.find(kBlockClose, block);
             if (close == npos)
                 return false;
             end = close + kBlockClose.size();
         }
-        std::fill(copy.begin() + static_cast<std::ptrdiff_t>(from), copy.begin() + static_cast<std::ptrdiff_t>(end),
+        std::fill(copy.begin() + static_cast<std::ptrdiff_t>(start), copy.begin() + static_cast<std::ptrdiff_t>(end),
                   u' ');
+        if (line != npos && line < end)
+            line = copy.find(kLineComment, end);
+        if (block != npos && block < end)
+            block = copy.find(kBlockOpen, end);
     }
+    return true;
 }
 
 } // namespace NCalculatorText

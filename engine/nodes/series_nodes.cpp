@@ -89,6 +89,11 @@ bool EvaluateSeries(CNode& node, SeriesKind kind, Complex& result) {
     Complex accumulator = kind == SeriesKind::Sum ? Complex{0.0, 0.0} : Complex{1.0, 0.0};
     double t = from.re;
     do {
+        if (engineState.seriesTermsLeft == 0) {
+            ReportStatus(StatusKind::InvalidParameter);
+            break;
+        }
+        --engineState.seriesTermsLeft;
         index.value = {t, 0.0};
         index.uninitialised = false;
         Complex term;

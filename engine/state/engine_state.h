@@ -1,6 +1,8 @@
 #pragma once
 // The one process-wide engine state shared by the parser, every node and the driver.
 
+#include <cstdint>
+
 #include "engine/core/log.h"
 #include "engine/core/operation.h"
 #include "engine/core/status.h"
@@ -20,6 +22,7 @@ struct EngineState {
     char16_t imaginaryLetter = u'i';               // letter of the imaginary unit in results and messages
     Complex previousResult{};                      // last successful statement's value; zero at start
     ILogReceiver* logReceiver = nullptr;           // may be absent: messages are then dropped
+    std::uint64_t seriesTermsLeft = UINT64_MAX;    // terms the series of this run may still evaluate
 };
 
 extern EngineState engineState;

@@ -216,3 +216,20 @@ TEST(Random, GeneratorFollowsTheRanRecurrence) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(SeriesTermLimit, CountsTermsOfAllSeriesInARun) {
+    NCalculatorText::CalculationOptions options;
+    options.seriesTermLimit = 100;
+    EXPECT_EQ(ResultOf(u"Sum(k, 1, 100, 1)", options), u"100");
+    EXPECT_EQ(ResultOf(u"Sum(k, 1, 50, 1) + Sum(k, 1, 51, 1)", options), u"failed");
+    const auto run = Calculate(u"Sum(a, 1, 10, Sum(b, 1, 10, 1)) + 1", NCalculatorText::kCalculateAll, options);
+    EXPECT_FALSE(run.ok);
+    ASSERT_EQ(run.messages.size(), 1u);
+    EXPECT_EQ(run.messages[0].operation, u"Series sum");
+    EXPECT_EQ(run.messages[0].text, u"Invalid parameter");
+    EXPECT_EQ(ResultOf(u"Sum(k, 1, 1000, 1)"), u"1000") << "no limit by default";
+}
+
+} // namespace
