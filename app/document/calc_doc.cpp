@@ -37,8 +37,11 @@ NCalculatorText::CalculationOptions CurrentCalculationOptions()
 }
 
 // The message for a file the document could not read.
-QString OpenFailureText(ReadOutcome outcome)
+QString OpenFailureText(ReadOutcome outcome, const QString& path)
 {
+    if (outcome == ReadOutcome::CannotOpen && !QFileInfo::exists(path))
+        return QStringLiteral("File \u201C%1\u201D is not found.\nVerify the file name and try again.")
+            .arg(QFileInfo(path).fileName());
     if (outcome == ReadOutcome::TooLarge)
         return QStringLiteral("Failed to open document.\nThe file is larger than 16 MB.");
     return QStringLiteral("Failed to open document.");
@@ -79,7 +82,7 @@ bool CCalcDoc::OnOpenDocument(const QString& path)
 {
     ReadResult read = ReadCalculationFile(path);
     if (read.outcome != ReadOutcome::Ok && read.outcome != ReadOutcome::NoBytes) {
-        CalcMessageBox(OpenFailureText(read.outcome), kWarning);
+        CalcMessageBox(OpenFailureText(read.outcome, path), kWarning);
         return false;
     }
     view_->SetDocumentText(read.text);
