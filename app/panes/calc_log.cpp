@@ -1,0 +1,71 @@
+#include "app/panes/calc_log.h"
+
+#include <array>
+
+#include <QHeaderView>
+#include <QSettings>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "app/panes/column_widths.h"
+#include "app/panes/log_table_model.h"
+#include "app/panes/pane_preferences.h"
+
+using namespace NCalculatorPanes;
+
+namespace {
+
+const QString kWidthSection = QStringLiteral("GUI/Log");
+
+constexpr std::array<ColumnWidthSetting, kLogColumnCount> kWidths{{
+    {"NumberWidth", "88"},
+    {"StatusWidth", "Warning"},
+    {"ContextWidth", "Archyperbolic cotangent"},
+    {"DescriptionWidth", "Operation resulted in partial loss of precision, result accepted as 0.12345678."},
+}};
+
+} // namespace
+
+CCalcLog::CCalcLog(QWidget* parent)
+    : QWidget(parent), model_(new LogTableModel(this)), list_(new QTreeView(this)) {
+    setObjectName(QStringLiteral("log"));
+    setAccessibleName(QStringLiteral("Log"));
+    list_->setAccessibleName(QStringLiteral("Log messages"));
+    list_->setModel(model_);
+    list_->setRootIsDecorated(false);
+    list_->setItemsExpandable(false);
+    list_->setUniformRowHeights(true);
+    list_->setAllColumnsShowFocus(true);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setFocusProxy(list_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(list_);
+
+    QHeaderView* header = list_->header();
+    header->setSectionsClickable(false);
+    header->setSectionsMovable(false);
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+
+    QSettings settings;
+    SetSectionWidths(*header, ReadColumnWidths(settings, kWidthSection, kWidths, list_->fontMetrics(),
+                                               CellTextMargins(*list_)));
+}
+
+CCalcLog::~CCalcLog() {
+    QSettings settings;
+    WriteColumnWidths(settings, kWidthSection, kWidths, SectionWidths(*list_->header()));
+}
+
+void CCalcLog::AddMessage(const NCalculatorText::LogMessage& message) {
+    model_->Append(message);
+    list_->scrollTo(model_->index(model_->rowCount() - 1, 0));
+    if (LogPopupEnabled())
+        emit popupRequested();
+}
+
+void CCalcLog::ClearMessages() { model_->Clear(); }
