@@ -1,0 +1,226 @@
+// The message box's kinds, captions, buttons and default button, the answerer that
+// tests and the styled box plug in, and the file dialog's filters and name checks.
+
+#include <QDir>
+#include <QFile>
+#include <QIcon>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "ui/dialogs/calc_file_dialog.h"
+#include "ui/dialogs/message_box.h"
+#include "ui/resources/bundled_fonts.h"
+
+using namespace MessageBoxType;
+
+namespace {
+
+QStringList ButtonTexts(unsigned type)
+{
+    QStringList texts;
+    for (const MessageButton& button : ButtonsOf(type))
+        texts << QStringLiteral("%1=%2").arg(button.text).arg(button.result);
+    return texts;
+}
+
+} // namespace
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void kind_and_caption_data()
+    {
+        QTest::addColumn<unsigned>("type");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("stop icon") << (Ok | IconStop) << "Calculator stops";
+        QTest::newRow("question icon") << (YesNo | IconQuestion) << "Calculator asks";
+        QTest::newRow("exclamation icon") << (Ok | IconExclamation) << "Calculator warns";
+        QTest::newRow("information icon") << (Ok | IconInformation) << "Calculator informs";
+        QTest::newRow("no icon") << Ok << "Calculator informs";
+        QTest::newRow("Yes/No without icon asks") << YesNo << "Calculator asks";
+        QTest::newRow("Yes/No/Cancel with information asks") << (YesNoCancel | IconInformation) << "Calculator asks";
+        QTest::newRow("Yes/No with exclamation warns") << (YesNo | IconExclamation) << "Calculator warns";
+    }
+
+    void kind_and_caption()
+    {
+        QFETCH(unsigned, type);
+        QFETCH(QString, caption);
+        QCOMPARE(CaptionOf(KindOfMessage(type)), caption);
+    }
+
+    void button_sets_data()
+    {
+        QTest::addColumn<unsigned>("type");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::newRow("0: Close") << 0u << QStringList{"Close=1"};
+        QTest::newRow("1: OK Cancel") << 1u << QStringList{"OK=1", "Cancel=2"};
+        QTest::newRow("2: Abort Retry Ignore") << 2u << QStringList{"Abort=3", "Retry=4", "Ignore=5"};
+        QTest::newRow("3: Yes No Cancel") << 3u << QStringList{"Yes=6", "No=7", "Cancel=2"};
+        QTest::newRow("4: Yes No") << 4u << QStringList{"Yes=6", "No=7"};
+        QTest::newRow("5: Retry Cancel") << 5u << QStringList{"Retry=4", "Cancel=2"};
+        QTest::newRow("6: Cancel Try again Continue") << 6u << QStringList{"Cancel=2", "Try again=10", "Continue=11"};
+        QTest::newRow("7 and above: Close") << 7u << QStringList{"Close=1"};
+        QTest::newRow("15 with an icon: Close") << (15u | IconStop) << QStringList{"Close=1"};
+    }
+
+    void button_sets()
+    {
+        QFETCH(unsigned, type);
+        QFETCH(QStringList, buttons);
+        QCOMPARE(ButtonTexts(type), buttons);
+    }
+
+    void default_button_data()
+    {
+        QTest::addColumn<unsigned>("type");
+        QTest::addColumn<int>("index");
+        QTest::newRow("first by default") << YesNo << 0;
+        QTest::newRow("second on Yes/No focuses No") << (YesNo | DefaultButton2) << 1;
+        QTest::newRow("third on Yes/No is out of reach: Yes") << (YesNo | DefaultButton3) << 0;
+        QTest::newRow("third on Yes/No/Cancel") << (YesNoCancel | DefaultButton3) << 2;
+    }
+
+    void default_button()
+    {
+        QFETCH(unsigned, type);
+        QFETCH(int, index);
+        QCOMPARE(DefaultButtonIndex(type), index);
+    }
+
+    void prompt_lines()
+    {
+        QCOMPARE(PromptLines(QStringLiteral("one")), QStringList{"one"});
+        QCOMPARE(PromptLines(QStringLiteral("Only one cell is selected.\nCalculate for all cells?")),
+                 (QStringList{"Only one cell is selected.", "Calculate for all cells?"}));
+        QCOMPARE(PromptLines(QStringLiteral("a\nb\nc")), (QStringList{"a", "b"}));
+    }
+
+    void every_message_goes_through_the_answerer()
+    {
+        QString seen;
+        unsigned seenType = 0;
+        MessageBoxAnswerer previous = SetMessageBoxAnswerer([&](const QString& text, unsigned type) {
+            seen = text;
+            seenType = type;
+            return int(IdNo);
+        });
+        QCOMPARE(CalcMessageBox(QStringLiteral("Erase all the memory?"), YesNo | IconQuestion), int(IdNo));
+        QCOMPARE(seen, QStringLiteral("Erase all the memory?"));
+        QCOMPARE(seenType, YesNo | IconQuestion);
+        SetMessageBoxAnswerer(std::move(previous));
+    }
+
+    void filters_data()
+    {
+        QTest::addColumn<QString>("pairs");
+        QTest::addColumn<QStringList>("filters");
+        QTest::newRow("calculation files")
+            << "Calculation files (*.vcl)|*.vcl|Memory files (*.vcm)|*.vcm|All files (*.*)|*.*||"
+            << QStringList{"Calculation files (*.vcl)", "Memory files (*.vcm)", "All files (*)"};
+        QTest::newRow("memory only") << "Memory files (*.vcm)|*.vcm||" << QStringList{"Memory files (*.vcm)"};
+        QTest::newRow("several patterns") << "Text|*.txt;*.vcl||" << QStringList{"Text (*.txt *.vcl)"};
+    }
+
+    void filters()
+    {
+        QFETCH(QString, pairs);
+        QFETCH(QStringList, filters);
+        QCOMPARE(NameFiltersFromPairs(pairs), filters);
+    }
+
+    void default_extension()
+    {
+        QCOMPARE(WithDefaultExtension(QStringLiteral("/a/b"), QStringLiteral("vcl")), QStringLiteral("/a/b.vcl"));
+        QCOMPARE(WithDefaultExtension(QStringLiteral("/a/b.txt"), QStringLiteral("vcl")), QStringLiteral("/a/b.txt"));
+        QCOMPARE(WithDefaultExtension(QStringLiteral("/a.d/b"), QStringLiteral("vcm")), QStringLiteral("/a.d/b.vcm"));
+        QCOMPARE(WithDefaultExtension(QString(), QStringLiteral("vcm")), QString());
+    }
+
+    void name_checks()
+    {
+        QTemporaryDir directory;
+        const QString existing = directory.filePath(QStringLiteral("there.vcl"));
+        QFile file(existing);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        const QString missing = directory.filePath(QStringLiteral("gone.vcl"));
+
+        QStringList shown;
+        QList<unsigned> types;
+        int answer = IdNo;
+        MessageBoxAnswerer previous = SetMessageBoxAnswerer([&](const QString& text, unsigned type) {
+            shown << text;
+            types << type;
+            return answer;
+        });
+        QVERIFY(CCalcFileDialog::AcceptName(FileDialogMode::Open, existing));
+        QVERIFY(!CCalcFileDialog::AcceptName(FileDialogMode::Open, missing));
+        QCOMPARE(shown.last(), QStringLiteral("File \u201Cgone.vcl\u201D is not found.\nVerify the file name and try again."));
+        QCOMPARE(types.last(), Ok);
+        QVERIFY(CCalcFileDialog::AcceptName(FileDialogMode::Save, missing));
+        QVERIFY(!CCalcFileDialog::AcceptName(FileDialogMode::Save, existing));
+        QCOMPARE(shown.last(), QStringLiteral("File \u201Cthere.vcl\u201D already exists.\nDo you wish to overwrite it?"));
+        QCOMPARE(types.last(), YesNo | IconQuestion | DefaultButton2);
+        answer = IdYes;
+        QVERIFY(CCalcFileDialog::AcceptName(FileDialogMode::Save, existing));
+        QCOMPARE(shown.size(), 3);
+        SetMessageBoxAnswerer(std::move(previous));
+    }
+
+    void a_rejected_name_opens_the_dialog_again()
+    {
+        QTemporaryDir directory;
+        const QString existing = directory.filePath(QStringLiteral("there.vcl"));
+        QFile file(existing);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        MessageBoxAnswerer previousBox = SetMessageBoxAnswerer([](const QString&, unsigned) { return int(IdOk); });
+        QStringList proposed;
+        QStringList answers{directory.filePath(QStringLiteral("typo")), existing};
+        CCalcFileDialog::Answerer previous = CCalcFileDialog::SetAnswerer([&](const FileDialogRequest& request) {
+            proposed << request.initialName;
+            return answers.takeFirst();
+        });
+        CCalcFileDialog dialog({FileDialogMode::Open, QString(), QStringLiteral("vcl"), QString(),
+                                QStringLiteral("Calculation files (*.vcl)|*.vcl||")},
+                               nullptr);
+        QCOMPARE(dialog.Run(), existing);
+        QCOMPARE(proposed, (QStringList{QString(), directory.filePath(QStringLiteral("typo.vcl"))}));
+        CCalcFileDialog::SetAnswerer(std::move(previous));
+        SetMessageBoxAnswerer(std::move(previousBox));
+    }
+
+    void artwork_renders_crisp_at_every_scale()
+    {
+        const QDir icons(QStringLiteral(":/icons"));
+        const QStringList names = icons.entryList({QStringLiteral("*.svg")});
+        QVERIFY(names.size() >= 19);
+        for (const QString& name : names) {
+            const QIcon icon(icons.filePath(name));
+            for (int size : {16, 32, 64}) {
+                const QImage image = icon.pixmap(QSize(size, size)).toImage();
+                QVERIFY2(image.width() == size, qPrintable(name));
+                // Something is drawn, and not everything: the picture has both ink and air.
+                int ink = 0;
+                for (int y = 0; y < image.height(); ++y)
+                    for (int x = 0; x < image.width(); ++x)
+                        ink += qAlpha(image.pixel(x, y)) > 0 ? 1 : 0;
+                QVERIFY2(ink > 0 && ink < size * size, qPrintable(name));
+            }
+        }
+    }
+
+    void a_missing_face_falls_back_to_a_monospaced_one()
+    {
+        const QFont font = MonospacedFont(QStringLiteral("No Such Face 7f3a"), 15);
+        QCOMPARE(font.pointSize(), 15);
+        QVERIFY(QFontInfo(font).fixedPitch());
+    }
+};
+
+QTEST_MAIN(DialogsTest)
+#include "dialogs_test.moc"
