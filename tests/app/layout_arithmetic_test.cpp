@@ -1,0 +1,255 @@
+// Pure arithmetic of the desktop program: window placement, caption, pane sizes and
+// their storage, offsets between the editor and the document, the command line.
+
+#include "app_test_support.h"
+
+#include "app/application/command_line.h"
+#include "app/application/file_types.h"
+#include "app/docking/bar_sizes.h"
+#include "app/document/recent_files.h"
+#include "app/editor/text_offsets.h"
+#include "app/mainframe/caption.h"
+#include "app/mainframe/placement.h"
+#include "app/mainframe/status_panes.h"
+
+Q_DECLARE_METATYPE(PlacementRect)
+
+namespace {
+
+// A raw widget text: "|" stands for a line break (U+2029).
+QString Raw(const char* text)
+{
+    return QString::fromLatin1(text).replace(QLatin1Char('|'), QChar::ParagraphSeparator);
+}
+
+} // namespace
+
+class LayoutArithmeticTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void default_placement()
+    {
+        QCOMPARE(DefaultNormalRect({0, 0, 1920, 1040}, 930, 550), (PlacementRect{495, 245, 1425, 795}));
+        // A work area smaller than the window: the window is cut to it.
+        QCOMPARE(DefaultNormalRect({0, 0, 800, 500}, 930, 550), (PlacementRect{0, 0, 800, 500}));
+        // Divisions round toward zero.
+        QCOMPARE(DefaultNormalRect({100, 30, 1131, 611}, 930, 550), (PlacementRect{150, 45, 1080, 595}));
+        QCOMPARE(FallbackNormalRect(930, 550), (PlacementRect{0, 25, 930, 575}));
+    }
+
+    void bringing_back_onto_the_work_area_data()
+    {
+        QTest::addColumn<PlacementRect>("saved");
+        QTest::addColumn<PlacementRect>("placed");
+        QTest::newRow("right of the screen") << PlacementRect{3000, 100, 3930, 650} << PlacementRect{990, 100, 1920, 650};
+        QTest::newRow("left of the screen") << PlacementRect{-1000, 100, -70, 650} << PlacementRect{0, 100, 930, 650};
+        QTest::newRow("below the screen") << PlacementRect{100, 1100, 1030, 1650} << PlacementRect{100, 490, 1030, 1040};
+        QTest::newRow("caption above the top") << PlacementRect{100, -60, 1030, 490} << PlacementRect{100, 0, 1030, 550};
+        QTest::newRow("caption still reachable") << PlacementRect{100, -10, 1030, 540} << PlacementRect{100, -10, 1030, 540};
+        QTest::newRow("on the screen stays") << PlacementRect{10, 20, 940, 570} << PlacementRect{10, 20, 940, 570};
+        QTest::newRow("wider than the screen, off to the right")
+            << PlacementRect{2000, 0, 4500, 500} << PlacementRect{0, 0, 1920, 500};
+    }
+
+    void bringing_back_onto_the_work_area()
+    {
+        QFETCH(PlacementRect, saved);
+        QFETCH(PlacementRect, placed);
+        QCOMPARE(BringOntoWorkArea(saved, {0, 0, 1920, 1040}, 17), placed);
+    }
+
+    void caption()
+    {
+        QCOMPARE(ComposeCaption(true, QStringLiteral("Calculation"), false),
+                 QStringLiteral(" Vantor Calculator \u2014 Calculation"));
+        QCOMPARE(ComposeCaption(true, QStringLiteral("sum.vcl"), true),
+                 QStringLiteral(" Vantor Calculator \u2014 sum.vcl\u00B0"));
+        QCOMPARE(ComposeCaption(false, QString(), true), QStringLiteral(" Vantor Calculator"));
+    }
+
+    void indicator_texts()
+    {
+        QCOMPARE(UnitIndicatorText(0), QStringLiteral("Rad"));
+        QCOMPARE(UnitIndicatorText(1), QStringLiteral("Deg"));
+        QCOMPARE(UnitIndicatorText(2), QStringLiteral("Grad"));
+        QCOMPARE(UnitIndicatorText(9), QStringLiteral("Rad"));
+        NCalculatorText::engineState.previousResult = Complex{-1.5, 2};
+        QCOMPARE(ResultIndicatorText(1), QStringLiteral("rslt = \u22121.5 + j\u22172"));
+        NCalculatorText::engineState.previousResult = Complex{};
+        QCOMPARE(ResultIndicatorText(0), QStringLiteral("rslt = 0"));
+    }
+
+    void pane_sizes_around_a_dialog()
+    {
+        const BarSizes fixed = FixedBarSizes(QSize(300, 200));
+        QCOMPARE(fixed.floating, QSize(300, 200));
+        QCOMPARE(fixed.horizontal, QSize(315, 210));
+        QCOMPARE(fixed.vertical, QSize(310, 215));
+        QCOMPARE(fixed.minimum, QSize(315, 215));
+        const BarSizes resizable = ResizableBarSizes(QSize(400, 120), QSize(100, 60));
+        QCOMPARE(resizable.horizontal, QSize(400, 120));
+        QCOMPARE(resizable.minimum, QSize(100, 60));
+        QCOMPARE(BarSection(QStringLiteral("GUI/BarState"), 102), QStringLiteral("GUI/BarState-Bar102"));
+    }
+
+    void pane_sizes_load_with_their_minimum()
+    {
+        TestEnvironment environment;
+        const BarSizes current = ResizableBarSizes(QSize(400, 120), QSize(100, 60));
+        {
+            QSettings settings;
+            settings.setValue(QStringLiteral("GUI/BarState-Bar102/HorizontalY"), 20);
+            settings.setValue(QStringLiteral("GUI/BarState-Bar102/HorizontalX"), 700);
+            settings.setValue(QStringLiteral("GUI/BarState-Bar102/VerticalX"), 99);
+            settings.setValue(QStringLiteral("GUI/BarState-Bar102/FloatingY"), QStringLiteral("tall"));
+        }
+        QSettings settings;
+        const BarSizes loaded = LoadBarSizes(settings, QStringLiteral("GUI/BarState"), 102, current);
+        QCOMPARE(loaded.horizontal, QSize(700, 60));
+        QCOMPARE(loaded.vertical, QSize(100, 120));
+        QCOMPARE(loaded.floating, QSize(400, 120));
+    }
+
+    void pane_sizes_round_trip()
+    {
+        TestEnvironment environment;
+        BarSizes sizes = ResizableBarSizes(QSize(400, 120), QSize(100, 60));
+        sizes.Set(BarOrientation::Vertical, QSize(250, 600));
+        sizes.Set(BarOrientation::Floating, QSize(320, 240));
+        QSettings settings;
+        SaveBarSizes(settings, QStringLiteral("GUI/BarState"), 105, sizes);
+        QCOMPARE(settings.value(QStringLiteral("GUI/BarState-Bar105/VerticalY")).toInt(), 600);
+        const BarSizes loaded =
+            LoadBarSizes(settings, QStringLiteral("GUI/BarState"), 105, ResizableBarSizes(QSize(100, 60), QSize(100, 60)));
+        QCOMPARE(loaded, sizes);
+    }
+
+    void offsets_between_widget_and_document_data()
+    {
+        QTest::addColumn<QString>("raw");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<int>("offset");
+        QTest::newRow("start") << Raw("ab|cd") << 0 << 0;
+        QTest::newRow("before the break") << Raw("ab|cd") << 2 << 2;
+        QTest::newRow("after the break counts two") << Raw("ab|cd") << 3 << 4;
+        QTest::newRow("end") << Raw("ab|cd") << 5 << 6;
+        QTest::newRow("two breaks") << Raw("||x") << 2 << 4;
+        QTest::newRow("beyond the end is the end") << Raw("a|") << 9 << 3;
+    }
+
+    void offsets_between_widget_and_document()
+    {
+        QFETCH(QString, raw);
+        QFETCH(int, position);
+        QFETCH(int, offset);
+        QCOMPARE(DocumentOffsetFromWidget(raw, position), offset);
+        if (position <= raw.size())
+            QCOMPARE(WidgetPositionFromDocument(raw, offset), position);
+    }
+
+    void offsets_inside_a_break_and_outside_the_text()
+    {
+        const QString raw = Raw("ab|cd");
+        QCOMPARE(WidgetPositionFromDocument(raw, 3), 3);  // between CR and LF: after the break
+        QCOMPARE(WidgetPositionFromDocument(raw, -4), 0);
+        QCOMPARE(WidgetPositionFromDocument(raw, 100), 5);
+        QCOMPARE(DocumentLength(raw), 6);
+        QCOMPARE(PreviousCharacterOffset(raw, 4), 2);
+        QCOMPARE(PreviousCharacterOffset(raw, 0), 0);
+    }
+
+    void document_text_and_widget_text()
+    {
+        QCOMPARE(FromU16(DocumentTextFromRaw(Raw("1;|2;||"))), QStringLiteral("1;\r\n2;\r\n\r\n"));
+        QCOMPARE(WidgetTextFromDocument(u"a\r\nb\rc\nd\u2029e"), QStringLiteral("a\nb\nc\nd\ne"));
+        QCOMPARE(WidgetTextFromDocument(u"\r\n\r\n"), QStringLiteral("\n\n"));
+    }
+
+    void command_line_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("action");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("printer");
+        QTest::addColumn<bool>("valid");
+        using A = CommandLine::Action;
+        QTest::newRow("nothing") << QStringList{} << int(A::NewDocument) << "" << "" << true;
+        QTest::newRow("a file") << QStringList{"sum.vcl"} << int(A::OpenFile) << "sum.vcl" << "" << true;
+        QTest::newRow("print") << QStringList{"/p", "sum.vcl"} << int(A::Print) << "sum.vcl" << "" << true;
+        QTest::newRow("print, flag in capitals") << QStringList{"/P", "a.vcl"} << int(A::Print) << "a.vcl" << "" << true;
+        QTest::newRow("print without a file") << QStringList{"/p"} << int(A::Print) << "" << "" << false;
+        QTest::newRow("print to")
+            << QStringList{"/pt", "a.vcl", "Office", "drv", "lpt1"} << int(A::PrintTo) << "a.vcl" << "Office" << true;
+        QTest::newRow("print to lacking the port")
+            << QStringList{"/pt", "a.vcl", "Office", "drv"} << int(A::PrintTo) << "a.vcl" << "" << false;
+        QTest::newRow("dde") << QStringList{"/dde"} << int(A::WaitForOpen) << "" << "" << true;
+        QTest::newRow("dash flags too") << QStringList{"-dde"} << int(A::WaitForOpen) << "" << "" << true;
+        QTest::newRow("unknown flags are ignored")
+            << QStringList{"/Embedding", "b.vcm"} << int(A::OpenFile) << "b.vcm" << "" << true;
+    }
+
+    void command_line()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, action);
+        QFETCH(QString, file);
+        QFETCH(QString, printer);
+        QFETCH(bool, valid);
+        const CommandLine line = ParseCommandLine(arguments);
+        QCOMPARE(int(line.action), action);
+        QCOMPARE(line.file, file);
+        QCOMPARE(line.printer, printer);
+        QCOMPARE(line.valid, valid);
+    }
+
+    void recent_files()
+    {
+        TestEnvironment environment;
+        RecentFileList list;
+        for (const char* name : {"/d/a.vcl", "/d/b.vcl", "/d/c.vcl", "/d/a.vcl", "/d/e.vcl", "/d/f.vcl"})
+            list.Add(QString::fromLatin1(name));
+        QCOMPARE(list.Files(), (QStringList{"/d/f.vcl", "/d/e.vcl", "/d/a.vcl", "/d/c.vcl"}));
+        QSettings settings;
+        list.Save(settings);
+        RecentFileList loaded;
+        loaded.Load(settings);
+        QCOMPARE(loaded.Files(), list.Files());
+        QCOMPARE(settings.value(QStringLiteral("Recent File List/File1")).toString(), QStringLiteral("/d/f.vcl"));
+        QCOMPARE(RecentFileList::MenuText(1, QStringLiteral("/d/R&D.vcl")), QStringLiteral("&2 /d/R&&D.vcl"));
+    }
+
+    void file_type_registration()
+    {
+        TestEnvironment environment;
+        QCOMPARE(MimeTypeOf(kMemoryTypeId), QStringLiteral("application/vnd.vantor.calculator.memory"));
+        QCOMPARE(DesktopExecQuoted(QStringLiteral("/opt/vc/bin/vantor-calculator")),
+                 QStringLiteral("/opt/vc/bin/vantor-calculator"));
+        QCOMPARE(DesktopExecQuoted(QStringLiteral("/my apps/$x/calc")), QStringLiteral("\"/my apps/\\\\$x/calc\""));
+
+        const QString data = environment.FilePath(QStringLiteral("share"));
+        const RegistrationResult first = RegisterFileTypes(data, QStringLiteral("/opt/vc/vantor-calculator"), false);
+        QVERIFY(first.written);
+        QVERIFY(first.changed);
+        const QString desktop = QString::fromUtf8(ReadBytes(data + QStringLiteral("/applications/vantor-calculator.desktop")));
+        QVERIFY(desktop.contains(QStringLiteral("Exec=/opt/vc/vantor-calculator %f\n")));
+        QVERIFY(desktop.contains(QStringLiteral(
+            "MimeType=application/vnd.vantor.calculator.calculation;application/vnd.vantor.calculator.memory;")));
+        const QString mime = QString::fromUtf8(ReadBytes(data + QStringLiteral("/mime/packages/vantor-calculator.xml")));
+        QVERIFY(mime.contains(QStringLiteral("<glob pattern=\"*.vcm\"/>")));
+        QVERIFY(mime.contains(QStringLiteral("<comment>Vantor Calculator memory file</comment>")));
+        QVERIFY(!mime.contains(QLatin1Char('@')));
+        // Written again at the next start, with nothing to refresh.
+        const RegistrationResult second = RegisterFileTypes(data, QStringLiteral("/opt/vc/vantor-calculator"), false);
+        QVERIFY(second.written);
+        QVERIFY(!second.changed);
+        // A place that cannot be written is no reason to stop.
+        QFile blocker(environment.FilePath(QStringLiteral("blocked")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QVERIFY(!RegisterFileTypes(blocker.fileName(), QStringLiteral("/x"), false).written);
+    }
+};
+
+QTEST_MAIN(LayoutArithmeticTest)
+#include "layout_arithmetic_test.moc"
