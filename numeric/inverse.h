@@ -26,7 +26,7 @@ Complex ArcCosec(const Complex& z) noexcept;  // arcsin(1/z)
 Complex ArcSec(const Complex& z) noexcept;    // pi/2 - arccosec z
 
 Complex ArSh(const Complex& z) noexcept;   // -i arcsin(iz)
-Complex ArCh(const Complex& z) noexcept;   // +-i arccos(z), the sign giving a real part >= 0
+Complex ArCh(const Complex& z) noexcept;   // +-i arccos(z), real part >= 0
 Complex ArTh(const Complex& z) noexcept;   // -i arctan(iz)
 Complex ArCth(const Complex& z) noexcept;  // i arccot(iz), imaginary part reduced into (-pi/2, pi/2]
 Complex ArSch(const Complex& z) noexcept;  // log((1 + sqrt(1 - z^2)) / z)

@@ -37,11 +37,11 @@ Complex ArSh(const Complex& z) noexcept {
 }
 
 Complex ArCh(const Complex& z) noexcept {
-    // cosh(+-i arccos z) = z; the sign that gives a real part >= 0 is the principal one.
+    // cosh(+-i arccos z) = z. The principal value has a real part >= 0 and an imaginary
+    // part with the sign of Im z (>= 0 on the real axis); reading the signs off z
+    // rather than off the parts of arccos z holds also where those underflow.
     const Complex a = ArcCos(z);
-    if (a.im <= 0.0)
-        return {0.0 - a.im, a.re};
-    return {a.im, -a.re};
+    return {std::fabs(a.im), z.im < 0.0 ? -a.re : a.re};
 }
 
 Complex ArTh(const Complex& z) noexcept {
@@ -52,6 +52,13 @@ Complex ArTh(const Complex& z) noexcept {
 }
 
 Complex ArCth(const Complex& z) noexcept {
+    // arcth is odd: the upper half-plane is taken from the lower one, where i z has a
+    // non-negative real part and arccot(i z) stays away from pi, so the reduction
+    // below never cancels.
+    if (z.im > 0.0) {
+        const Complex reflected = ArCth({-z.re, -z.im});
+        return {-reflected.re, -reflected.im};
+    }
     // i arccot(i z) is arcth z or arcth z + pi i; the principal strip is (-pi/2, pi/2].
     const Complex a = ArcCtg({-z.im, z.re});
     Complex result{-a.im, a.re};
@@ -79,7 +86,7 @@ Complex ArSch(const Complex& z) noexcept {
         const Complex logarithm = Log(z);
         m = {-logarithm.re, -logarithm.im};
     }
-    const Complex tail = Log(WithPositiveZero({1.0 + root.re, root.im}));
+    const Complex tail = LogOnePlus(root);
     return {m.re + tail.re, m.im + tail.im};
 }
 

@@ -17,11 +17,11 @@ namespace {
 // Below this |z| the series' second term is lost: sqrt(6.661338147750939e-16).
 inline constexpr double kSineIdentityThreshold = 2.5809568279517847e-8;
 
-double Sign(double v) noexcept {
-    return v >= 0.0 ? 1.0 : -1.0;
-}
-
-// sqrt(w^2 - 1) for Re w >= 0, on the branch that the reflection rules need.
+// sqrt(w^2 - 1) for Re w >= 0, the root that points along w, so that w + P does not
+// cancel (|w + P| >= 1, since (w + P)(w - P) = 1). That is the root whose imaginary
+// part has the sign of Im w; deciding by the alignment also holds when that
+// imaginary part has underflowed to a zero of either sign, and on the imaginary
+// axis below the origin, where w + P with Im P >= 0 would cancel to 0.
 Complex SquareRootOfSquareLessOne(const Complex& w) noexcept {
     const double a = w.re;
     const double b = w.im;
@@ -30,24 +30,35 @@ Complex SquareRootOfSquareLessOne(const Complex& w) noexcept {
         p = Multiply(Sqrt({a - 1.0, b}), Sqrt({a + 1.0, b}));  // factorised: w^2 would overflow
     else
         p = Sqrt({(a * a - b * b) - 1.0, 2.0 * a * b});
-    const bool negate = (a == 0.0 || b == 0.0) ? p.im < 0.0 : Sign(a) * Sign(b) != Sign(p.im);
-    return negate ? Complex{-p.re, -p.im} : p;
+    const bool pointsAway = a * p.re + b * p.im < 0.0;
+    return pointsAway ? Complex{-p.re, -p.im} : p;
 }
 
-// Log(w + sqrt(w^2 - 1)) with w = z folded into the right half-plane.
+// Above this A the square root below could overflow; ln |w + P| cancels nowhere there.
+inline constexpr double kLargeHalfSum = 0x1p500;
+
+// Log(w + sqrt(w^2 - 1)) for w = z folded into the right half-plane. Its real part is
+// ln |w + P| = arccosh(A) with A = (|w + 1| + |w - 1|) / 2, formed from A - 1 without
+// cancellation (Hull, Fairgrieve and Tang): near the segment [-1, 1] and near w = 1,
+// ln |w + P| is tiny and the sum w + P would carry it only in rounding errors.
 Complex LogOfFolded(const Complex& w) noexcept {
     const Complex p = SquareRootOfSquareLessOne(w);
-    return Log(WithPositiveZero({w.re + p.re, w.im + p.im}));
+    const Complex q = WithPositiveZero({w.re + p.re, w.im + p.im});
+    const double a = w.re;
+    const double y = std::fabs(w.im);
+    const double r = std::hypot(a + 1.0, y);
+    const double s = std::hypot(a - 1.0, y);
+    const double halfSum = 0.5 * (r + s);
+    if (!(halfSum < kLargeHalfSum))
+        return Log(q);
+    const double halfSumLessOne = a < 1.0 ? 0.5 * (y * y / (r + (a + 1.0)) + y * y / (s + (1.0 - a)))
+                                          : 0.5 * (y * y / (r + (a + 1.0)) + (s + (a - 1.0)));
+    const double logMagnitude = std::log1p(halfSumLessOne + std::sqrt(halfSumLessOne * (halfSum + 1.0)));
+    return {logMagnitude, std::atan2(q.im, q.re)};
 }
 
 Complex Folded(const Complex& z) noexcept {
     return z.re >= 0.0 ? z : Complex{-z.re, -z.im};
-}
-
-// ln |v| from the scaled magnitude, as in Log.
-double LogMagnitude(const Complex& v) noexcept {
-    const ScaledValue scaled = ScaledMagnitude(v);
-    return std::log(scaled.mantissa) + scaled.exponent * kLn2Low + scaled.exponent * kLn2High;
 }
 
 } // namespace
@@ -114,6 +125,9 @@ Complex ArcCosec(const Complex& z) noexcept {
 }
 
 Complex ArcSec(const Complex& z) noexcept {
+    // arccos(1/z) directly: pi/2 - arccosec z would cancel to 0 near z = 1.
+    if (Magnitude(z) >= 1.0)
+        return ArcCos(Reciprocal(z));
     const Complex arccosecant = ArcCosec(z);
     return {kHalfPi - arccosecant.re, -arccosecant.im};
 }

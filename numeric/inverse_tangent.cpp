@@ -37,16 +37,15 @@ ModerateParts Moderate(double x, double y) noexcept {
     const double b = 1.0 - (y * y + x * x);
     const double sp = (1.0 + y) * (1.0 + y) + x * x;
     const double sm = (1.0 - y) * (1.0 - y) + x * x;
-    double logSp = std::log(sp);
-    double logSm = std::log(sm);
     if (std::fabs(b) <= kUnitCircleThreshold && (sp < kNearPoleThreshold || sm < kNearPoleThreshold)) {
         // At y = -+1 exactly the small sum is x^2, which may underflow.
-        if (y == -1.0)
-            logSp = 2.0 * std::log(std::fabs(x));
-        if (y == 1.0)
-            logSm = 2.0 * std::log(std::fabs(x));
+        const double logSp = y == -1.0 ? 2.0 * std::log(std::fabs(x)) : std::log(sp);
+        const double logSm = y == 1.0 ? 2.0 * std::log(std::fabs(x)) : std::log(sm);
+        return {b, logSp - logSm};
     }
-    return {b, logSp - logSm};
+    // Sp - Sm = 4y, so ln Sp - ln Sm = ln(1 + 4y / Sm): no cancellation of two large
+    // logarithms when |z| is large.
+    return {b, y >= 0.0 ? Log1p(4.0 * y / sm) : -Log1p(-4.0 * y / sp)};
 }
 
 // The pieces of arctan z for |z| > 2^53: atan2 arguments W, Q with the real part

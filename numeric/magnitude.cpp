@@ -64,16 +64,59 @@ Complex Sqrt(const Complex& z) noexcept {
     return {z.im / (2.0 * rho), rho};
 }
 
+namespace {
+
+// Band of |z| in which ln m + k ln 2 loses digits to cancellation.
+inline constexpr double kNearOneLow = 0.75;
+inline constexpr double kNearOneHigh = 1.4;
+
+// a^2 + b^2 - 1 to about twice the working precision: each square and their sum are
+// split exactly into a rounded part and its error; the rounded sum lies in [0.5, 2]
+// within the band, so subtracting 1 from it is exact.
+double SquaredMagnitudeLessOne(double a, double b) noexcept {
+    const double aa = a * a;
+    const double aaError = std::fma(a, a, -aa);
+    const double bb = b * b;
+    const double bbError = std::fma(b, b, -bb);
+    const double sum = aa + bb;
+    const double sumPartOfBb = sum - aa;
+    const double sumError = (aa - (sum - sumPartOfBb)) + (bb - sumPartOfBb);
+    return (sum - 1.0) + (sumError + aaError + bbError);
+}
+
+} // namespace
+
+double LogMagnitude(const Complex& z) noexcept {
+    const ScaledValue scaled = ScaledMagnitude(z);
+    if (scaled.mantissa == 0.0)
+        return -std::numeric_limits<double>::infinity();
+    const double k = scaled.exponent;
+    const double magnitude = std::ldexp(scaled.mantissa, scaled.exponent);
+    if (magnitude >= kNearOneLow && magnitude <= kNearOneHigh) {
+        return 0.5 * std::log1p(SquaredMagnitudeLessOne(z.re, z.im));
+    }
+    return std::log(scaled.mantissa) + k * kLn2Low + k * kLn2High;
+}
+
 Complex Log(const Complex& z) noexcept {
     const double theta = std::atan2(z.im, z.re);
     if (std::isnan(theta))
         return {theta, theta};
-    const ScaledValue scaled = ScaledMagnitude(z);
-    if (scaled.mantissa == 0.0)
-        return {-std::numeric_limits<double>::infinity(), theta};
-    const double k = scaled.exponent;
-    return {std::log(scaled.mantissa) + k * kLn2Low + k * kLn2High, theta};
+    return {LogMagnitude(z), theta};
 }
+
+namespace detail {
+
+Complex LogOnePlus(const Complex& u) noexcept {
+    const Complex q = WithPositiveZero({1.0 + u.re, u.im});
+    // Beyond this the square below could overflow, and 1 + u rounds harmlessly.
+    constexpr double kModerate = 0x1p500;
+    if (!(std::fabs(u.re) < kModerate && std::fabs(u.im) < kModerate))
+        return Log(q);
+    return {0.5 * std::log1p(u.re * (u.re + 2.0) + u.im * u.im), std::atan2(q.im, q.re)};
+}
+
+} // namespace detail
 
 Complex Reciprocal(const Complex& z) noexcept {
     if (std::fabs(z.im) > std::fabs(z.re)) {

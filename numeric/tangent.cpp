@@ -30,12 +30,14 @@ Complex Tg(const Complex& z) noexcept {
     const double t = std::tan(x);
     CheckAngleArgument("tan", x, t);
     const double s = std::sinh(y);
-    if (std::fabs(y) > limits.logSqrtMax)
-        return {t / (t * t + 1.0) / s / s, UnitSign(y < 0.0)};
     if (y == 0.0)
         return {t, 0.0};
     const double u = (t * t + 1.0) * s;
     const double d = u * s + 1.0;
+    // Beyond ln sqrt(DBL_MAX), or where d overflows because t is huge near x = pi/2,
+    // the imaginary part is 1 to working precision.
+    if (std::fabs(y) > limits.logSqrtMax || std::isinf(d))
+        return {t / (t * t + 1.0) / s / s, UnitSign(y < 0.0)};
     return {t / d, std::sqrt(s * s + 1.0) * u / d};
 }
 
@@ -48,10 +50,10 @@ Complex Ctg(const Complex& z) noexcept {
     const double t = std::tan(x);
     CheckAngleArgument("tan", x, t);
     const double s = std::sinh(-y);
-    if (std::fabs(y) > limits.logSqrtMax)
-        return {t / (t * t + 1.0) / s / s, UnitSign(y >= 0.0)};
     if (y == 0.0)
         return {1.0 / t, 0.0};
+    if (std::fabs(y) > limits.logSqrtMax || std::isinf((t * t + 1.0) * s * s))
+        return {t / (t * t + 1.0) / s / s, UnitSign(y >= 0.0)};
     const double f = s * s + 1.0;
     if (std::fabs(t) < kTinyThreshold) {
         if (std::fabs(s) < kTinyThreshold) {

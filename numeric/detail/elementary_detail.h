@@ -36,6 +36,10 @@ inline Complex WithPositiveZero(Complex z) noexcept {
     return z;
 }
 
+inline Complex Add(const Complex& a, const Complex& b) noexcept {
+    return {a.re + b.re, a.im + b.im};
+}
+
 inline Complex Multiply(const Complex& a, const Complex& b) noexcept {
     return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re};
 }
@@ -53,6 +57,10 @@ private:
     int n_ = 0;
     bool reduced_ = false;  // false for a NaN or an x beyond any representable product
 };
+
+// Log(1 + u), accurate also when 1 + u would round away the small parts of u: the real
+// part is 0.5 ln(1 + u.re (u.re + 2) + u.im^2).
+Complex LogOnePlus(const Complex& u) noexcept;
 
 // e^z without the loss-of-precision check of Exp: for kernels (Gamma) whose
 // imaginary exponent only carries a phase of a result that underflows long before
