@@ -134,6 +134,8 @@ CCalcMainFrame::CCalcMainFrame(CCalcDoc& document, CCalcNotifier& notifier)
 
 CCalcMainFrame::~CCalcMainFrame()
 {
+    // Panes hidden while the window goes must not touch what is already gone.
+    ready_ = false;
     if (NCalculatorText::engineState.logReceiver == contents_.logReceiver)
         NCalculatorText::engineState.logReceiver = nullptr;
 }

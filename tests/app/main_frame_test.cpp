@@ -1,0 +1,312 @@
+// The main window: caption, menus and their enabling, panes shown, hidden and focused,
+// the unit list and its chooser, placement and layout kept between runs, and a picture
+// of the window for a person to look at.
+
+#include "app_test_support.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app/docking/calc_dlg_bar.h"
+#include "app/document/calc_doc.h"
+#include "app/editor/calc_view.h"
+#include "app/mainframe/calc_main_frame.h"
+#include "app/mainframe/calc_tool_bar.h"
+#include "app/mainframe/trigonometric_units_chooser.h"
+#include "app/notify/calc_notifier.h"
+
+namespace {
+
+QStringList MenuTexts(const QMenu* menu)
+{
+    QStringList texts;
+    for (const QAction* action : menu->actions()) {
+        if (action->isSeparator())
+            texts << QStringLiteral("-");
+        else if (action->isVisible())
+            texts << action->text();
+    }
+    return texts;
+}
+
+const QMenu* TopMenu(const QMainWindow& window, const QString& title)
+{
+    for (const QAction* action : window.menuBar()->actions()) {
+        if (action->text() == title)
+            return action->menu();
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+
+private:
+    struct Fixture {
+        TestEnvironment environment;
+        ScriptedMessageBoxes boxes;
+        ScriptedFileDialogs dialogs;
+        CCalcNotifier notifier;
+        CCalcDoc document{notifier};
+        std::unique_ptr<CCalcMainFrame> frame;
+
+        Fixture() { Open(); }
+        void Open()
+        {
+            frame = std::make_unique<CCalcMainFrame>(document, notifier);
+            document.OnNewDocument();
+            frame->resize(930, 550);
+            frame->show();
+            frame->ApplyPreferences();
+            QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
+        }
+        void Reopen()
+        {
+            frame->SavePlacementAndLayout();
+            frame.reset();
+            Open();
+        }
+        CCalcView& View() { return *frame->View(); }
+    };
+
+private slots:
+    void caption_follows_title_and_modified_flag()
+    {
+        Fixture f;
+        QCOMPARE(f.frame->windowTitle(), QStringLiteral(" Vantor Calculator \u2014 Calculation"));
+        QTest::keyClicks(&f.View(), QStringLiteral("1;"));
+        QCOMPARE(f.frame->windowTitle(), QStringLiteral(" Vantor Calculator \u2014 Calculation\u00B0"));
+        f.document.SetModifiedFlag(false);
+        QCOMPARE(f.frame->windowTitle(), QStringLiteral(" Vantor Calculator \u2014 Calculation"));
+    }
+
+    void menus_hold_every_item()
+    {
+        Fixture f;
+        QStringList titles;
+        for (const QAction* action : f.frame->menuBar()->actions())
+            titles << action->text();
+        QCOMPARE(titles, (QStringList{"&File", "&Memory", "&Edit", "&View", "&Set", "&Help"}));
+        QCOMPARE(MenuTexts(TopMenu(*f.frame, "&File")),
+                 (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
+                              "&Execute...\tCtrl+E", "-", "&Print...\tCtrl+P", "Print Pre&view", "Pa&ge Setup...", "-",
+                              "Recent File", "-", "E&xit"}));
+        QCOMPARE(MenuTexts(TopMenu(*f.frame, "&Memory")), (QStringList{"&Free", "&Load...", "&Save..."}));
+        QCOMPARE(MenuTexts(TopMenu(*f.frame, "&Edit")),
+                 (QStringList{"&Undo\tCtrl+Z", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V"}));
+        QCOMPARE(MenuTexts(TopMenu(*f.frame, "&View")),
+                 (QStringList{"&Toolbar", "&Keypad\tCtrl+K", "&Log\tCtrl+L", "&Memory\tCtrl+M", "St&atistics\tCtrl+T",
+                              "&Status Bar"}));
+        QCOMPARE(MenuTexts(TopMenu(*f.frame, "&Set")), (QStringList{"&Preferences...", "&Notation", "&Keypad"}));
+        QCOMPARE(MenuTexts(TopMenu(*f.frame, "&Help")), (QStringList{"&Help Topics", "-", "&About Calculator..."}));
+    }
+
+    void enabling_rules()
+    {
+        Fixture f;
+        for (CommandId id : {CommandId::FilePrint, CommandId::FilePrintPreview, CommandId::FilePageSetup,
+                             CommandId::KeypadStyleVista, CommandId::KeypadColorDefault})
+            QVERIFY(!f.frame->Action(id)->isEnabled());
+        QVERIFY(!f.frame->Action(CommandId::MemoryFree)->isEnabled());
+        QVERIFY(!f.frame->Action(CommandId::MemorySave)->isEnabled());
+        QVERIFY(f.frame->Action(CommandId::MemoryLoad)->isEnabled());
+        QVERIFY(!f.frame->Action(CommandId::EditCopy)->isEnabled());
+
+        QTest::keyClicks(&f.View(), QStringLiteral("4->mem[k];"));
+        f.frame->RunCommand(CommandId::CalculateAll);
+        QVERIFY(f.frame->Action(CommandId::MemoryFree)->isEnabled());
+        QVERIFY(f.frame->Action(CommandId::MemorySave)->isEnabled());
+        f.View().selectAll();
+        QVERIFY(f.frame->Action(CommandId::EditCopy)->isEnabled());
+        QCOMPARE(f.frame->StatusText(1), QStringLiteral("rslt = 4"));
+    }
+
+    void calculate_keys_reach_the_document()
+    {
+        Fixture f;
+        QTest::keyClicks(&f.View(), QStringLiteral("2*3;"));
+        f.View().SetSelection(0, 0);
+        QTest::keyClick(&f.View(), Qt::Key_Equal, Qt::ControlModifier);
+        QCOMPARE(FromU16(f.View().DocumentText()), QStringLiteral("2*3=6;"));
+    }
+
+    void toggling_a_pane_and_the_focus()
+    {
+        Fixture f;
+        CCalcDlgBar* log = f.frame->Bar(PaneId::Log);
+        QVERIFY(log->isVisible());
+        QVERIFY(f.frame->Action(CommandId::ViewLog)->isChecked());
+        log->widget()->setFocus();
+        f.frame->RunCommand(CommandId::ViewLog);
+        QVERIFY(!log->isVisible());
+        QVERIFY(!f.frame->Action(CommandId::ViewLog)->isChecked());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&f.View()));
+        f.frame->RunCommand(CommandId::ViewLog);
+        QVERIFY(log->isVisible());
+    }
+
+    void focusing_a_hidden_pane_shows_it()
+    {
+        Fixture f;
+        CCalcDlgBar* statistics = f.frame->Bar(PaneId::Statistics);
+        QVERIFY(!statistics->isVisible());
+        QVERIFY(statistics->isFloating());
+        f.frame->RunCommand(CommandId::FocusStatistics);
+        QVERIFY(statistics->isVisible());
+        QVERIFY(f.frame->Action(CommandId::ViewStatistics)->isChecked());
+    }
+
+    void showing_a_pane_keeps_the_focus()
+    {
+        Fixture f;
+        f.View().setFocus();
+        f.frame->RunCommand(CommandId::ViewMemory);
+        QVERIFY(!f.frame->Bar(PaneId::Memory)->isVisible());
+        emit f.notifier.paneShowRequested(PaneId::Memory);
+        QVERIFY(f.frame->Bar(PaneId::Memory)->isVisible());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&f.View()));
+    }
+
+    void unit_list_gives_way_to_a_button_when_vertical()
+    {
+        Fixture f;
+        CCalcToolBar* toolBar = f.frame->ToolBar();
+        QAction* unitButton = f.frame->Action(CommandId::TrigonometricUnits);
+        QVERIFY(toolBar->ListShown());
+        QVERIFY(!unitButton->isVisible());
+        f.frame->addToolBar(Qt::LeftToolBarArea, toolBar);
+        QVERIFY(!toolBar->ListShown());
+        QVERIFY(unitButton->isVisible());
+        f.frame->RunCommand(CommandId::TrigonometricUnits);
+        QVERIFY(f.frame->Chooser()->isVisible());
+        QVERIFY(unitButton->isChecked());
+        f.frame->addToolBar(Qt::TopToolBarArea, toolBar);
+        QVERIFY(toolBar->ListShown());
+        QVERIFY(!f.frame->Chooser()->isVisible());
+    }
+
+    void choosing_a_unit_updates_every_display()
+    {
+        Fixture f;
+        CCalcTrigonometricUnits* chooser = f.frame->Chooser();
+        chooser->show();
+        emit chooser->unitChosen(1);
+        QCOMPARE(preferenceStore.values.trigonometricUnits, 1);
+        QVERIFY(preferenceStore.changed);
+        QCOMPARE(f.frame->StatusText(2), QStringLiteral("Deg"));
+        QCOMPARE(f.frame->ToolBar()->UnitList()->currentText(), QStringLiteral(" Deg"));
+        QCOMPARE(chooser->Unit(), 1);
+        // The next calculation uses degrees.
+        QTest::keyClicks(&f.View(), QStringLiteral("sin(90);"));
+        f.frame->RunCommand(CommandId::CalculateAll);
+        QCOMPARE(FromU16(f.View().DocumentText()), QStringLiteral("sin(90)=1;"));
+        emit f.frame->ToolBar()->unitChosen(2);
+        QCOMPARE(f.frame->StatusText(2), QStringLiteral("Grad"));
+        QCOMPARE(chooser->Unit(), 2);
+    }
+
+    void notation_commands_check_and_mark_changed()
+    {
+        Fixture f;
+        QSignalSpy relabel(&f.notifier, &CCalcNotifier::preferencesApplied);
+        QVERIFY(f.frame->Action(CommandId::NotationWest)->isChecked());
+        f.frame->RunCommand(CommandId::NotationEast);
+        QCOMPARE(preferenceStore.values.notation, 1);
+        QVERIFY(preferenceStore.changed);
+        QVERIFY(f.frame->Action(CommandId::NotationEast)->isChecked());
+        QVERIFY(!f.frame->Action(CommandId::NotationWest)->isChecked());
+        QCOMPARE(relabel.count(), 1);
+    }
+
+    void applying_preferences_changes_the_font_once()
+    {
+        Fixture f;
+        const int builds = f.View().FontBuilds();
+        preferenceStore.values.fontSize = 20;
+        f.frame->ApplyPreferences();
+        QCOMPARE(f.View().font().pointSize(), 20);
+        f.frame->ApplyPreferences();
+        QCOMPARE(f.View().FontBuilds(), builds + 1);
+    }
+
+    void layout_and_pane_sizes_come_back()
+    {
+        Fixture f;
+        f.frame->RunCommand(CommandId::ViewLog);
+        f.frame->addDockWidget(Qt::LeftDockWidgetArea, f.frame->Bar(PaneId::Memory));
+        f.Reopen();
+        QVERIFY(!f.frame->Bar(PaneId::Log)->isVisible());
+        QCOMPARE(f.frame->dockWidgetArea(f.frame->Bar(PaneId::Memory)), Qt::LeftDockWidgetArea);
+        QSettings settings;
+        QVERIFY(settings.childGroups().contains(QStringLiteral("GUI")));
+        QVERIFY(settings.contains(QStringLiteral("GUI/BarState-Bar102/HorizontalY")));
+        QVERIFY(settings.contains(QStringLiteral("GUI/BarState-Bar105/VerticalX")));
+        QVERIFY(!settings.contains(QStringLiteral("GUI/BarState-Bar101/HorizontalY")));
+        QVERIFY(!settings.contains(QStringLiteral("GUI/BarState-Bar106/HorizontalY")));
+        QCOMPARE(settings.value(QStringLiteral("GUI/Frame/Maximized")).toInt(), 0);
+        QCOMPARE(settings.value(QStringLiteral("GUI/Frame/Right")).toInt() - settings.value(QStringLiteral("GUI/Frame/Left")).toInt(),
+                 930);
+    }
+
+    void a_saved_placement_is_restored()
+    {
+        Fixture f;
+        {
+            QSettings settings;
+            settings.setValue(QStringLiteral("GUI/Frame/Left"), 40);
+            settings.setValue(QStringLiteral("GUI/Frame/Top"), 30);
+            settings.setValue(QStringLiteral("GUI/Frame/Right"), 840);
+            settings.setValue(QStringLiteral("GUI/Frame/Bottom"), 630);
+            settings.setValue(QStringLiteral("GUI/Frame/Maximized"), 0);
+        }
+        f.frame->RestorePlacement();
+        QCOMPARE(f.frame->geometry(), QRect(40, 30, 800, 600));
+        QVERIFY(!f.frame->isMaximized());
+    }
+
+    void first_start_is_maximized()
+    {
+        Fixture f;
+        f.frame->hide();
+        f.frame->RestorePlacement();
+        QVERIFY(f.frame->windowState() & Qt::WindowMaximized);
+    }
+
+    void closing_asks_to_save_and_may_be_cancelled()
+    {
+        Fixture f;
+        QTest::keyClicks(&f.View(), QStringLiteral("1;"));
+        f.boxes.Expect(QStringLiteral("Save changes to \u201CCalculation\u201D?"), IdCancel);
+        QVERIFY(!f.frame->close());
+        QVERIFY(f.frame->isVisible());
+        f.boxes.Expect(QStringLiteral("Save changes to \u201CCalculation\u201D?"), IdNo);
+        QVERIFY(f.frame->close());
+        QVERIFY(f.boxes.AllAnswered());
+    }
+
+    void picture_of_the_window()
+    {
+        Fixture f;
+        f.frame->Bar(PaneId::Statistics)->hide();
+        f.View().insertPlainText(QStringLiteral("/* a few results */\nsin(\u03C0/6)*2;\n1+2*i->mem[z];\nsqrt(-4);\nΓ(0.5)^2;"));
+        f.frame->RunCommand(CommandId::CalculateAll);
+        QTest::qWait(50);
+        const QImage picture = f.frame->grab().toImage();
+        const qreal ratio = f.frame->devicePixelRatioF();
+        QCOMPARE(picture.width(), qRound(f.frame->width() * ratio));
+        QDir().mkpath(QStringLiteral(VANTOR_TEST_OUTPUT_DIR));
+        const QString path = QStringLiteral(VANTOR_TEST_OUTPUT_DIR "/main-window@%1x.png").arg(ratio);
+        QVERIFY(picture.save(path));
+        qInfo("picture of the main window: %s", qPrintable(path));
+        f.document.SetModifiedFlag(false);
+    }
+};
+
+QTEST_MAIN(MainFrameTest)
+#include "main_frame_test.moc"
