@@ -3,6 +3,11 @@
 #include <QApplication>
 #include <QFontMetrics>
 
+#include "app/notify/calc_notifier.h"
+#include "app/panes/calc_log.h"
+#include "app/panes/calc_memory.h"
+#include "app/panes/calc_statistics.h"
+
 namespace {
 
 // Dialog units of the application font to pixels, as the pane dialogs are laid out.
@@ -23,11 +28,22 @@ CPanePlaceholder::CPanePlaceholder(const QString& name, QSize size)
 
 PaneContents CreatePaneContents(const PaneContext& context)
 {
-    (void)context;
     PaneContents contents;
     contents.keypad = new CPanePlaceholder(QStringLiteral("Keypad"), DialogUnits(449, 116));
-    contents.log = new CPanePlaceholder(QStringLiteral("Log"), QSize(400, 120));
-    contents.memory = new CPanePlaceholder(QStringLiteral("Memory"), QSize(260, 200));
-    contents.statistics = new CPanePlaceholder(QStringLiteral("Statistics"), DialogUnits(200, 110));
+
+    CCalcNotifier& notifier = context.notifier;
+    auto* log = new CCalcLog;
+    auto* memory = new CCalcMemory;
+    auto* statistics = new CCalcStatistics;
+    QObject::connect(log, &CCalcLog::popupRequested, &notifier,
+                     [&notifier] { emit notifier.paneShowRequested(PaneId::Log); });
+    QObject::connect(&notifier, &CCalcNotifier::memoryChanged, memory, &CCalcMemory::Refresh);
+    QObject::connect(memory, &CCalcMemory::statisticsComputed, statistics, &CCalcStatistics::ShowStatistics);
+    QObject::connect(memory, &CCalcMemory::statisticsComputed, &notifier,
+                     [&notifier] { emit notifier.paneShowRequested(PaneId::Statistics); });
+    contents.log = log;
+    contents.logReceiver = log;
+    contents.memory = memory;
+    contents.statistics = statistics;
     return contents;
 }

@@ -7,6 +7,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "app/mainframe/dpi.h"
 #include "app/panes/column_widths.h"
 #include "app/panes/log_table_model.h"
 #include "app/panes/pane_preferences.h"
@@ -52,7 +53,7 @@ CCalcLog::CCalcLog(QWidget* parent)
     header->setSectionResizeMode(QHeaderView::Interactive);
 
     QSettings settings;
-    SetSectionWidths(*header, ReadColumnWidths(settings, kWidthSection, kWidths, list_->fontMetrics(),
+    SetSectionWidths(*header, ReadColumnWidths(settings, kWidthSection, kWidths, list_->font(),
                                                CellTextMargins(*list_)));
 }
 
@@ -69,3 +70,7 @@ void CCalcLog::AddMessage(const NCalculatorText::LogMessage& message) {
 }
 
 void CCalcLog::ClearMessages() { model_->Clear(); }
+
+QSize CCalcLog::sizeHint() const { return {ScaledPixels(400, this), ScaledPixels(120, this)}; }
+
+QSize CCalcLog::minimumSizeHint() const { return {ScaledPixels(120, this), ScaledPixels(60, this)}; }

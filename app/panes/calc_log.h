@@ -24,6 +24,9 @@ public:
 
     QTreeView* List() const { return list_; }
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 signals:
     // A message arrived while the LogPopup preference is on: show the "Log" pane if hidden.
     void popupRequested();

@@ -5,11 +5,13 @@
 #include <QToolButton>
 #include <QTreeView>
 
+#include "app/document/document_file.h"
+#include "app/mainframe/dpi.h"
 #include "app/panes/column_widths.h"
-#include "app/panes/memory_file.h"
 #include "app/panes/memory_items.h"
 #include "app/panes/memory_table_model.h"
 #include "app/panes/pane_preferences.h"
+#include "engine/files/calculation_file.h"
 #include "engine/state/memory_store.h"
 #include "ui/dialogs/calc_file_dialog.h"
 #include "ui/dialogs/message_box.h"
@@ -79,7 +81,7 @@ CCalcMemory::CCalcMemory(QWidget* parent)
     connect(list_, &QTreeView::clicked, this, &CCalcMemory::OnRowClicked);
 
     QSettings settings;
-    SetSectionWidths(*header, ReadColumnWidths(settings, kWidthSection, kWidths, list_->fontMetrics(),
+    SetSectionWidths(*header, ReadColumnWidths(settings, kWidthSection, kWidths, list_->font(),
                                                CellTextMargins(*list_)));
 
     using Handler = void (CCalcMemory::*)();
@@ -158,9 +160,17 @@ void CCalcMemory::OnSave() {
     const QString path = CCalcFileDialog(request, this).Run();
     if (path.isEmpty())
         return;
-    if (!WriteMemoryFile(path, text))
-        CalcMessageBox(QStringLiteral("Cannot open the file for writing."),
-                       MessageBoxType::Ok | MessageBoxType::IconExclamation);
+    constexpr unsigned kWarning = MessageBoxType::Ok | MessageBoxType::IconExclamation;
+    switch (WriteFileAtomically(path, NCalculatorText::EncodeUtf16LittleEndian(text))) {
+    case WriteOutcome::Ok:
+        break;
+    case WriteOutcome::CannotOpen:
+        CalcMessageBox(QStringLiteral("Cannot open the file for writing."), kWarning);
+        break;
+    case WriteOutcome::WriteFailed:
+        CalcMessageBox(QStringLiteral("Failed to save document."), kWarning);
+        break;
+    }
 }
 
 void CCalcMemory::OnStatistics() {
@@ -219,8 +229,7 @@ void CCalcMemory::resizeEvent(QResizeEvent* event) {
 }
 
 QSize CCalcMemory::sizeHint() const {
-    return QSize(list_->header()->length() + 2 * list_->frameWidth() + metrics_.buttonWidth + 3 * metrics_.margin,
-                 minimumSizeHint().height());
+    return QSize(ScaledPixels(300, this), minimumSizeHint().height()).expandedTo(minimumSizeHint());
 }
 
 QSize CCalcMemory::minimumSizeHint() const {

@@ -14,8 +14,8 @@ constexpr std::array<const char*, kStatisticCount> kLabels{
     "Mean (average)", "Variance", "Standard deviation", "Average deviation", "Skewness", "Kurtosis",
 };
 
-// The widest value a box is meant to show whole.
-constexpr char16_t kWidestValue[] = u"\u22120.70710678118655 \u2212 i\u22170.70710678118655";
+// The widest value a box shows whole: both parts with 14 digits and a three-digit exponent.
+constexpr char16_t kWidestValue[] = u"\u22128.8888888888888e\u2212888 \u2212 i\u22178.8888888888888e\u2212888";
 
 } // namespace
 

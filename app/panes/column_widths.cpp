@@ -1,6 +1,7 @@
 #include "app/panes/column_widths.h"
 
-#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QtMath>
 #include <QHeaderView>
 #include <QSettings>
 #include <QStyle>
@@ -16,15 +17,17 @@ constexpr int kLargestWidth = 32767;
 } // namespace
 
 QList<int> ReadColumnWidths(QSettings& settings, const QString& section,
-                            std::span<const ColumnWidthSetting> columns, const QFontMetrics& metrics,
-                            int cellMargins) {
+                            std::span<const ColumnWidthSetting> columns, const QFont& font, int cellMargins) {
+    // Fractional advances rounded up: a sample one subpixel wider than its cell is cut.
+    const QFontMetricsF metrics(font);
     QList<int> widths;
     settings.beginGroup(section);
     for (const ColumnWidthSetting& column : columns) {
         bool isNumber = false;
         const int stored = settings.value(QLatin1String(column.key)).toInt(&isNumber);
         const bool usable = isNumber && stored > 0 && stored <= kLargestWidth;
-        widths.append(usable ? stored : metrics.horizontalAdvance(QLatin1String(column.sampleText)) + cellMargins);
+        widths.append(usable ? stored
+                            : qCeil(metrics.horizontalAdvance(QLatin1String(column.sampleText))) + cellMargins);
     }
     settings.endGroup();
     return widths;

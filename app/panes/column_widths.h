@@ -8,7 +8,7 @@
 #include <QList>
 #include <QString>
 
-class QFontMetrics;
+class QFont;
 class QHeaderView;
 class QSettings;
 class QWidget;
@@ -21,8 +21,7 @@ struct ColumnWidthSetting {
 };
 
 QList<int> ReadColumnWidths(QSettings& settings, const QString& section,
-                            std::span<const ColumnWidthSetting> columns, const QFontMetrics& metrics,
-                            int cellMargins);
+                            std::span<const ColumnWidthSetting> columns, const QFont& font, int cellMargins);
 
 void WriteColumnWidths(QSettings& settings, const QString& section, std::span<const ColumnWidthSetting> columns,
                        const QList<int>& widths);

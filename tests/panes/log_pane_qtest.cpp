@@ -29,7 +29,7 @@ class LogPaneTest : public QObject {
 
 private slots:
     void init() {
-        env_ = std::make_unique<pane_tests::PaneTestEnvironment>();
+        env_ = std::make_unique<pane_tests::PaneFixture>();
         log_ = std::make_unique<CCalcLog>();
         NCalculatorText::engineState.logReceiver = log_.get();
     }
@@ -189,7 +189,7 @@ private:
         log_.reset();
     }
 
-    std::unique_ptr<pane_tests::PaneTestEnvironment> env_;
+    std::unique_ptr<pane_tests::PaneFixture> env_;
     std::unique_ptr<CCalcLog> log_;
 };
 

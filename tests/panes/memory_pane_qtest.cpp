@@ -3,7 +3,6 @@
 
 #include <memory>
 
-#include <QFile>
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QTest>
@@ -28,7 +27,7 @@ class MemoryPaneTest : public QObject {
 
 private slots:
     void init() {
-        env_ = std::make_unique<pane_tests::PaneTestEnvironment>();
+        env_ = std::make_unique<pane_tests::PaneFixture>();
         pane_ = std::make_unique<CCalcMemory>();
         pane_->resize(420, 260);
         pane_->show();
@@ -36,6 +35,8 @@ private slots:
     }
     void cleanup() {
         pane_.reset();
+        // Every expected box came, and no other.
+        QVERIFY2(env_->boxes.AllAnswered(), qPrintable(env_->boxes.Unexpected().join(u'|')));
         env_.reset();
     }
 
@@ -191,9 +192,9 @@ private slots:
         for (int row : checkedRows)
             SetChecked(row, true);
         preferenceStore.values.freeConfirmation = confirmation;
-        env_->answers.push_back(answer);
+        if (!question.isEmpty())
+            env_->boxes.Expect(question, answer);
         pane_->ButtonOf(MemoryButton::Free)->click();
-        QCOMPARE(env_->shownMessages, question.isEmpty() ? QStringList{} : QStringList{question});
         QCOMPARE(ColumnTexts(2), remaining);
         QCOMPARE(static_cast<int>(memoryStore.cells.size()), remaining.size());
         if (remaining.size() == 4)  // declined: the boxes stay as they were
@@ -221,51 +222,47 @@ private slots:
         for (int row : checkedRows)
             SetChecked(row, true);
         QTemporaryDir dir;
-        env_->chosenPath = dir.filePath(QStringLiteral("cells.vcm"));
+        const QString path = dir.filePath(QStringLiteral("cells.vcm"));
+        env_->dialogs.Answer(path);
         pane_->ButtonOf(MemoryButton::Save)->click();
 
-        QCOMPARE(env_->dialogRequests.size(), std::size_t{1});
-        const FileDialogRequest& request = env_->dialogRequests.front();
+        QCOMPARE(env_->dialogs.Requests().size(), std::size_t{1});
+        const FileDialogRequest& request = env_->dialogs.Requests().front();
         QCOMPARE(request.mode, FileDialogMode::Save);
         QCOMPARE(request.defaultExtension, QStringLiteral("vcm"));
         QCOMPARE(request.initialName, QStringLiteral("Memory 1"));
         QCOMPARE(request.filter, QStringLiteral("Calculator memory files (*.vcm)|*.vcm||"));
-        QFile file(env_->chosenPath);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
+        const QByteArray bytes = ReadBytes(path);
         QCOMPARE(bytes.left(2), QByteArray("\xFF\xFE", 2));
         // Every code unit as written (fromUtf16 would drop the byte order mark).
         QCOMPARE(QString(reinterpret_cast<const QChar*>(bytes.constData()), bytes.size() / 2), expected);
-        QVERIFY(env_->shownMessages.isEmpty());
     }
 
     void saveThatCannotWriteSaysSo() {
         Calculate(u"1->mem[a]");
         QTemporaryDir dir;
-        env_->chosenPath = dir.filePath(QStringLiteral("missing folder/cells.vcm"));
+        env_->dialogs.Answer(dir.filePath(QStringLiteral("missing folder/cells.vcm")));
+        env_->boxes.Expect(QStringLiteral("Cannot open the file for writing."), IdOk);
         pane_->ButtonOf(MemoryButton::Save)->click();
-        QCOMPARE(env_->shownMessages, QStringList{"Cannot open the file for writing."});
-        QCOMPARE(env_->shownTypes.front(), MessageBoxType::Ok | MessageBoxType::IconExclamation);
+        QCOMPARE(env_->boxes.Types().value(0), MessageBoxType::Ok | MessageBoxType::IconExclamation);
     }
 
     void cancelledSaveWritesNothing() {
         Calculate(u"1->mem[a]");
-        env_->chosenPath.clear();
+        env_->dialogs.Answer(QString());
         pane_->ButtonOf(MemoryButton::Save)->click();
-        QCOMPARE(env_->dialogRequests.size(), std::size_t{1});
-        QVERIFY(env_->shownMessages.isEmpty());
+        QCOMPARE(env_->dialogs.Requests().size(), std::size_t{1});
     }
 
     void savedFileLoadsBackTheSameCells() {
         Calculate(u"1/3->mem[third]; -2.5e-300+i*7->mem[w]");
         QTemporaryDir dir;
-        env_->chosenPath = dir.filePath(QStringLiteral("cells.vcm"));
+        const QString path = dir.filePath(QStringLiteral("cells.vcm"));
+        env_->dialogs.Answer(path);
         pane_->ButtonOf(MemoryButton::Save)->click();
         const auto saved = memoryStore.cells;
         NCalculatorText::ClearMemory(true);
-        QFile file(env_->chosenPath);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
+        const QByteArray bytes = ReadBytes(path);
         QVERIFY(Calculate(NCalculatorText::DecodeCalculationFile({bytes.constData(), std::size_t(bytes.size())})));
         QCOMPARE(memoryStore.cells.size(), saved.size());
         for (const auto& [name, cell] : saved)
@@ -283,10 +280,9 @@ private slots:
         QFETCH(int, results);
         Calculate(u"1->mem[a]; 2->mem[b]; 3->mem[c]; 4->mem[d]");
         SetChecked(1, true);
-        env_->answers.push_back(answer);
+        env_->boxes.Expect(QStringLiteral("Only one cell is selected.\nCalculate for all cells?"), answer);
         QSignalSpy spy(pane_.get(), &CCalcMemory::statisticsComputed);
         pane_->ButtonOf(MemoryButton::Statistics)->click();
-        QCOMPARE(env_->shownMessages, QStringList{"Only one cell is selected.\nCalculate for all cells?"});
         QCOMPARE(spy.count(), results);
         if (results == 1) {
             const auto result = spy.first().first().value<NCalculatorPanes::StatisticsResult>();
@@ -301,7 +297,6 @@ private slots:
         SetChecked(2, true);
         QSignalSpy spy(pane_.get(), &CCalcMemory::statisticsComputed);
         pane_->ButtonOf(MemoryButton::Statistics)->click();
-        QVERIFY(env_->shownMessages.isEmpty());
         QCOMPARE(spy.count(), 1);
         const auto result = spy.first().first().value<NCalculatorPanes::StatisticsResult>();
         QCOMPARE(result.Value(NCalculatorPanes::Statistic::Mean).re, 2.0);
@@ -381,7 +376,7 @@ private:
         QTest::mouseClick(pane_->List()->viewport(), Qt::LeftButton, modifiers, cell.center());
     }
 
-    std::unique_ptr<pane_tests::PaneTestEnvironment> env_;
+    std::unique_ptr<pane_tests::PaneFixture> env_;
     std::unique_ptr<CCalcMemory> pane_;
 };
 

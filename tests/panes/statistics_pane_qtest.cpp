@@ -28,7 +28,7 @@ class StatisticsPaneTest : public QObject {
 
 private slots:
     void init() {
-        env_ = std::make_unique<pane_tests::PaneTestEnvironment>();
+        env_ = std::make_unique<pane_tests::PaneFixture>();
         pane_ = std::make_unique<CCalcStatistics>();
     }
     void cleanup() {
@@ -104,7 +104,7 @@ private:
         return texts;
     }
 
-    std::unique_ptr<pane_tests::PaneTestEnvironment> env_;
+    std::unique_ptr<pane_tests::PaneFixture> env_;
     std::unique_ptr<CCalcStatistics> pane_;
 };
 
