@@ -1,6 +1,8 @@
 // Exponential, ln(1 + x) and the thresholds derived from the largest double.
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "numeric/detail/elementary_detail.h"
@@ -34,7 +36,8 @@ const DerivedThresholds& Thresholds() noexcept {
 ExpSplit::ExpSplit(double x) noexcept : x_(x) {
     if (!(std::fabs(x) <= kReducibleLimit))
         return;
-    const double n = std::nearbyint(x * kInverseLn2);
+    // x / ln 2 rounded to the nearest integer by the 1.5 * 2^52 shift (|x| <= 4096).
+    const double n = (x * kInverseLn2 + 0x1.8p52) - 0x1.8p52;
     n_ = static_cast<int>(n);
     er_ = std::exp((x - n * kLn2High) - n * kLn2Low);
     reduced_ = true;
@@ -57,7 +60,11 @@ double ExpSplit::Times(double y, int k) const noexcept {
         y *= 0x1p64;
         prescale = -64;
     }
-    return std::ldexp(y * er_, n_ + k + prescale);
+    const int exponent = n_ + k + prescale;
+    // A normal power of two multiplies with one rounding, as ldexp would.
+    if (exponent >= -1022 && exponent <= 1023)
+        return y * er_ * std::bit_cast<double>(static_cast<std::uint64_t>(exponent + 1023) << 52);
+    return std::ldexp(y * er_, exponent);
 }
 
 Complex ExpWithoutLossCheck(const Complex& z) noexcept {

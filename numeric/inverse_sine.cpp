@@ -14,8 +14,9 @@ using namespace detail;
 
 namespace {
 
-// Below this |z| the series' second term is lost: sqrt(6.661338147750939e-16).
-inline constexpr double kSineIdentityThreshold = 2.5809568279517847e-8;
+// Below this |z| the series' second term is lost: sqrt(6.661338147750939e-16) =
+// 2.5809568279517847e-8, compared squared.
+inline constexpr double kSquaredSineIdentityThreshold = 6.661338147750939e-16;
 
 // sqrt(w^2 - 1) for Re w >= 0, the root that points along w, so that w + P does not
 // cancel (|w + P| >= 1, since (w + P)(w - P) = 1). That is the root whose imaginary
@@ -34,8 +35,9 @@ Complex SquareRootOfSquareLessOne(const Complex& w) noexcept {
     return pointsAway ? Complex{-p.re, -p.im} : p;
 }
 
-// Above this A the square root below could overflow; ln |w + P| cancels nowhere there.
+// Beyond this part of w its squares could overflow; ln |w + P| cancels nowhere there.
 inline constexpr double kLargeHalfSum = 0x1p500;
+inline constexpr double kSmallPart = 0x1p-500;
 
 // Log(w + sqrt(w^2 - 1)) for w = z folded into the right half-plane. Its real part is
 // ln |w + P| = arccosh(A) with A = (|w + 1| + |w - 1|) / 2, formed from A - 1 without
@@ -46,11 +48,13 @@ Complex LogOfFolded(const Complex& w) noexcept {
     const Complex q = WithPositiveZero({w.re + p.re, w.im + p.im});
     const double a = w.re;
     const double y = std::fabs(w.im);
-    const double r = std::hypot(a + 1.0, y);
-    const double s = std::hypot(a - 1.0, y);
-    const double halfSum = 0.5 * (r + s);
-    if (!(halfSum < kLargeHalfSum))
+    if (!(a < kLargeHalfSum && y < kLargeHalfSum))
         return Log(q);
+    // |w + 1| and |w - 1|; hypot only where y^2 would underflow
+    const bool squaresUnderflow = y != 0.0 && y < kSmallPart;
+    const double r = squaresUnderflow ? std::hypot(a + 1.0, y) : std::sqrt((a + 1.0) * (a + 1.0) + y * y);
+    const double s = squaresUnderflow ? std::hypot(a - 1.0, y) : std::sqrt((a - 1.0) * (a - 1.0) + y * y);
+    const double halfSum = 0.5 * (r + s);
     const double halfSumLessOne = a < 1.0 ? 0.5 * (y * y / (r + (a + 1.0)) + y * y / (s + (1.0 - a)))
                                           : 0.5 * (y * y / (r + (a + 1.0)) + (s + (a - 1.0)));
     const double logMagnitude = std::log1p(halfSumLessOne + std::sqrt(halfSumLessOne * (halfSum + 1.0)));
@@ -64,8 +68,8 @@ Complex Folded(const Complex& z) noexcept {
 } // namespace
 
 Complex ArcSin(const Complex& z) noexcept {
-    const double rho = Magnitude(z);
-    if (rho > kSeriesSwitch) {
+    const double rho2 = SquaredMagnitude(z);
+    if (rho2 > kSquaredSeriesSwitch) {
         const Complex logarithm = LogOfFolded(Folded(z));
         double a = kHalfPi + logarithm.im;
         double b = -logarithm.re;
@@ -79,14 +83,14 @@ Complex ArcSin(const Complex& z) noexcept {
         }
         return z.re >= 0.0 ? Complex{a, b} : Complex{-a, -b};
     }
-    if (rho < kSineIdentityThreshold)
+    if (rho2 < kSquaredSineIdentityThreshold)
         return z;
     return Multiply(z, ArcSinSeries(z));
 }
 
 Complex ArcCos(const Complex& z) noexcept {
-    const double rho = Magnitude(z);
-    if (rho > kSeriesSwitch) {
+    const double rho2 = SquaredMagnitude(z);
+    if (rho2 > kSquaredSeriesSwitch) {
         const Complex logarithm = LogOfFolded(Folded(z));
         double a = -logarithm.im;
         double b = logarithm.re;
@@ -100,14 +104,14 @@ Complex ArcCos(const Complex& z) noexcept {
         }
         return z.re >= 0.0 ? Complex{a, b} : Complex{kPi - a, -b};
     }
-    if (rho < kSineIdentityThreshold)
+    if (rho2 < kSquaredSineIdentityThreshold)
         return {kHalfPi - z.re, -z.im};
     const Complex arcsine = Multiply(z, ArcSinSeries(z));
     return {kHalfPi - arcsine.re, -arcsine.im};
 }
 
 Complex ArcCosec(const Complex& z) noexcept {
-    if (Magnitude(z) >= 1.0)
+    if (SquaredMagnitude(z) >= 1.0)
         return ArcSin(Reciprocal(z));
     // arcsin(1/w) = -i ln((i + sqrt(w^2 - 1)) / w) for w = (p, q) in the first
     // quadrant, without forming 1/w, which may overflow.
@@ -126,7 +130,7 @@ Complex ArcCosec(const Complex& z) noexcept {
 
 Complex ArcSec(const Complex& z) noexcept {
     // arccos(1/z) directly: pi/2 - arccosec z would cancel to 0 near z = 1.
-    if (Magnitude(z) >= 1.0)
+    if (SquaredMagnitude(z) >= 1.0)
         return ArcCos(Reciprocal(z));
     const Complex arccosecant = ArcCosec(z);
     return {kHalfPi - arccosecant.re, -arccosecant.im};

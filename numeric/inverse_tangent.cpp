@@ -14,9 +14,11 @@ using namespace detail;
 
 namespace {
 
-inline constexpr double kHugeArgument = 0x1p53;
-// Below this |z| the series' second term is lost: sqrt(3.3306690738754696e-16).
-inline constexpr double kTangentIdentityThreshold = 1.8250120749944284e-8;
+// |z| > 2^53, compared squared.
+inline constexpr double kSquaredHugeArgument = 0x1p106;
+// Below this |z| the series' second term is lost: sqrt(3.3306690738754696e-16) =
+// 1.8250120749944284e-8, compared squared.
+inline constexpr double kSquaredTangentIdentityThreshold = 3.3306690738754696e-16;
 // |1 - |z|^2| at most this: z is on the unit circle to working precision.
 inline constexpr double kUnitCircleThreshold = 0x1p-26;
 // (1 -+ y)^2 + x^2 below this: z is at the pole +-i to working precision.
@@ -82,17 +84,17 @@ double HalfPiLessHalfAtan2(double w, double q) noexcept {
 Complex ArcTg(const Complex& z) noexcept {
     const double x = z.re;
     const double y = z.im;
-    const double rho = Magnitude(z);
-    if (rho > kHugeArgument) {
+    const double rho2 = SquaredMagnitude(z);
+    if (rho2 > kSquaredHugeArgument) {
         const HugeParts parts = Huge(x, y);
         return {0.5 * std::atan2(parts.w, parts.q), 0.25 * Log1p(parts.log1pArgument)};
     }
-    if (rho > kSeriesSwitch) {
+    if (rho2 > kSquaredSeriesSwitch) {
         const ModerateParts parts = Moderate(x, y);
         const double signedX = x == 0.0 ? std::copysign(0.0, y) : x;
         return {0.5 * std::atan2(2.0 * signedX, parts.b), 0.25 * parts.logRatio};
     }
-    if (rho < kTangentIdentityThreshold)
+    if (rho2 < kSquaredTangentIdentityThreshold)
         return z;
     return Multiply(z, ArcTgSeries(z));
 }
@@ -100,13 +102,13 @@ Complex ArcTg(const Complex& z) noexcept {
 Complex ArcCtg(const Complex& z) noexcept {
     const double x = z.re;
     const double y = z.im;
-    const double rho = Magnitude(z);
-    if (rho > kHugeArgument) {
+    const double rho2 = SquaredMagnitude(z);
+    if (rho2 > kSquaredHugeArgument) {
         const HugeParts parts = Huge(x, y);
         const double re = parts.onImaginaryAxis ? (y > 0.0 ? 0.0 : kPi) : HalfPiLessHalfAtan2(parts.w, parts.q);
         return {re, -0.25 * Log1p(parts.log1pArgument)};
     }
-    if (rho > kSeriesSwitch) {
+    if (rho2 > kSquaredSeriesSwitch) {
         const ModerateParts parts = Moderate(x, y);
         double re;
         if (x != 0.0 || parts.b >= 0.0)
@@ -115,7 +117,7 @@ Complex ArcCtg(const Complex& z) noexcept {
             re = y < 0.0 ? kPi : 0.0;
         return {re, -0.25 * parts.logRatio};
     }
-    if (rho < kTangentIdentityThreshold)
+    if (rho2 < kSquaredTangentIdentityThreshold)
         return {kHalfPi - x, -y};
     const Complex arctangent = Multiply(z, ArcTgSeries(z));
     return {kHalfPi - arctangent.re, -arctangent.im};

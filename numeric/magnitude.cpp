@@ -45,18 +45,28 @@ ScaledValue ScaledMagnitude(const Complex& z) noexcept {
     return {larger + smaller / s, exponent};
 }
 
+namespace {
+
+// 2^k for the exponents ScaledMagnitude returns: multiplying by it rounds exactly as
+// ldexp would, without the call.
+double PowerOfTwo(int k) noexcept {
+    return k == 2 ? 4.0 : k == -2 ? 0.25 : 1.0;
+}
+
+} // namespace
+
 double Magnitude(const Complex& z) noexcept {
     const ScaledValue scaled = ScaledMagnitude(z);
-    return scaled.exponent != 0 ? std::ldexp(scaled.mantissa, scaled.exponent) : scaled.mantissa;
+    return scaled.mantissa * PowerOfTwo(scaled.exponent);
 }
 
 Complex Sqrt(const Complex& z) noexcept {
     const ScaledValue scaled = ScaledMagnitude(z);
     if (scaled.exponent == 0)  // zero, infinite or NaN
         return {scaled.mantissa, scaled.mantissa};
-    const double scaledRe = std::ldexp(std::fabs(z.re), -scaled.exponent);
-    // sqrt((|re| + |z|) / 2), formed on the scaled values
-    const double rho = std::ldexp(std::sqrt(2.0 * (scaledRe + scaled.mantissa)), scaled.exponent / 2 - 1);
+    const double scaledRe = std::fabs(z.re) * PowerOfTwo(-scaled.exponent);
+    // sqrt((|re| + |z|) / 2) = 2^(k/2 - 1) sqrt(2 (R + m)), formed on the scaled values
+    const double rho = std::sqrt(2.0 * (scaledRe + scaled.mantissa)) * (scaled.exponent == 2 ? 1.0 : 0.25);
     if (z.re >= 0.0)
         return {rho, z.im / (2.0 * rho)};
     if (z.im < 0.0)
@@ -91,7 +101,7 @@ double LogMagnitude(const Complex& z) noexcept {
     if (scaled.mantissa == 0.0)
         return -std::numeric_limits<double>::infinity();
     const double k = scaled.exponent;
-    const double magnitude = std::ldexp(scaled.mantissa, scaled.exponent);
+    const double magnitude = scaled.mantissa * PowerOfTwo(scaled.exponent);
     if (magnitude >= kNearOneLow && magnitude <= kNearOneHigh) {
         return 0.5 * std::log1p(SquaredMagnitudeLessOne(z.re, z.im));
     }

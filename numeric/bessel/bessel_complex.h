@@ -24,8 +24,20 @@ constexpr bool IsZero(Complex a) noexcept { return a.re == 0.0 && a.im == 0.0; }
 // The larger of the absolute values of the two parts.
 inline double MaxPart(Complex a) noexcept { return std::fmax(std::fabs(a.re), std::fabs(a.im)); }
 
-// abs(a) without intermediate overflow or underflow.
-inline double Abs(Complex a) noexcept { return std::hypot(a.re, a.im); }
+// abs(a) without intermediate overflow or underflow, as the published package forms it
+// (the larger part times sqrt(1 + q^2)), so that results agree with it to the last bits.
+inline double Abs(Complex a) noexcept {
+    const double u = std::fabs(a.re);
+    const double v = std::fabs(a.im);
+    if (u + v == 0.0)
+        return 0.0;
+    if (u > v) {
+        const double q = v / u;
+        return u * std::sqrt(1.0 + q * q);
+    }
+    const double q = u / v;
+    return v * std::sqrt(1.0 + q * q);
+}
 
 // a / b through the reciprocal of abs(b), as the published package divides.
 inline Complex Divide(Complex a, Complex b) noexcept {
@@ -38,30 +50,46 @@ inline Complex Divide(Complex a, Complex b) noexcept {
 // 2 / z, the recurrence factor of every three-term recurrence, formed as conj(z) / abs(z)^2.
 inline Complex TwoOver(Complex z) noexcept {
     const double r = 1.0 / Abs(z);
-    return {2.0 * z.re * r * r, -2.0 * z.im * r * r};
+    const double ur = z.re * r;
+    const double ui = -z.im * r;
+    return {(ur + ur) * r, (ui + ui) * r};
+}
+
+// The argument of a in (-pi, pi] from atan(im / re), as the published package takes it; a
+// zero imaginary part counts as +0.
+inline double Argument(Complex a) noexcept {
+    if (a.re == 0.0)
+        return a.im < 0.0 ? -kHalfPi : kHalfPi;
+    if (a.im == 0.0)
+        return a.re > 0.0 ? 0.0 : kPi;
+    const double theta = std::atan(a.im / a.re);
+    if (theta <= 0.0)
+        return a.re < 0.0 ? theta + kPi : theta;
+    return a.re < 0.0 ? theta - kPi : theta;
 }
 
 // Principal square root; a negative real argument gives a positive imaginary root.
 inline Complex Csqrt(Complex a) noexcept {
-    const double m = Abs(a);
-    if (a.re >= 0.0) {
-        if (m == 0.0)
+    constexpr double halfSqrt2 = 7.071067811865475244008443621e-1;
+    const double zm = std::sqrt(Abs(a));
+    if (a.re == 0.0) {
+        if (a.im == 0.0)
             return {0.0, 0.0};
-        const double r = std::sqrt(0.5 * (m + a.re));
-        return {r, a.im / (2.0 * r)};
+        return {zm * halfSqrt2, a.im > 0.0 ? zm * halfSqrt2 : -zm * halfSqrt2};
     }
-    const double r = std::sqrt(0.5 * (m - a.re));
-    return {std::fabs(a.im) / (2.0 * r), a.im < 0.0 ? -r : r};
+    if (a.im == 0.0)
+        return a.re > 0.0 ? Complex{std::sqrt(a.re), 0.0} : Complex{0.0, std::sqrt(std::fabs(a.re))};
+    const double theta = 0.5 * Argument(a);
+    return {zm * std::cos(theta), zm * std::sin(theta)};
 }
 
 // Principal logarithm; a negative real argument has imaginary part +pi. Not for a = 0.
 inline Complex Clog(Complex a) noexcept {
-    double theta;
+    if (a.re == 0.0)
+        return {std::log(std::fabs(a.im)), a.im < 0.0 ? -kHalfPi : kHalfPi};
     if (a.im == 0.0)
-        theta = a.re < 0.0 ? kPi : 0.0;
-    else
-        theta = std::atan2(a.im, a.re);
-    return {std::log(Abs(a)), theta};
+        return {std::log(std::fabs(a.re)), a.re > 0.0 ? 0.0 : kPi};
+    return {std::log(Abs(a)), Argument(a)};
 }
 
 inline Complex Cexp(Complex a) noexcept {

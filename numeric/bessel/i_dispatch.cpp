@@ -76,7 +76,7 @@ int IDispatch(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, c
     dfnu = fnu + (nn - 1);
     if (dfnu > limits.fnul || az > limits.fnul) {
         // Raise the order to fnul, use the uniform expansion, recur back down.
-        const int nui = static_cast<int>(std::max(static_cast<long long>(limits.fnul - dfnu + 1.0), 0LL));
+        const int nui = static_cast<int>(std::max(static_cast<long long>(limits.fnul - dfnu) + 1, 0LL));
         int nlast = 0;
         const int nw = IUniform(z, fnu, kode, y.first(nn), nui, nlast, limits);
         if (nw < 0)

@@ -36,6 +36,12 @@ inline Complex WithPositiveZero(Complex z) noexcept {
     return z;
 }
 
+// |z|^2 for comparing |z| with a threshold: cheaper than Magnitude, and an overflow
+// to infinity or an underflow to 0 still compares right with a moderate threshold.
+inline double SquaredMagnitude(const Complex& z) noexcept {
+    return z.re * z.re + z.im * z.im;
+}
+
 inline Complex Add(const Complex& a, const Complex& b) noexcept {
     return {a.re + b.re, a.im + b.im};
 }

@@ -7,6 +7,7 @@ namespace NCalculatorMath::detail {
 
 // Below this magnitude the inverse kernels use their series.
 inline constexpr double kSeriesSwitch = 0.1;
+inline constexpr double kSquaredSeriesSwitch = kSeriesSwitch * kSeriesSwitch;
 
 // arcsin(z) / z = 1 + z^2/6 + 3 z^4/40 + ..., 16 terms in nested form.
 Complex ArcSinSeries(const Complex& z) noexcept;
