@@ -4,4 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 bash scripts/build.sh
-exec build/bin/vcalc samples/welcome.vcl
+exec build/bin/vantor-calculator "${@:-samples/welcome.vcl}"

@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev libgsl-dev
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
-    shared-mime-info desktop-file-utils xvfb xauth
+    shared-mime-info desktop-file-utils xvfb xauth fonts-dejavu-core fonts-liberation2
     python3 python3-mpmath python3-scipy locales
 )
 
@@ -26,3 +26,7 @@ fi
 if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
     localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi
+
+# The editor's bundled face, from its npm package; without npm the editor uses another
+# monospaced face.
+bash "$(dirname "$0")/fetch-fonts.sh"

@@ -53,7 +53,7 @@ CCalcToolBar::CCalcToolBar(CommandActions& actions, QWidget* parent)
     list_->setStatusTip(unitCommand->statusTip());
     const int width = QFontMetrics(list_->font()).horizontalAdvance(QStringLiteral(" Grad ")) +
                       style()->pixelMetric(QStyle::PM_ScrollBarExtent) + ScaledPixels(4, this) +
-                      style()->pixelMetric(QStyle::PM_ComboBoxFrameWidth) * 2 + ScaledPixels(16, this);
+                      style()->pixelMetric(QStyle::PM_ComboBoxFrameWidth) * 2;
     list_->setFixedWidth(width);
     connect(list_, &QComboBox::activated, this, &CCalcToolBar::unitChosen);
 

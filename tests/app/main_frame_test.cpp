@@ -18,6 +18,7 @@
 #include "app/mainframe/calc_tool_bar.h"
 #include "app/mainframe/trigonometric_units_chooser.h"
 #include "app/notify/calc_notifier.h"
+#include "ui/resources/bundled_fonts.h"
 
 namespace {
 
@@ -76,6 +77,8 @@ private:
     };
 
 private slots:
+    void initTestCase() { LoadBundledFonts(); }
+
     void caption_follows_title_and_modified_flag()
     {
         Fixture f;
