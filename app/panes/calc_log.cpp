@@ -64,7 +64,18 @@ CCalcLog::~CCalcLog() {
 
 void CCalcLog::AddMessage(const NCalculatorText::LogMessage& message) {
     model_->Append(message);
-    list_->scrollTo(model_->index(model_->rowCount() - 1, 0));
+    // One scroll once the run is over: scrolling at every row of a run with thousands of
+    // messages would lay the list out again each time.
+    if (!scrollPending_) {
+        scrollPending_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                scrollPending_ = false;
+                list_->scrollToBottom();
+            },
+            Qt::QueuedConnection);
+    }
     if (LogPopupEnabled())
         emit popupRequested();
 }

@@ -34,4 +34,5 @@ signals:
 private:
     NCalculatorPanes::LogTableModel* model_;
     QTreeView* list_;
+    bool scrollPending_ = false;
 };
