@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/functions/bessel_nodes.h"
 #include "engine/functions/component_nodes.h"
 #include "engine/functions/elementary_nodes.h"
 #include "engine/functions/gamma_nodes.h"
@@ -31,18 +32,18 @@ struct FunctionName {
 // Sorted by name (code unit order) for the binary search below.
 constexpr auto kFunctions = [] {
     std::array<FunctionName, 92> table = {{
-        {u"BesselI", nullptr},
-        {u"BesselJ", nullptr},
-        {u"BesselK", nullptr},
-        {u"BesselY", nullptr},
+        {u"BesselI", &Make<CNodeBesselI>},
+        {u"BesselJ", &Make<CNodeBesselJ>},
+        {u"BesselK", &Make<CNodeBesselK>},
+        {u"BesselY", &Make<CNodeBesselY>},
         {u"Gamma", &Make<CNodeGamma>},
-        {u"I", nullptr},
-        {u"J", nullptr},
-        {u"K", nullptr},
+        {u"I", &Make<CNodeBesselI>},
+        {u"J", &Make<CNodeBesselJ>},
+        {u"K", &Make<CNodeBesselK>},
         {u"Prod", &Make<CNodeProduct>},
         {u"Product", &Make<CNodeProduct>},
         {u"Sum", &Make<CNodeSum>},
-        {u"Y", nullptr},
+        {u"Y", &Make<CNodeBesselY>},
         {u"abs", &Make<CNodeAbs>},
         {u"acos", &Make<CNodeArcCos>},
         {u"acosh", &Make<CNodeArCh>},
