@@ -38,6 +38,7 @@ PaneContents CreatePaneContents(const PaneContext& context)
     QObject::connect(log, &CCalcLog::popupRequested, &notifier,
                      [&notifier] { emit notifier.paneShowRequested(PaneId::Log); });
     QObject::connect(&notifier, &CCalcNotifier::memoryChanged, memory, &CCalcMemory::Refresh);
+    QObject::connect(memory, &CCalcMemory::cellsErased, &notifier, &CCalcNotifier::memoryChanged);
     QObject::connect(memory, &CCalcMemory::statisticsComputed, statistics, &CCalcStatistics::ShowStatistics);
     QObject::connect(memory, &CCalcMemory::statisticsComputed, &notifier,
                      [&notifier] { emit notifier.paneShowRequested(PaneId::Statistics); });

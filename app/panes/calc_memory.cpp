@@ -144,6 +144,7 @@ void CCalcMemory::OnFree() {
         break;
     }
     Refresh();
+    emit cellsErased();
 }
 
 void CCalcMemory::OnSave() {

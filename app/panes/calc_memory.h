@@ -51,6 +51,8 @@ public:
 signals:
     // The Statistics button computed a result: show it in the "Statistics" pane.
     void statisticsComputed(const NCalculatorPanes::StatisticsResult& result);
+    // Free erased cells: whatever depends on the store being empty may change.
+    void cellsErased();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -134,6 +134,16 @@ private slots:
         QVERIFY(!f.Memory().ButtonOf(MemoryButton::Free)->isEnabled());
     }
 
+    void freeFromThePaneDisablesTheMemoryCommands() {
+        Fixture f;
+        f.CalculateAll(u"1->mem[a]; 2->mem[b]");
+        QVERIFY(f.frame->Action(CommandId::MemorySave)->isEnabled());
+        f.Memory().ButtonOf(MemoryButton::Free)->click();
+        QCOMPARE(f.MemoryRows(), 0);
+        QVERIFY(!f.frame->Action(CommandId::MemorySave)->isEnabled());
+        QVERIFY(!f.frame->Action(CommandId::MemoryFree)->isEnabled());
+    }
+
     void appliedPreferencesRewriteTheValues() {
         Fixture f;
         f.CalculateAll(u"1-2*i->mem[z]");
