@@ -2,9 +2,19 @@
 
 namespace {
 
+bool IsKnownFlag(const QString& name)
+{
+    return name == QLatin1String("p") || name == QLatin1String("pt") || name == QLatin1String("dde");
+}
+
+// "/" also starts every absolute path, so only our own flags count with it.
 bool IsFlag(const QString& argument)
 {
-    return argument.size() > 1 && (argument.startsWith(QLatin1Char('/')) || argument.startsWith(QLatin1Char('-')));
+    if (argument.size() < 2)
+        return false;
+    if (argument.startsWith(QLatin1Char('-')))
+        return true;
+    return argument.startsWith(QLatin1Char('/')) && IsKnownFlag(argument.mid(1).toLower());
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #pragma once
 // The command line: a file to open, "/p FILE", "/pt FILE PRINTER DRIVER PORT", "/dde".
-// Flags start with "/" or "-" and are read without regard to case; unknown flags are
-// ignored, as the shell may pass some of its own.
+// Flags are read without regard to case and may start with "-" as well; an argument
+// starting with "/" that is no flag of ours is a path. Unknown "-" flags are ignored.
 
 #include <QString>
 #include <QStringList>

@@ -186,7 +186,11 @@ private slots:
         QTest::newRow("dde") << QStringList{"/dde"} << int(A::WaitForOpen) << "" << "" << true;
         QTest::newRow("dash flags too") << QStringList{"-dde"} << int(A::WaitForOpen) << "" << "" << true;
         QTest::newRow("unknown flags are ignored")
-            << QStringList{"/Embedding", "b.vcm"} << int(A::OpenFile) << "b.vcm" << "" << true;
+            << QStringList{"-Embedding", "b.vcm"} << int(A::OpenFile) << "b.vcm" << "" << true;
+        QTest::newRow("an absolute path is no flag")
+            << QStringList{"/home/me/sum.vcl"} << int(A::OpenFile) << "/home/me/sum.vcl" << "" << true;
+        QTest::newRow("print an absolute path")
+            << QStringList{"/p", "/home/me/p"} << int(A::Print) << "/home/me/p" << "" << true;
     }
 
     void command_line()
