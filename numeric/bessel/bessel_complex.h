@@ -24,6 +24,9 @@ constexpr bool IsZero(Complex a) noexcept { return a.re == 0.0 && a.im == 0.0; }
 // The larger of the absolute values of the two parts.
 inline double MaxPart(Complex a) noexcept { return std::fmax(std::fabs(a.re), std::fabs(a.im)); }
 
+// abs(a)^2, for termination tests on values far from the overflow limit.
+constexpr double Norm(Complex a) noexcept { return a.re * a.re + a.im * a.im; }
+
 // abs(a) without intermediate overflow or underflow, as the published package forms it
 // (the larger part times sqrt(1 + q^2)), so that results agree with it to the last bits.
 inline double Abs(Complex a) noexcept {

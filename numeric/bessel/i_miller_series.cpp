@@ -67,7 +67,9 @@ int IMillerSeries(Complex z, double fnu, BesselScaling kode, std::span<Complex> 
         p2 = p1 - ck * previous;
         p1 = previous;
         ck = ck + rz;
-        if (Abs(p2) > tst * ak * ak)
+        // abs(p2) > tst ak^2, compared in squares: the recurrence stays far below overflow.
+        const double bound = tst * ak * ak;
+        if (Norm(p2) > bound * bound)
             break;
         ak += 1.0;
     }
@@ -90,14 +92,13 @@ int IMillerSeries(Complex z, double fnu, BesselScaling kode, std::span<Complex> 
             p2 = p1 - ck * previous;
             p1 = previous;
             ck = ck + rz;
-            const double ap = Abs(p2);
-            if (ap < tst)
+            if (Norm(p2) < tst * tst)
                 continue;
             if (refined)
                 break;
             ack = Abs(ck);
             const double flam = ack + std::sqrt(ack * ack - 1.0);
-            const double fkap = ap / Abs(p1);
+            const double fkap = Abs(p2) / Abs(p1);
             rho = std::min(flam, fkap);
             tst *= std::sqrt(rho / (rho * rho - 1.0));
             refined = true;

@@ -41,24 +41,28 @@ void IRatios(Complex z, double fnu, std::span<Complex> ratios, double tol) noexc
     p2 = p2 * rap1;
     ap2 *= rap1;
     long long k = 1;
+    // The tests compare squares: the scaled recurrence stays far below overflow.
+    double norm2 = ap2 * ap2;
     for (bool refined = false;;) {
+        double norm1;
         do {
             ++k;
-            ap1 = ap2;
+            norm1 = norm2;
             const Complex previous = p2;
             p2 = p1 - t1 * previous;
             p1 = previous;
             t1 = t1 + rz;
-            ap2 = Abs(p2);
-        } while (ap1 <= test);
+            norm2 = Norm(p2);
+        } while (norm1 <= test * test);
         if (refined)
             break;
         const double ak = Abs(t1) * 0.5;
         const double flam = ak + std::sqrt(ak * ak - 1.0);
-        const double rho = std::min(ap2 / ap1, flam);
+        const double rho = std::min(std::sqrt(norm2 / norm1), flam);
         test = test1 * std::sqrt(rho / (rho * rho - 1.0));
         refined = true;
     }
+    ap2 = Abs(p2);
 
     // Backward recurrence from index kk down to the highest requested order.
     const long long kk = k + 1 - id;
