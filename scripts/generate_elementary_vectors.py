@@ -90,10 +90,16 @@ def mpc(z):
     return mp.mpc(z[0], z[1])
 
 
-def nudged(z, re_side=0, im_side=0):
-    """z moved off an axis by a relative 1e-40 to the given sides."""
+# How far a point on a cut is moved to one side, relative to its size; the value is
+# taken at two distances so that parts which only follow the move can be told apart.
+NUDGE = mp.mpf("1e-40")
+SMALLER_NUDGE = mp.mpf("1e-45")
+
+
+def nudged(z, re_side=0, im_side=0, distance=NUDGE):
+    """z moved off an axis by a relative distance to the given sides."""
     size = max(abs(z.real), abs(z.imag))
-    return mp.mpc(z.real + re_side * size * mp.mpf("1e-40"), z.imag + im_side * size * mp.mpf("1e-40"))
+    return mp.mpc(z.real + re_side * size * distance, z.imag + im_side * size * distance)
 
 
 def on_real_cut(z, outside=1):
@@ -131,29 +137,28 @@ def acosh_rule(z):
     return upper_on_real_axis(z, None, below=1)
 
 
-def snap(w, z, was_nudged):
-    """Drops the trace a nudge leaves in a part whose limit is 0."""
-    if not was_nudged:
-        return w
-    size = abs(w)
-    re = w.real if abs(w.real) > size * mp.mpf("1e-30") else mp.mpf(0)
-    im = w.imag if abs(w.imag) > size * mp.mpf("1e-30") else mp.mpf(0)
-    return mp.mpc(re, im)
+def one_sided_limit(function, rule, z):
+    """function at z, or its limit from the side the rule picks when z is on a cut: a
+    part that shrinks with the distance of the move is the trace of the move, and its
+    limit is 0."""
+    moved = rule(z)
+    if moved == z:
+        return function(z)
+    far = function(moved)
+    near = function(z + (moved - z) * (SMALLER_NUDGE / NUDGE))
+    parts = []
+    for a, b in ((far.real, near.real), (far.imag, near.imag)):
+        follows_move = abs(a - b) > abs(a) / 2
+        parts.append(mp.mpf(0) if follows_move else b)
+    return mp.mpc(*parts)
 
 
 def with_rule(function, rule):
-    def evaluate(z):
-        moved = rule(z)
-        return snap(function(moved), z, moved != z)
-    return evaluate
+    return lambda z: one_sided_limit(function, rule, z)
 
 
 def reciprocal_then(function, rule):
-    def evaluate(z):
-        w = 1 / z
-        moved = rule(w)
-        return snap(function(moved), z, moved != w)
-    return evaluate
+    return lambda z: one_sided_limit(function, rule, 1 / z)
 
 
 def sqrt_rule(z):
