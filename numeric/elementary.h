@@ -31,6 +31,8 @@ Complex Sqrt(const Complex& z) noexcept;
 // ln |z| from the scaled magnitude; for 0.75 <= |z| <= 1.4, where ln m and k ln 2
 // would cancel, 0.5 ln(1 + (|z|^2 - 1)) with |z|^2 - 1 formed exactly.
 double LogMagnitude(const Complex& z) noexcept;
+// lg |z| the same way: log10 m + k lg 2, or LogMagnitude(z) / ln 10 near |z| = 1.
+double DecimalLogMagnitude(const Complex& z) noexcept;
 
 // Principal logarithm: (LogMagnitude(z), atan2(im, re)).
 Complex Log(const Complex& z) noexcept;

@@ -96,16 +96,39 @@ double SquaredMagnitudeLessOne(double a, double b) noexcept {
 
 } // namespace
 
+namespace {
+
+inline constexpr double kLog10OfE = 0.4342944819032518;  // 1 / ln 10
+
+bool NearOne(const ScaledValue& scaled) noexcept {
+    const double magnitude = scaled.mantissa * PowerOfTwo(scaled.exponent);
+    return magnitude >= kNearOneLow && magnitude <= kNearOneHigh;
+}
+
+double LogNearOne(const Complex& z) noexcept {
+    return 0.5 * std::log1p(SquaredMagnitudeLessOne(z.re, z.im));
+}
+
+} // namespace
+
 double LogMagnitude(const Complex& z) noexcept {
     const ScaledValue scaled = ScaledMagnitude(z);
     if (scaled.mantissa == 0.0)
         return -std::numeric_limits<double>::infinity();
+    if (NearOne(scaled))
+        return LogNearOne(z);
     const double k = scaled.exponent;
-    const double magnitude = scaled.mantissa * PowerOfTwo(scaled.exponent);
-    if (magnitude >= kNearOneLow && magnitude <= kNearOneHigh) {
-        return 0.5 * std::log1p(SquaredMagnitudeLessOne(z.re, z.im));
-    }
     return std::log(scaled.mantissa) + k * kLn2Low + k * kLn2High;
+}
+
+double DecimalLogMagnitude(const Complex& z) noexcept {
+    const ScaledValue scaled = ScaledMagnitude(z);
+    if (scaled.mantissa == 0.0)
+        return -std::numeric_limits<double>::infinity();
+    if (NearOne(scaled))
+        return LogNearOne(z) * kLog10OfE;
+    const double k = scaled.exponent;
+    return std::log10(scaled.mantissa) + k * kLn2Low * kLog10OfE + k * kLn2High * kLog10OfE;
 }
 
 Complex Log(const Complex& z) noexcept {

@@ -12,9 +12,6 @@ namespace NCalculatorText {
 namespace {
 
 constexpr double kLog10OfE = 0.4342944819032518;  // 1 / ln 10
-// ln 2 in two parts, as the kernels scale magnitudes by powers of two.
-constexpr double kLn2High = 0.693145751953125;
-constexpr double kLn2Low = 1.4286068203094173e-6;
 
 // The argument with a zero imaginary part taken as +0: a negative number has argument pi.
 double Argument(const Complex& z) noexcept {
@@ -25,14 +22,7 @@ Complex DecimalLogarithm(const Complex& z) noexcept {
     const double theta = Argument(z);
     if (std::isnan(theta))
         return {theta, theta};
-    const NCalculatorMath::ScaledValue scaled = NCalculatorMath::ScaledMagnitude(z);
-    const double k = scaled.exponent;
-    double re;
-    if (scaled.mantissa == 0.0)
-        re = -HUGE_VAL;
-    else
-        re = std::log10(scaled.mantissa) + k * kLn2Low * kLog10OfE + k * kLn2High * kLog10OfE;
-    return {re, theta * kLog10OfE};
+    return {NCalculatorMath::DecimalLogMagnitude(z), theta * kLog10OfE};
 }
 
 // Operation bookkeeping, the argument, the zero test and the finiteness check around `compute`.

@@ -54,6 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ResultCase{u"lg(100)", u"2"},
                       ResultCase{u"log(-10)", u"1+i*1.3643763538418"},
                       ResultCase{u"ln(1.0000000001)", u"1.0000000826904e" + M + u"10"},
+                      ResultCase{u"lg(1.0000000001)", u"4.3429451781522e" + M + u"11"},
                       ResultCase{u"sqrt(-4)", u"i*2"},
                       ResultCase{u"\u221A(9)", u"3"},
                       ResultCase{u"exp(i*pi)", M + u"1+i*1.2246467991474e" + M + u"16"},
