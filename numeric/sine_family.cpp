@@ -22,29 +22,19 @@ inline constexpr double kDirectHyperbolicLimit = 709.0;
 inline constexpr double kPartialLossArgument = 0x1p26;
 inline constexpr double kTotalLossArgument = 0x1p53;
 
-double CheckedProduct(const char* name, double x, double y, double product) noexcept {
-    if (std::isinf(product) && std::isfinite(x) && std::isfinite(y))
-        RaiseMathError(MathErrorType::Overflow, name, x, 0.0, product);
-    return product;
-}
-
 } // namespace
 
 double ScaledSinh(double x, double y) noexcept {
     if (y == 0.0)
         return 0.0;
-    const double product = std::fabs(x) <= kDirectHyperbolicLimit
-                               ? y * std::sinh(x)
-                               : ExpSplit(std::fabs(x)).Times(x < 0.0 ? -y : y, -1);
-    return CheckedProduct("sinh", x, y, product);
+    return std::fabs(x) <= kDirectHyperbolicLimit ? y * std::sinh(x)
+                                                  : ExpSplit(std::fabs(x)).Times(x < 0.0 ? -y : y, -1);
 }
 
 double ScaledCosh(double x, double y) noexcept {
     if (y == 0.0)
         return 0.0;
-    const double product =
-        std::fabs(x) <= kDirectHyperbolicLimit ? y * std::cosh(x) : ExpSplit(std::fabs(x)).Times(y, -1);
-    return CheckedProduct("cosh", x, y, product);
+    return std::fabs(x) <= kDirectHyperbolicLimit ? y * std::cosh(x) : ExpSplit(std::fabs(x)).Times(y, -1);
 }
 
 void CheckAngleArgument(const char* name, double x, double value) noexcept {
@@ -59,32 +49,45 @@ void CheckAngleArgument(const char* name, double x, double value) noexcept {
 
 using namespace detail;
 
+namespace {
+
+// One overflow report per call, as the runtime's hyperbolic function of the
+// argument x would give it, quoting the first part that overflowed.
+Complex WithOverflowReported(const char* name, double x, const Complex& value) noexcept {
+    const bool reIsInf = std::isinf(value.re);
+    if ((reIsInf || std::isinf(value.im)) && std::isfinite(x))
+        RaiseMathError(MathErrorType::Overflow, name, x, 0.0, reIsInf ? value.re : value.im);
+    return value;
+}
+
+} // namespace
+
 Complex Sin(const Complex& z) noexcept {
     const double s = std::sin(z.re);
     const double c = std::cos(z.re);
     CheckAngleArgument("sin", z.re, s);
-    return {ScaledCosh(z.im, s), ScaledSinh(z.im, c)};
+    return WithOverflowReported("cosh", z.im, {ScaledCosh(z.im, s), ScaledSinh(z.im, c)});
 }
 
 Complex Cos(const Complex& z) noexcept {
     const double s = std::sin(z.re);
     const double c = std::cos(z.re);
     CheckAngleArgument("cos", z.re, c);
-    return {ScaledCosh(z.im, c), -ScaledSinh(z.im, s)};
+    return WithOverflowReported("cosh", z.im, {ScaledCosh(z.im, c), -ScaledSinh(z.im, s)});
 }
 
 Complex Sh(const Complex& z) noexcept {
     const double s = std::sin(z.im);
     const double c = std::cos(z.im);
     CheckAngleArgument("cos", z.im, c);
-    return {ScaledSinh(z.re, c), ScaledCosh(z.re, s)};
+    return WithOverflowReported("sinh", z.re, {ScaledSinh(z.re, c), ScaledCosh(z.re, s)});
 }
 
 Complex Ch(const Complex& z) noexcept {
     const double s = std::sin(z.im);
     const double c = std::cos(z.im);
     CheckAngleArgument("cos", z.im, c);
-    return {ScaledCosh(z.re, c), ScaledSinh(z.re, s)};
+    return WithOverflowReported("cosh", z.re, {ScaledCosh(z.re, c), ScaledSinh(z.re, s)});
 }
 
 } // namespace NCalculatorMath

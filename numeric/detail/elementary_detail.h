@@ -73,8 +73,7 @@ Complex LogOnePlus(const Complex& u) noexcept;
 // that phase is lost.
 Complex ExpWithoutLossCheck(const Complex& z) noexcept;
 
-// y * sinh x and y * cosh x, finite whenever the product is; an overflowing product
-// is reported as the runtime's hyperbolic function would report it.
+// y * sinh x and y * cosh x, finite whenever the product is; 0 when y is 0.
 double ScaledSinh(double x, double y) noexcept;
 double ScaledCosh(double x, double y) noexcept;
 

@@ -177,6 +177,8 @@ INSTANTIATE_TEST_SUITE_P(
                                  u"Operation resulted in overflow, too big positive number returned"},
                       ReportCase{u"sin(i*1000)", false, 1, u"Sine",
                                  u"Operation resulted in overflow, too big positive number returned"},
+                      ReportCase{u"sin(0.5+i*1000)", false, 1, u"Sine",
+                                 u"Operation resulted in overflow, too big positive number returned"},
                       ReportCase{u"cos(-i*1000)", false, 1, u"Cosine",
                                  u"Operation resulted in overflow, too big positive number returned"},
                       ReportCase{u"sh(-1000)", false, 1, u"Hyperbolic sine",
