@@ -257,6 +257,23 @@ private slots:
                  930);
     }
 
+    void a_pane_takes_the_size_of_its_new_side()
+    {
+        Fixture f;
+        CCalcDlgBar* memory = f.frame->Bar(PaneId::Memory);
+        const int wide = memory->width();
+        f.frame->addDockWidget(Qt::TopDockWidgetArea, memory);
+        QTRY_VERIFY(memory->Orientation() == BarOrientation::Horizontal);
+        QTRY_COMPARE(memory->height(), memory->Sizes().horizontal.expandedTo(memory->Sizes().minimum).height());
+        f.frame->resizeDocks({memory}, {memory->height() + 40}, Qt::Vertical);
+        const int tall = memory->height();
+        // Back at the right it is as wide as before, and at the top again as tall as it was made.
+        f.frame->addDockWidget(Qt::RightDockWidgetArea, memory);
+        QTRY_COMPARE(memory->width(), wide);
+        f.frame->addDockWidget(Qt::TopDockWidgetArea, memory);
+        QTRY_COMPARE(memory->height(), tall);
+    }
+
     void a_saved_placement_is_restored()
     {
         Fixture f;
