@@ -18,42 +18,54 @@ namespace {
 // 2.5809568279517847e-8, compared squared.
 inline constexpr double kSquaredSineIdentityThreshold = 6.661338147750939e-16;
 
-// sqrt(w^2 - 1) for Re w >= 0, the root that points along w, so that w + P does not
-// cancel (|w + P| >= 1, since (w + P)(w - P) = 1). That is the root whose imaginary
-// part has the sign of Im w; deciding by the alignment also holds when that
-// imaginary part has underflowed to a zero of either sign, and on the imaginary
-// axis below the origin, where w + P with Im P >= 0 would cancel to 0.
-Complex SquareRootOfSquareLessOne(const Complex& w) noexcept {
-    const double a = w.re;
-    const double b = w.im;
-    Complex p;
-    if (a > 1.0 || std::fabs(b) > Thresholds().sqrtMax)
-        p = Multiply(Sqrt({a - 1.0, b}), Sqrt({a + 1.0, b}));  // factorised: w^2 would overflow
-    else
-        p = Sqrt({(a * a - b * b) - 1.0, 2.0 * a * b});
-    const bool pointsAway = a * p.re + b * p.im < 0.0;
+// The root of w^2 - 1 that points along w (Re w >= 0), so that w + P does not cancel:
+// |w + P| >= 1, since (w + P)(w - P) = 1. That is the root whose imaginary part has
+// the sign of Im w; deciding by the alignment also holds where that imaginary part
+// has underflowed to a zero of either sign, and on the imaginary axis below the
+// origin, where w + P with Im P >= 0 would cancel to 0.
+Complex Aligned(const Complex& w, const Complex& p) noexcept {
+    const bool pointsAway = w.re * p.re + w.im * p.im < 0.0;
     return pointsAway ? Complex{-p.re, -p.im} : p;
 }
 
 // Beyond this part of w its squares could overflow; ln |w + P| cancels nowhere there.
-inline constexpr double kLargeHalfSum = 0x1p500;
+inline constexpr double kLargePart = 0x1p500;
 inline constexpr double kSmallPart = 0x1p-500;
 
-// Log(w + sqrt(w^2 - 1)) for w = z folded into the right half-plane. Its real part is
-// ln |w + P| = arccosh(A) with A = (|w + 1| + |w - 1|) / 2, formed from A - 1 without
+// Log(w + P) for huge w: the root factorised, as w^2 would overflow.
+Complex LogOfHuge(const Complex& w) noexcept {
+    const Complex p = Aligned(w, Multiply(Sqrt({w.re - 1.0, w.im}), Sqrt({w.re + 1.0, w.im})));
+    return Log(WithPositiveZero({w.re + p.re, w.im + p.im}));
+}
+
+// The principal root of (p, v) given its magnitude.
+Complex PrincipalRoot(double p, double v, double magnitude) noexcept {
+    if (p >= 0.0) {
+        const double rho = std::sqrt(0.5 * (magnitude + p));
+        return rho == 0.0 ? Complex{0.0, 0.0} : Complex{rho, v / (2.0 * rho)};
+    }
+    const double rho = std::sqrt(0.5 * (magnitude - p));
+    return {std::fabs(v) / (2.0 * rho), v < 0.0 ? -rho : rho};
+}
+
+// Log(w + sqrt(w^2 - 1)) for w = z folded into the right half-plane. With r = |w + 1|
+// and s = |w - 1|, the root is sqrt(w - 1) sqrt(w + 1), and the real part of the
+// logarithm, ln |w + P| = arccosh(A) with A = (r + s) / 2, is formed from A - 1 without
 // cancellation (Hull, Fairgrieve and Tang): near the segment [-1, 1] and near w = 1,
 // ln |w + P| is tiny and the sum w + P would carry it only in rounding errors.
 Complex LogOfFolded(const Complex& w) noexcept {
-    const Complex p = SquareRootOfSquareLessOne(w);
-    const Complex q = WithPositiveZero({w.re + p.re, w.im + p.im});
     const double a = w.re;
     const double y = std::fabs(w.im);
-    if (!(a < kLargeHalfSum && y < kLargeHalfSum))
-        return Log(q);
-    // |w + 1| and |w - 1|; hypot only where y^2 would underflow
+    if (!(a < kLargePart && y < kLargePart))
+        return LogOfHuge(w);
+    // hypot only where y^2 would underflow
     const bool squaresUnderflow = y != 0.0 && y < kSmallPart;
     const double r = squaresUnderflow ? std::hypot(a + 1.0, y) : std::sqrt((a + 1.0) * (a + 1.0) + y * y);
     const double s = squaresUnderflow ? std::hypot(a - 1.0, y) : std::sqrt((a - 1.0) * (a - 1.0) + y * y);
+    const Complex p =
+        Aligned(w, Multiply(PrincipalRoot(a - 1.0, w.im, s), PrincipalRoot(a + 1.0, w.im, r)));
+    const Complex q = WithPositiveZero({a + p.re, w.im + p.im});
+
     const double halfSum = 0.5 * (r + s);
     const double halfSumLessOne = a < 1.0 ? 0.5 * (y * y / (r + (a + 1.0)) + y * y / (s + (1.0 - a)))
                                           : 0.5 * (y * y / (r + (a + 1.0)) + (s + (a - 1.0)));
