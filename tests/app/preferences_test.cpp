@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -187,6 +188,18 @@ private slots:
         dialog.findChild<QPushButton*>(QStringLiteral("Default"))->click();
         dialog.accept();
         QCOMPARE(dialog.Values(), Preferences{});
+    }
+
+    void picture_of_the_dialog()
+    {
+        CCalcPreferences dialog(Preferences{}, false, nullptr);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QDir().mkpath(QStringLiteral(VANTOR_TEST_OUTPUT_DIR));
+        const QString path =
+            QStringLiteral(VANTOR_TEST_OUTPUT_DIR "/preferences@%1x.png").arg(dialog.devicePixelRatioF());
+        QVERIFY(dialog.grab().save(path));
+        dialog.reject();
     }
 
     void sse2_box_is_disabled_without_sse2_and_keeps_its_value()
