@@ -142,14 +142,19 @@ void CCalcView::ScrollCaretIntoView()
 
 void CCalcView::ReplaceSelection(const QString& text)
 {
-    textCursor().insertText(text);
+    QTextCursor cursor = textCursor();
+    cursor.insertText(text);
+    setTextCursor(cursor);
+    ensureCursorVisible();
 }
 
 void CCalcView::DeleteSelection()
 {
     QTextCursor cursor = textCursor();
-    if (cursor.hasSelection())
-        cursor.removeSelectedText();
+    if (!cursor.hasSelection())
+        return;
+    cursor.removeSelectedText();
+    setTextCursor(cursor);
 }
 
 int CCalcView::RoomForInput() const

@@ -162,6 +162,9 @@ private slots:
         f.view.SetSelection(0, 3);
         f.document.ReceiveText(u"\u03C0");
         QCOMPARE(f.Text(), QStringLiteral("\u03C0;"));
+        QCOMPARE(f.view.Selection(), std::make_pair(1, 1));
+        f.document.ReceiveText(u"+e");
+        QCOMPARE(f.Text(), QStringLiteral("\u03C0+e;"));
     }
 
     void backspace_data()
