@@ -44,7 +44,8 @@ double ScaledExp(double x, double y, int k) noexcept;
 // e^z, each part by ScaledExp; a part whose trigonometric factor is 0 stays 0.
 Complex Exp(const Complex& z) noexcept;
 
-// ln(1 + x): the alternating series below 0.1 in magnitude, the library logarithm above.
+// ln(1 + x): the alternating series below 0.1 in magnitude, the library logarithm of
+// the rounded 1 + x, corrected by its rounding error, above.
 double Log1p(double x) noexcept;
 
 // 1/z by Smith's division.

@@ -91,8 +91,12 @@ Complex Exp(const Complex& z) noexcept {
 double Log1p(double x) noexcept {
     if (x == 0.0)
         return x;
-    if (std::fabs(x) > 0.1)
-        return std::log(x + 1.0);
+    if (std::fabs(x) > 0.1) {
+        // ln u of the rounded u = 1 + x, corrected by the rounding error of u
+        // (u - 1 is exact): ln(1 + x) = ln u - (u - 1 - x) / u to first order.
+        const double u = x + 1.0;
+        return std::log(u) - ((u - 1.0) - x) / u;
+    }
     // x - x^2/2 + x^3/3 - ... for x > 0; for x < 0 every term subtracts, so the sum
     // runs on |x| and is negated at the end.
     const double epsilon = Thresholds().epsilon;
