@@ -8,6 +8,10 @@
 // hook would: a trigonometric argument too large for its angle to mean anything
 // (partial loss from 2^26, total loss from 2^53), and a hyperbolic factor of the
 // sine family that overflows.
+//
+// Measured against mpmath (tests/numeric/accuracy_test.cpp, docs/numeric-elementary.md):
+// within 3 units of 2^-53 of the value's magnitude, Pow within 150 where |w log z|
+// reaches 80 (the rounding of the exponent's phase, as for any exp(w log z)).
 
 #include "numeric/complex.h"
 

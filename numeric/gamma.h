@@ -8,6 +8,11 @@
 // from the real formula (n <= 329). Poles give NaN; the calling node reports them.
 // Gamma stays finite wherever its value is representable (up to x = 171.62...):
 // the large power is formed as a square, or together with the exponential.
+//
+// Measured against mpmath: RealGamma within 48 units of 2^-53 (reflection of large
+// negative arguments), RealLogGamma 51 (near 1.5), LogGamma 35; Gamma loses accuracy
+// with the size of its phase (1600 units at 171.5 + 100i). A Taylor series keeps
+// ln Gamma accurate within 0.2 of its zeros 1 and 2.
 
 #include "numeric/complex.h"
 

@@ -94,10 +94,6 @@ double SquaredMagnitudeLessOne(double a, double b) noexcept {
     return (sum - 1.0) + (sumError + aaError + bbError);
 }
 
-} // namespace
-
-namespace {
-
 inline constexpr double kLog10OfE = 0.4342944819032518;  // 1 / ln 10
 
 bool NearOne(const ScaledValue& scaled) noexcept {
