@@ -6,10 +6,8 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
-#include <QStyle>
 #include <QWhatsThis>
 
 #include "app/docking/calc_dlg_bar.h"
@@ -19,7 +17,8 @@
 #include "app/mainframe/caption.h"
 #include "app/mainframe/command_actions.h"
 #include "app/mainframe/dpi.h"
-#include "app/mainframe/placement.h"
+#include "app/mainframe/frame_placement.h"
+#include "app/mainframe/main_menu.h"
 #include "app/mainframe/status_panes.h"
 #include "app/mainframe/trigonometric_units_chooser.h"
 #include "app/preferences/preferences.h"
@@ -33,7 +32,6 @@ using enum CommandId;
 
 const QString kBarStatePrefix = QStringLiteral("GUI/BarState");
 const QString kLayoutKey = QStringLiteral("GUI/BarState/Layout");
-const QString kFrameGroup = QStringLiteral("GUI/Frame");
 
 struct PaneSpec {
     PaneId pane;
@@ -60,28 +58,6 @@ const PaneSpec* SpecByCommand(CommandId id)
     }
     return nullptr;
 }
-
-PlacementRect ToPlacement(const QRect& rect)
-{
-    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
-}
-
-QRect ToQRect(const PlacementRect& rect)
-{
-    return QRect(rect.left, rect.top, rect.Width(), rect.Height());
-}
-
-void AddActions(QMenu* menu, CommandActions& actions, std::initializer_list<CommandId> ids)
-{
-    for (CommandId id : ids) {
-        if (id == static_cast<CommandId>(0))
-            menu->addSeparator();
-        else
-            menu->addAction(actions.Action(id));
-    }
-}
-
-constexpr CommandId kMenuSeparator = static_cast<CommandId>(0);
 
 } // namespace
 
@@ -182,43 +158,13 @@ void CCalcMainFrame::CreatePanes()
 
 void CCalcMainFrame::CreateMenus()
 {
-    QMenuBar* bar = menuBar();
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    AddActions(file, *actions_, {FileNew, FileOpen, FileSave, FileSaveAs, kMenuSeparator, FileExecute, kMenuSeparator,
-                                 FilePrint, FilePrintPreview, FilePageSetup, kMenuSeparator});
-    recentPlaceholder_ = file->addAction(QStringLiteral("Recent File"));
-    recentPlaceholder_->setEnabled(false);
-    for (int i = 0; i < kRecentFileCount; ++i) {
-        QAction* recent = file->addAction(QString());
-        recent->setObjectName(QStringLiteral("Command%1").arg(static_cast<int>(RecentFile1) + i));
-        connect(recent, &QAction::triggered, this, [this, i] { OpenRecentFile(i); });
-        recentActions_ << recent;
-    }
-    file->addSeparator();
-    file->addAction(actions_->Action(AppExit));
-
-    AddActions(bar->addMenu(QStringLiteral("&Memory")), *actions_, {MemoryFree, MemoryLoad, MemorySave});
-    AddActions(bar->addMenu(QStringLiteral("&Edit")), *actions_, {EditUndo, kMenuSeparator, EditCut, EditCopy, EditPaste});
-    AddActions(bar->addMenu(QStringLiteral("&View")), *actions_,
-               {ViewToolbar, ViewKeypad, ViewLog, ViewMemory, ViewStatistics, ViewStatusBar});
-
-    QMenu* set = bar->addMenu(QStringLiteral("&Set"));
-    set->addAction(actions_->Action(CommandId::Preferences));
-    AddActions(set->addMenu(QStringLiteral("&Notation")), *actions_, {NotationWest, NotationEast});
-    QMenu* keypad = set->addMenu(QStringLiteral("&Keypad"));
-    AddActions(keypad->addMenu(QStringLiteral("&Style")), *actions_,
-               {KeypadStyle2000, KeypadStyleVantor, KeypadStyleXP, KeypadStyleVista});
-    AddActions(keypad->addMenu(QStringLiteral("&Font")), *actions_, {KeypadFontSelect, KeypadFontSystem, KeypadFontDefault});
-    AddActions(keypad->addMenu(QStringLiteral("&Text Color")), *actions_,
-               {KeypadTextFunction, KeypadTextDigit, KeypadTextService, kMenuSeparator, KeypadTextSystem, KeypadTextDefault});
-    AddActions(keypad->addMenu(QStringLiteral("&Color")), *actions_,
-               {KeypadColorFunction, KeypadColorDigit, KeypadColorService, kMenuSeparator, KeypadColorSystem,
-                KeypadColorDefault});
-
-    AddActions(bar->addMenu(QStringLiteral("&Help")), *actions_, {HelpTopics, kMenuSeparator, AppAbout});
-
-    for (QMenu* menu : bar->findChildren<QMenu*>())
-        connect(menu, &QMenu::aboutToShow, this, &CCalcMainFrame::UpdateCommandStates);
+    MainMenu menu = BuildMainMenu(menuBar(), *actions_);
+    recentPlaceholder_ = menu.recentPlaceholder;
+    recentActions_ = menu.recentFiles;
+    for (int i = 0; i < recentActions_.size(); ++i)
+        connect(recentActions_[i], &QAction::triggered, this, [this, i] { OpenRecentFile(i); });
+    for (QMenu* each : menuBar()->findChildren<QMenu*>())
+        connect(each, &QMenu::aboutToShow, this, &CCalcMainFrame::UpdateCommandStates);
 }
 
 void CCalcMainFrame::RestoreLayout()
@@ -250,48 +196,15 @@ QString CCalcMainFrame::StatusText(int pane) const
 
 void CCalcMainFrame::RestorePlacement()
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const int width = ScaledPixels(930, this);
-    const int height = ScaledPixels(550, this);
-    const PlacementRect fallback = screen != nullptr
-                                       ? DefaultNormalRect(ToPlacement(screen->availableGeometry()), width, height)
-                                       : FallbackNormalRect(width, height);
-    QSettings settings;
-    settings.beginGroup(kFrameGroup);
-    PlacementRect rect{settings.value(QStringLiteral("Left"), fallback.left).toInt(),
-                       settings.value(QStringLiteral("Top"), fallback.top).toInt(),
-                       settings.value(QStringLiteral("Right"), fallback.right).toInt(),
-                       settings.value(QStringLiteral("Bottom"), fallback.bottom).toInt()};
-    const bool maximized = settings.value(QStringLiteral("Maximized"), 1).toInt() != 0;
-    settings.endGroup();
-    if (rect.Width() <= 0 || rect.Height() <= 0)
-        rect = fallback;
-
-    const QScreen* nearest = QGuiApplication::screenAt(ToQRect(rect).center());
-    if (nearest == nullptr)
-        nearest = screen;
-    if (nearest != nullptr) {
-        const int smallCaption = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) * 2 / 3;
-        rect = BringOntoWorkArea(rect, ToPlacement(nearest->availableGeometry()), smallCaption);
-    }
-    setGeometry(ToQRect(rect));
-    if (maximized)
-        setWindowState(windowState() | Qt::WindowMaximized);
+    RestoreFramePlacement(*this);
 }
 
 void CCalcMainFrame::SavePlacementAndLayout()
 {
-    QSettings settings;
-    settings.beginGroup(kFrameGroup);
-    const PlacementRect normal = ToPlacement(isMaximized() || isFullScreen() ? normalGeometry() : geometry());
-    settings.setValue(QStringLiteral("Maximized"), isMaximized() ? 1 : 0);
-    settings.setValue(QStringLiteral("Left"), normal.left);
-    settings.setValue(QStringLiteral("Top"), normal.top);
-    settings.setValue(QStringLiteral("Right"), normal.right);
-    settings.setValue(QStringLiteral("Bottom"), normal.bottom);
-    settings.endGroup();
+    SaveFramePlacement(*this);
     for (CCalcDlgBar* bar : CCalcDlgBar::AllBars())
         bar->SaveState(kBarStatePrefix);
+    QSettings settings;
     settings.setValue(kLayoutKey, saveState());
 }
 
