@@ -12,7 +12,9 @@
 //   I(-v) = I(v) + (2/pi) sin(pi v) K(v),      K(-v) = K(v),
 // with sin(pi v) exactly 0 at integers and cos(pi v) exactly 0 at half-integers.
 // Results for a real argument are cleaned of the parts that are zero in exact arithmetic.
-// Measured accuracy against 30-digit references: docs/numeric-bessel.md.
+// Measured against mpmath at 30 digits over abs(z) from 1e-300 to 1e5 and orders up to
+// 1e4: median relative error 1e-15, 99 % below 1.4e-13, at most 1.2e-10 (at abs(z) = 1e5);
+// up to abs(z) and order 100 at most 5e-12. Details: docs/numeric-bessel.md.
 
 #include "numeric/complex.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // The complex Bessel machinery: a translation of the published package for Bessel
-// functions of a complex argument and non-negative order (D. E. Amos, ACM TOMS 12 (1986)
+// functions of a complex argument and non-negative order (ACM TOMS 12 (1986)
 // 265-273, algorithm 644), for IEEE double precision. Each routine follows its published
 // counterpart, named in its prologue, with N = 1 or 2 members (the most any caller asks
 // for) and integer parts of orders taken in 64 bits.
