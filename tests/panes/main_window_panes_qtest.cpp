@@ -72,10 +72,12 @@ private:
 
         // What the screen shows: the window with any floating pane over it.
         void SavePicture(const QString& name) {
-            QImage picture(frame->frameGeometry().united(Bar(PaneId::Statistics).frameGeometry()).size(),
-                           QImage::Format_ARGB32_Premultiplied);
+            const QRect screen = frame->frameGeometry().united(Bar(PaneId::Statistics).frameGeometry());
+            const qreal ratio = frame->devicePixelRatioF();
+            QImage picture(screen.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+            picture.setDevicePixelRatio(ratio);
             picture.fill(Qt::darkGray);
-            const QPoint origin = frame->frameGeometry().united(Bar(PaneId::Statistics).frameGeometry()).topLeft();
+            const QPoint origin = screen.topLeft();
             QPainter painter(&picture);
             painter.drawPixmap(frame->geometry().topLeft() - origin, frame->grab());
             for (CCalcDlgBar* bar : CCalcDlgBar::AllBars()) {
@@ -84,7 +86,7 @@ private:
             }
             painter.end();
             QDir().mkpath(QStringLiteral(VANTOR_TEST_OUTPUT_DIR));
-            const QString path = QStringLiteral(VANTOR_TEST_OUTPUT_DIR "/%1.png").arg(name);
+            const QString path = QStringLiteral(VANTOR_TEST_OUTPUT_DIR "/%1@%2x.png").arg(name).arg(ratio);
             QVERIFY(picture.save(path));
             qInfo("picture: %s", qPrintable(path));
         }
