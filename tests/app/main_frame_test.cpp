@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QToolBar>
@@ -272,6 +273,25 @@ private slots:
         QTRY_COMPARE(memory->width(), wide);
         f.frame->addDockWidget(Qt::TopDockWidgetArea, memory);
         QTRY_COMPARE(memory->height(), tall);
+    }
+
+    void a_dropped_file_is_opened_as_the_document()
+    {
+        Fixture f;
+        const QString path = f.environment.FilePath(QStringLiteral("dropped.vcl"));
+        WriteBytes(path, QByteArray("\xFF\xFE" "7\0;\0", 6));
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QWidget* target = f.View().viewport();
+        const QPoint at = target->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+        QCOMPARE(f.document.PathName(), path);
+        QCOMPARE(FromU16(f.View().DocumentText()), QStringLiteral("7;"));
+        QCOMPARE(f.frame->windowTitle(), QStringLiteral(" Vantor Calculator \u2014 dropped.vcl"));
     }
 
     void a_saved_placement_is_restored()
