@@ -51,9 +51,9 @@ Complex AirySeries(Complex z, double az, int id, BesselScaling kode, double tol)
         ak = 24.0 + 9.0 * fid;
         bk = 30.0 - 9.0 * fid;
         for (int k = 0; k < 25; ++k) {
-            trm1 = trm1 * z3 * (1.0 / d1);
+            trm1 = (trm1 * z3) / d1;
             s1 = s1 + trm1;
-            trm2 = trm2 * z3 * (1.0 / d2);
+            trm2 = (trm2 * z3) / d2;
             s2 = s2 + trm2;
             atrm = atrm * az3 / ad;
             d1 += ak;
@@ -156,7 +156,7 @@ AiryResult Airy(Complex z, int id, BesselScaling kode) noexcept {
     }
     s1 = s1 * sfac;
     s1 = id == 0 ? s1 * csq : -(s1 * z);
-    result.value = s1 * (1.0 / sfac);
+    result.value = s1 / sfac;
     return result;
 }
 

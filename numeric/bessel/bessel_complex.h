@@ -19,6 +19,7 @@ constexpr Complex operator*(Complex a, Complex b) noexcept {
 }
 constexpr Complex operator*(double s, Complex a) noexcept { return {s * a.re, s * a.im}; }
 constexpr Complex operator*(Complex a, double s) noexcept { return {a.re * s, a.im * s}; }
+constexpr Complex operator/(Complex a, double s) noexcept { return {a.re / s, a.im / s}; }
 constexpr Complex Conj(Complex a) noexcept { return {a.re, -a.im}; }
 constexpr bool IsZero(Complex a) noexcept { return a.re == 0.0 && a.im == 0.0; }
 // The larger of the absolute values of the two parts.

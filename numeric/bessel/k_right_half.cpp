@@ -149,7 +149,7 @@ int KRightHalf(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, 
         if (dnu != 0.0) {
             fc = dnu * kPi;
             fc /= std::sin(fc);
-            smu = csh * (1.0 / dnu);
+            smu = csh / dnu;
         }
         // Gamma(1 - x) Gamma(1 + x) = pi x / sin(pi x): t1 = 1/Gamma(1 - dnu), t2 = 1/Gamma(1 + dnu).
         int ierr;
@@ -159,8 +159,8 @@ int KRightHalf(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, 
         const double g2 = (t1 + t2) * 0.5;
         Complex f = fc * (cch * g1 + smu * g2);
         const Complex efmu = Cexp(fmu);
-        Complex p = (0.5 / t2) * efmu;
-        Complex q = Divide({0.5, 0.0}, efmu) * (1.0 / t1);
+        Complex p = (0.5 * efmu) / t2;
+        Complex q = Divide({0.5, 0.0}, efmu) / t1;
         Complex s1 = f;
         Complex s2 = p;
         const bool single = inu == 0 && n == 1;  // 0 <= fnu < 1/2, one member
@@ -172,7 +172,7 @@ int KRightHalf(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, 
             double bk = 1.0 - dnu2;
             Complex ck{1.0, 0.0};
             do {
-                f = (f * ak + p + q) * (1.0 / bk);
+                f = (f * ak + p + q) / bk;
                 p = p * (1.0 / (ak - dnu));
                 q = q * (1.0 / (ak + dnu));
                 const double rak = 1.0 / ak;
