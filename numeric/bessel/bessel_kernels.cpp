@@ -49,6 +49,8 @@ bool RejectNonFinite(const Complex& z, double nu, Complex& value, BesselStatus& 
 
 double Fraction(double nu) noexcept { return nu - std::floor(nu); }
 
+bool OnPositiveRealAxis(const Complex& z) noexcept { return z.im == 0.0 && z.re > 0.0; }
+
 // For a real argument: on the positive axis the imaginary part is zero; on the negative
 // axis J and I of integer order are real and those of half-integer order imaginary.
 void CleanRealArgument(const Complex& z, double nu, bool integerOrderIsReal, Complex& value) noexcept {
@@ -153,10 +155,17 @@ Complex BesselY(const Complex& z, double nu, BesselStatus& status) noexcept {
         status = StatusOf({0, first.ierr});
         return value;
     }
-    const BesselResult second = ComputeH(z, nu, BesselScaling::Unscaled, 2, h2);
-    if (second.ierr != 0 && second.ierr != 3) {
-        status = StatusOf({0, second.ierr});
-        return value;
+    BesselResult second = first;
+    if (OnPositiveRealAxis(z)) {
+        // The machinery treats the rotated arguments -ix and ix alike, so H2 comes out as
+        // the exact conjugate of H1, with the same counts.
+        h2[0] = Conj(h1[0]);
+    } else {
+        second = ComputeH(z, nu, BesselScaling::Unscaled, 2, h2);
+        if (second.ierr != 0 && second.ierr != 3) {
+            status = StatusOf({0, second.ierr});
+            return value;
+        }
     }
     // Y = (i/2) (H2 - H1).
     const Complex difference = h2[0] - h1[0];

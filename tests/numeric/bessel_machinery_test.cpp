@@ -194,6 +194,30 @@ TEST(TopLevel, UnitOrderPhasesHaveAnExactZeroCosine) {
     EXPECT_EQ(h1[0].im, factor * k[0].im);
 }
 
+// Y on the positive real axis takes H2 as the conjugate of H1 instead of computing it:
+// the routes through -ix and ix must mirror each other to the bit, in every region.
+TEST(TopLevel, HankelFunctionsOfAPositiveRealArgumentAreExactConjugates) {
+    const double orders[] = {0.0, 1.0 / 3.0, 0.5, 1.0, 2.0, 7.25, 30.0, 85.92, 86.5, 100.0, 250.5, 1000.0};
+    int checked = 0;
+    for (double fnu : orders) {
+        for (double e = -308.0; e <= 6.0; e += 0.25) {
+            const double x = std::pow(10.0, e);
+            Complex h1[1] = {};
+            Complex h2[1] = {};
+            const BesselResult first = ComputeH({x, 0.0}, fnu, kUnscaled, 1, h1);
+            const BesselResult second = ComputeH({x, 0.0}, fnu, kUnscaled, 2, h2);
+            ASSERT_EQ(first.ierr, second.ierr) << fnu << " " << x;
+            ASSERT_EQ(first.nz, second.nz) << fnu << " " << x;
+            if (first.ierr != 0 && first.ierr != 3)
+                continue;
+            ASSERT_EQ(h1[0].re, h2[0].re) << fnu << " " << x;
+            ASSERT_EQ(h1[0].im, -h2[0].im) << fnu << " " << x;
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 5000);
+}
+
 // --- Airy -------------------------------------------------------------------------------------
 
 TEST(Airy, AtZeroGivesTheConstants) {
