@@ -88,11 +88,24 @@ Complex AiryLeading(Complex z, double az, int id) noexcept {
     return {-kMinusDaiAtZero, 0.0};
 }
 
+// The argument limits: the order limits raised to the power 2/3, formed once.
+struct ArgumentLimits {
+    double aa, sqrtAA;
+};
+
+const ArgumentLimits& AiryArgumentLimits() noexcept {
+    static const ArgumentLimits limits = [] {
+        const double aa = std::pow(MachineBesselLimits().aa, kTwoThirds);
+        return ArgumentLimits{aa, std::sqrt(aa)};
+    }();
+    return limits;
+}
+
 } // namespace
 
 AiryResult Airy(Complex z, int id, BesselScaling kode) noexcept {
     AiryResult result;
-    const BesselLimits limits = MachineBesselLimits();
+    const BesselLimits& limits = MachineBesselLimits();
     const double tol = limits.tol;
     const double az = Abs(z);
     if (az <= 1.0) {
@@ -102,13 +115,12 @@ AiryResult Airy(Complex z, int id, BesselScaling kode) noexcept {
 
     const double fnu = (1.0 + id) / 3.0;
     const double alaz = std::log(az);
-    // The argument limits are the order limits raised to the power 2/3.
-    const double aa = std::pow(limits.aa, kTwoThirds);
-    if (az > aa) {
+    const ArgumentLimits& argumentLimits = AiryArgumentLimits();
+    if (az > argumentLimits.aa) {
         result.ierr = 4;
         return result;
     }
-    if (az > std::sqrt(aa))
+    if (az > argumentLimits.sqrtAA)
         result.ierr = 3;
     const Complex csq = Csqrt(z);
     Complex zta = kTwoThirds * (z * csq);

@@ -22,8 +22,13 @@ constexpr Complex operator*(Complex a, double s) noexcept { return {a.re * s, a.
 constexpr Complex operator/(Complex a, double s) noexcept { return {a.re / s, a.im / s}; }
 constexpr Complex Conj(Complex a) noexcept { return {a.re, -a.im}; }
 constexpr bool IsZero(Complex a) noexcept { return a.re == 0.0 && a.im == 0.0; }
+// std::fmax and std::fmin (a NaN gives the other argument, equal arguments the second)
+// without the library call.
+inline double Larger(double a, double b) noexcept { return a > b || std::isnan(b) ? a : b; }
+inline double Smaller(double a, double b) noexcept { return a < b || std::isnan(b) ? a : b; }
+
 // The larger of the absolute values of the two parts.
-inline double MaxPart(Complex a) noexcept { return std::fmax(std::fabs(a.re), std::fabs(a.im)); }
+inline double MaxPart(Complex a) noexcept { return Larger(std::fabs(a.re), std::fabs(a.im)); }
 
 // abs(a)^2, for termination tests on values far from the overflow limit.
 constexpr double Norm(Complex a) noexcept { return a.re * a.re + a.im * a.im; }
@@ -33,8 +38,11 @@ constexpr double Norm(Complex a) noexcept { return a.re * a.re + a.im * a.im; }
 inline double Abs(Complex a) noexcept {
     const double u = std::fabs(a.re);
     const double v = std::fabs(a.im);
-    if (u + v == 0.0)
-        return 0.0;
+    // A zero part leaves the other (q = 0), without the division and the root.
+    if (v == 0.0)
+        return u;
+    if (u == 0.0)
+        return v;
     if (u > v) {
         const double q = v / u;
         return u * std::sqrt(1.0 + q * q);
@@ -123,10 +131,10 @@ inline void SinhCosh(Complex z, Complex& sinhZ, Complex& coshZ) noexcept {
 inline bool UnderflowsWhenScaled(Complex y, double ascle, double tol) noexcept {
     const double wr = std::fabs(y.re);
     const double wi = std::fabs(y.im);
-    const double smaller = std::fmin(wr, wi);
+    const double smaller = Smaller(wr, wi);
     if (smaller > ascle)
         return false;
-    return std::fmax(wr, wi) < smaller / tol;
+    return Larger(wr, wi) < smaller / tol;
 }
 
 } // namespace NCalculatorMath::detail

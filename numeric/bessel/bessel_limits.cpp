@@ -6,7 +6,9 @@
 
 namespace NCalculatorMath {
 
-BesselLimits MachineBesselLimits() noexcept {
+namespace {
+
+BesselLimits DeriveLimits() noexcept {
     constexpr double tiny = std::numeric_limits<double>::min();
     constexpr double huge = std::numeric_limits<double>::max();
     constexpr int exponentBound = 1021;  // the smaller of the two exponent range limits
@@ -26,6 +28,13 @@ BesselLimits MachineBesselLimits() noexcept {
     // The published limit 0.5 * (largest integer) becomes 0.5 * (largest double).
     limits.aa = std::min(0.5 / limits.tol, 0.5 * huge);
     limits.sqrtAA = std::sqrt(limits.aa);
+    return limits;
+}
+
+} // namespace
+
+const BesselLimits& MachineBesselLimits() noexcept {
+    static const BesselLimits limits = DeriveLimits();
     return limits;
 }
 

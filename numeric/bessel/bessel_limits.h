@@ -23,6 +23,7 @@ struct BesselLimits {
     double sqrtAA;  // precision-loss limit sqrt(aa)
 };
 
-BesselLimits MachineBesselLimits() noexcept;
+// Derived once, on the first call.
+const BesselLimits& MachineBesselLimits() noexcept;
 
 } // namespace NCalculatorMath

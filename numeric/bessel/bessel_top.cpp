@@ -108,7 +108,7 @@ BesselResult ComputeI(Complex z, double fnu, BesselScaling kode, std::span<Compl
         result.ierr = 1;
         return result;
     }
-    const BesselLimits limits = MachineBesselLimits();
+    const BesselLimits& limits = MachineBesselLimits();
     result.ierr = RangeError(Magnitude(z), fnu + (static_cast<int>(y.size()) - 1), limits);
     if (result.ierr == 4)
         return result;
@@ -146,7 +146,7 @@ BesselResult ComputeJ(Complex z, double fnu, BesselScaling kode, std::span<Compl
         result.ierr = 1;
         return result;
     }
-    const BesselLimits limits = MachineBesselLimits();
+    const BesselLimits& limits = MachineBesselLimits();
     result.ierr = RangeError(Magnitude(z), fnu + (static_cast<int>(y.size()) - 1), limits);
     if (result.ierr == 4)
         return result;
@@ -177,7 +177,7 @@ BesselResult ComputeK(Complex z, double fnu, BesselScaling kode, std::span<Compl
         result.ierr = 1;
         return result;
     }
-    const BesselLimits limits = MachineBesselLimits();
+    const BesselLimits& limits = MachineBesselLimits();
     const double az = Magnitude(z);
     result.ierr = RangeError(az, fnu + (static_cast<int>(y.size()) - 1), limits);
     if (result.ierr == 4)
@@ -220,7 +220,7 @@ BesselResult ComputeH(Complex z, double fnu, BesselScaling kode, int kind, std::
         result.ierr = 1;
         return result;
     }
-    const BesselLimits limits = MachineBesselLimits();
+    const BesselLimits& limits = MachineBesselLimits();
     const double fmm = 3 - 2 * kind;
     Complex zn{fmm * z.im, -fmm * z.re};
     const double az = Magnitude(z);

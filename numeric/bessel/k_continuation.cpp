@@ -60,7 +60,7 @@ int CombineS1S2(Complex z, Complex& s1, Complex& s2, double ascle, double alim, 
             ++iuf;
         }
     }
-    if (std::fmax(as1, as2) > ascle)
+    if (Larger(as1, as2) > ascle)
         return 0;
     s1 = {};
     s2 = {};

@@ -103,11 +103,11 @@ void TurningPointSeries(Complex w2, double aw2, double fnu, double rfnu, double 
 void AwayFromTurningPoint(Complex zb, Complex w2, double aw2, double fnu, double rfnu, double fn23, double rfn13,
                           bool phiAndZetaOnly, double tol, AiryTypeExpansion& e) noexcept {
     Complex w = Csqrt(w2);
-    w.re = std::fmax(w.re, 0.0);
-    w.im = std::fmax(w.im, 0.0);
+    w.re = Larger(w.re, 0.0);
+    w.im = Larger(w.im, 0.0);
     Complex zc = Clog(Divide(Complex{1.0, 0.0} + w, zb));
-    zc.im = std::fmin(std::fmax(zc.im, 0.0), kHalfPi);
-    zc.re = std::fmax(zc.re, 0.0);
+    zc.im = Smaller(Larger(zc.im, 0.0), kHalfPi);
+    zc.re = Larger(zc.re, 0.0);
     const Complex zth = (zc - w) * 1.5;
     e.zeta1 = zc * fnu;
     e.zeta2 = w * fnu;
@@ -124,7 +124,7 @@ void AwayFromTurningPoint(Complex zb, Complex w2, double aw2, double fnu, double
     const double pp = std::pow(azth, kTwoThirds);
     ang *= kTwoThirds;
     Complex zeta{pp * std::cos(ang), pp * std::sin(ang)};
-    zeta.im = std::fmax(zeta.im, 0.0);
+    zeta.im = Larger(zeta.im, 0.0);
     e.arg = zeta * fn23;
     const Complex rtzt = Divide(zth, zeta);
     const Complex za = Divide(rtzt, w);
