@@ -198,12 +198,13 @@ int AiryContinuation(Complex z, double fnu, BesselScaling kode, int mr, std::spa
     Complex csgn{0.0, sgn};
     if (kode == BesselScaling::Scaled) {
         const double yy = -zn.im;
-        csgn = {-sgn * std::sin(yy), sgn * std::cos(yy)};
+        const Complex unit = CosSin(yy);
+        csgn = {-sgn * unit.im, sgn * unit.re};
     }
     const long long inu = static_cast<long long>(fnu);
     const double fraction = fnu - static_cast<double>(inu);
     const double arg = fraction * sgn;
-    Complex cspn{fraction == 0.5 ? 0.0 : std::cos(arg), std::sin(arg)};
+    Complex cspn = CosSin(arg, fraction == 0.5);
     if (inu % 2 != 0)
         cspn = -cspn;
     Complex c1 = cy[0];

@@ -67,6 +67,21 @@ inline Complex TwoOver(Complex z) noexcept {
     return {(ur + ur) * r, (ui + ui) * r};
 }
 
+// (cos t, sin t); a zero t, common on the real axis, gives (1, t) without the library.
+inline Complex CosSin(double t) noexcept {
+    if (t == 0.0)
+        return {1.0, t};
+    return {std::cos(t), std::sin(t)};
+}
+
+// The same with the cosine exactly 0 where it is 0 in exact arithmetic (zeroCosine).
+inline Complex CosSin(double t, bool zeroCosine) noexcept {
+    Complex unit = CosSin(t);
+    if (zeroCosine)
+        unit.re = 0.0;
+    return unit;
+}
+
 // The argument of a in (-pi, pi] from atan(im / re), as the published package takes it; a
 // zero imaginary part counts as +0.
 inline double Argument(Complex a) noexcept {
@@ -91,8 +106,8 @@ inline Complex Csqrt(Complex a) noexcept {
     }
     if (a.im == 0.0)
         return a.re > 0.0 ? Complex{std::sqrt(a.re), 0.0} : Complex{0.0, std::sqrt(std::fabs(a.re))};
-    const double theta = 0.5 * Argument(a);
-    return {zm * std::cos(theta), zm * std::sin(theta)};
+    const Complex unit = CosSin(0.5 * Argument(a));
+    return {zm * unit.re, zm * unit.im};
 }
 
 // Principal logarithm; a negative real argument has imaginary part +pi. Not for a = 0.
@@ -106,23 +121,24 @@ inline Complex Clog(Complex a) noexcept {
 
 inline Complex Cexp(Complex a) noexcept {
     const double m = std::exp(a.re);
-    return {m * std::cos(a.im), m * std::sin(a.im)};
+    const Complex unit = CosSin(a.im);
+    return {m * unit.re, m * unit.im};
 }
 
 // exp(re) * scale * (cos im, sin im): the scaled exponential of the uniform expansions.
 inline Complex ExpTimes(Complex a, double scale) noexcept {
     const double m = std::exp(a.re) * scale;
-    return {m * std::cos(a.im), m * std::sin(a.im)};
+    const Complex unit = CosSin(a.im);
+    return {m * unit.re, m * unit.im};
 }
 
 // sinh z and cosh z.
 inline void SinhCosh(Complex z, Complex& sinhZ, Complex& coshZ) noexcept {
     const double sh = std::sinh(z.re);
     const double ch = std::cosh(z.re);
-    const double sn = std::sin(z.im);
-    const double cn = std::cos(z.im);
-    sinhZ = {sh * cn, ch * sn};
-    coshZ = {ch * cn, sh * sn};
+    const Complex unit = CosSin(z.im);
+    sinhZ = {sh * unit.re, ch * unit.im};
+    coshZ = {ch * unit.re, sh * unit.im};
 }
 
 // True when y, a value scaled by 1/tol whose magnitude exceeds ascle, would lose its

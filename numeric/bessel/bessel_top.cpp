@@ -59,7 +59,7 @@ Complex QuarterTurnPhase(double fnu, double scale) noexcept {
     const long long inuh = inu / 2;
     const double reduced = fnu - static_cast<double>(2 * inuh);
     const double arg = reduced * scale;
-    Complex phase{reduced == 1.0 ? 0.0 : std::cos(arg), std::sin(arg)};
+    Complex phase = CosSin(arg, reduced == 1.0);
     if (inuh % 2 != 0)
         phase = -phase;
     return phase;
@@ -123,7 +123,7 @@ BesselResult ComputeI(Complex z, double fnu, BesselScaling kode, std::span<Compl
         double arg = fraction * kPi;
         if (z.im < 0.0)
             arg = -arg;
-        csgn = {fraction == 0.5 ? 0.0 : std::cos(arg), std::sin(arg)};
+        csgn = CosSin(arg, fraction == 0.5);
         if (inu % 2 != 0)
             csgn = -csgn;
     }

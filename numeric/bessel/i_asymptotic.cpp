@@ -47,10 +47,9 @@ int IAsymptotic(Complex z, double fnu, BesselScaling kode, std::span<Complex> y,
         const long long inu = static_cast<long long>(fnu);
         const double fraction = fnu - static_cast<double>(inu);
         const double arg = fraction * kPi;
-        double bk = fraction == 0.5 ? 0.0 : std::cos(arg);
-        if (z.im < 0.0)
-            bk = -bk;
-        phase = {-std::sin(arg), bk};
+        const Complex unit = CosSin(arg, fraction == 0.5);
+        const double bk = z.im < 0.0 ? -unit.re : unit.re;
+        phase = {-unit.im, bk};
         if (inu % 2 != 0)
             phase = -phase;
     }

@@ -119,7 +119,7 @@ int IUniformAiry(Complex z, double fnu, BesselScaling kode, std::span<Complex> y
     double cidi = -1.0;
     const long long inu = static_cast<long long>(fnu);
     const double ang = kHalfPi * (fnu - static_cast<double>(inu));
-    const Complex phase{std::cos(ang), std::sin(ang)};
+    const Complex phase = CosSin(ang);
     // The phase e^(i pi nu / 2) for the highest member, with the integer part of the order
     // taken as a power of i.
     auto phaseOf = [&](int members) {

@@ -107,7 +107,7 @@ int IMillerWronskian(Complex z, double fnu, BesselScaling kode, std::span<Comple
 
     Complex cinu{1.0, 0.0};
     if (kode == BesselScaling::Scaled)
-        cinu = {std::cos(z.im), std::sin(z.im)};
+        cinu = CosSin(z.im);
     // The K values may lie near either exponent limit: scale the normalisation.
     const double acw = Abs(kValues[1]);
     double ascle = limits.ascle;

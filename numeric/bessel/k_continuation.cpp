@@ -85,14 +85,14 @@ int KContinuation(Complex z, double fnu, BesselScaling kode, int mr, std::span<C
     Complex csgn{0.0, sgn};
     if (kode == BesselScaling::Scaled) {
         const double yy = -zn.im;
-        csgn = csgn * Complex{std::cos(yy), std::sin(yy)};
+        csgn = csgn * CosSin(yy);
     }
     // cspn = e^(-i pi mr fnu) with the order reduced for accuracy, and an exact zero
     // cosine at half-integer orders.
     const long long inu = static_cast<long long>(fnu);
     const double fraction = fnu - static_cast<double>(inu);
     const double arg = fraction * sgn;
-    Complex cspn{fraction == 0.5 ? 0.0 : std::cos(arg), std::sin(arg)};
+    Complex cspn = CosSin(arg, fraction == 0.5);
     if (inu % 2 != 0)
         cspn = -cspn;
 

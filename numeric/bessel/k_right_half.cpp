@@ -208,12 +208,15 @@ int KRightHalf(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, 
                 underflowScaling = true;
             } else {
                 const double e = std::exp(-z.re) * bands.scale[k.kflag];
-                coef = coef * Complex{e * std::cos(z.im), -e * std::sin(z.im)};
+                const Complex unit = CosSin(z.im);
+                coef = coef * Complex{e * unit.re, -e * unit.im};
             }
         }
-        double ak = std::fabs(std::cos(kPi * dnu));
+        // The closed form serves half-integer orders; their cosine is not needed.
+        const bool halfInteger = std::fabs(dnu) == 0.5;
+        double ak = halfInteger ? 0.0 : std::fabs(std::cos(kPi * dnu));
         double fhs = std::fabs(0.25 - dnu2);
-        if (std::fabs(dnu) == 0.5 || ak == 0.0 || fhs == 0.0) {
+        if (halfInteger || ak == 0.0 || fhs == 0.0) {
             k.s1 = coef;
             k.s2 = coef;
         } else {

@@ -48,8 +48,9 @@ int KUniformAiry(Complex z, double fnu, BesselScaling kode, int mr, std::span<Co
     const long long inu = static_cast<long long>(fnu);
     const double fnf = fnu - static_cast<double>(inu);
     const double ang = -kHalfPi * fnf;
-    const double car = std::cos(ang);
-    const double sar = std::sin(ang);
+    const Complex unit = CosSin(ang);
+    const double car = unit.re;
+    const double sar = unit.im;
     Complex cs = kCr1 * (Complex{kHalfPi * sar, -kHalfPi * car} * PowerOfMinusI(inu));
     if (yy <= 0.0) {
         zn.re = -zn.re;
@@ -108,7 +109,7 @@ int KUniformAiry(Complex z, double fnu, BesselScaling kode, int mr, std::span<Co
     const double csgni = yy <= 0.0 ? -sgn : sgn;
     const long long ifn = inu + n - 1;
     const double angc = fnf * sgn;
-    Complex cspn{std::cos(angc), std::sin(angc)};
+    Complex cspn = CosSin(angc);
     if (ifn % 2 != 0)
         cspn = -cspn;
     // cs = coefficient of the J function giving I: I(nu, zr) = e^(i pi nu / 2) J(nu, -i zr).

@@ -68,7 +68,7 @@ int KUniformBessel(Complex z, double fnu, BesselScaling kode, int mr, std::span<
     const double ang = fnf * sgn;
     // cspn = e^(-i pi mr fnu) for the highest member, with an exact zero cosine at
     // half-integer orders.
-    Complex cspn{fnf == 0.5 ? 0.0 : std::cos(ang), std::sin(ang)};
+    Complex cspn = CosSin(ang, fnf == 0.5);
     if ((inu + n - 1) % 2 != 0)
         cspn = -cspn;
     int iuf = 0;

@@ -66,7 +66,8 @@ bool UnderflowsWithPhase(Leading l, double rcz, const BesselLimits& limits) noex
     if (l.airyForm)
         cz = cz - 0.25 * Clog(l.arg) - Complex{kAic, 0.0};
     const double ax = std::exp(rcz) / limits.tol;
-    return UnderflowsWhenScaled({ax * std::cos(cz.im), ax * std::sin(cz.im)}, limits.ascle, limits.tol);
+    const Complex unit = CosSin(cz.im);
+    return UnderflowsWhenScaled({ax * unit.re, ax * unit.im}, limits.ascle, limits.tol);
 }
 
 } // namespace

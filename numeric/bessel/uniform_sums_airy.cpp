@@ -123,7 +123,8 @@ void AwayFromTurningPoint(Complex zb, Complex w2, double aw2, double fnu, double
     }
     const double pp = std::pow(azth, kTwoThirds);
     ang *= kTwoThirds;
-    Complex zeta{pp * std::cos(ang), pp * std::sin(ang)};
+    const Complex unit = CosSin(ang);
+    Complex zeta{pp * unit.re, pp * unit.im};
     zeta.im = Larger(zeta.im, 0.0);
     e.arg = zeta * fn23;
     const Complex rtzt = Divide(zth, zeta);
