@@ -9,11 +9,13 @@
 // - half-integer orders: the closed form sqrt(pi / 2z) e^-z.
 // For Re z > alim with unscaled values the computation runs scaled by e^z and members that
 // underflow when scaled back are counted (KScaleCheck).
+// On the positive real axis the same steps run on doubles.
 // Returns NZ >= 0 or -2 (no convergence of the forward recurrence).
 
 #include <cmath>
 
 #include "numeric/bessel/bessel_complex.h"
+#include "numeric/bessel/bessel_real.h"
 #include "numeric/bessel/bessel_tables.h"
 #include "numeric/bessel/machinery.h"
 #include "numeric/bessel/scale_bands.h"
@@ -45,25 +47,33 @@ double SmallOrderG1(double dnu2, double tol) noexcept {
 }
 
 // The state of the forward recurrence K(nu + 1) = (2 nu / z) K(nu) + K(nu - 1).
+template <class T>
 struct KSequence {
-    Complex s1, s2;  // K(dnu + j) and K(dnu + j + 1), times scale[kflag]
-    Complex ck;      // 2 (dnu + j + 1) / z
-    int kflag = 1;   // index into the scaling bands
+    T s1, s2;       // K(dnu + j) and K(dnu + j + 1), times scale[kflag]
+    T ck;           // 2 (dnu + j + 1) / z
+    int kflag = 1;  // index into the scaling bands
 };
+
+KSequence<Complex> ComplexSequence(const KSequence<double>& k) noexcept {
+    return {ToComplex(k.s1), ToComplex(k.s2), ToComplex(k.ck), k.kflag};
+}
+KSequence<Complex> ComplexSequence(const KSequence<Complex>& k) noexcept { return k; }
 
 // Recurs from step first to step last (inclusive), moving to the next scaling band
 // whenever a value outgrows the current one.
-void RecurForward(KSequence& k, Complex rz, long long first, long long last, const ScaleBands& bands) noexcept {
+template <class T>
+void RecurForward(KSequence<T>& sequence, T rz, long long first, long long last, const ScaleBands& bands) noexcept {
+    KSequence<T> k = sequence;  // a local copy stays in registers
     double p1r = bands.unscale[k.kflag];
     double ascle = bands.bound[k.kflag];
     for (long long i = first; i <= last; ++i) {
-        const Complex previous = k.s2;
+        const T previous = k.s2;
         k.s2 = k.ck * previous + k.s1;
         k.s1 = previous;
         k.ck = k.ck + rz;
         if (k.kflag >= 2)
             continue;
-        const Complex p2 = k.s2 * p1r;
+        const T p2 = k.s2 * p1r;
         if (MaxPart(p2) <= ascle)
             continue;
         ++k.kflag;
@@ -72,13 +82,14 @@ void RecurForward(KSequence& k, Complex rz, long long first, long long last, con
         k.s2 = p2 * bands.scale[k.kflag];
         p1r = bands.unscale[k.kflag];
     }
+    sequence = k;
 }
 
 // The scaled forward recurrence used when values near underflow are carried times e^z:
 // looks for two consecutive members that are on scale once the factor e^-zd is applied.
 // Returns the step at which they were found (s1, s2 then hold them, unscaled by tol), or
 // 0 when the recurrence ended without them (zd then holds the reduced exponent).
-long long FindOnScale(KSequence& k, Complex rz, long long inu, Complex& zd, const BesselLimits& limits) noexcept {
+long long FindOnScale(KSequence<Complex>& k, Complex rz, long long inu, Complex& zd, const BesselLimits& limits) noexcept {
     const double tol = limits.tol;
     const double helim = 0.5 * limits.elim;
     const double elm = std::exp(-limits.elim);
@@ -124,27 +135,67 @@ int ScaleCheckAndUnscale(Complex zd, std::span<Complex> y, const BesselLimits& l
     return nz;
 }
 
-} // namespace
+// Writes K(fnu) (and K(fnu + 1)) from the sequence, scaled back from its band.
+template <class T>
+void Store(KSequence<T> k, std::span<Complex> y, const ScaleBands& bands) noexcept {
+    if (y.size() == 1)
+        k.s1 = k.s2;
+    y[0] = ToComplex(k.s1 * bands.unscale[k.kflag]);
+    if (y.size() > 1)
+        y[1] = ToComplex(k.s2 * bands.unscale[k.kflag]);
+}
 
-int KRightHalf(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, const BesselLimits& limits) noexcept {
+// The forward recurrence for values carried times e^z (Re z > alim, unscaled values): on
+// the bands once two consecutive members are found on scale, else all members are tested
+// for underflow.
+int RecurForwardScaled(KSequence<Complex> k, Complex rz, Complex z, long long inu, std::span<Complex> y,
+                       const BesselLimits& limits, const ScaleBands& bands) noexcept {
+    Complex zd = z;
+    if (inu > 0) {
+        const long long at = FindOnScale(k, rz, inu, zd, limits);
+        if (at != 0) {
+            k.kflag = 0;
+            RecurForward(k, rz, at + 1, inu, bands);
+            Store(k, y, bands);
+            return 0;
+        }
+    }
+    if (y.size() == 1)
+        k.s1 = k.s2;
+    y[0] = k.s1;
+    if (y.size() > 1)
+        y[1] = k.s2;
+    return ScaleCheckAndUnscale(zd, y, limits, bands);
+}
+
+// e times e^(-i Im z), the phase of e^-z.
+Complex ScaledPhaseOfMinusZ(Complex z, double e) noexcept {
+    const Complex unit = CosSin(z.im);
+    return {e * unit.re, -e * unit.im};
+}
+double ScaledPhaseOfMinusZ(double, double e) noexcept { return e; }
+
+// The routine for a value type T: Complex, or double on the positive real axis.
+template <class T>
+int KRightHalfOf(T z, double fnu, BesselScaling kode, std::span<Complex> y, const BesselLimits& limits) noexcept {
     const int n = static_cast<int>(y.size());
     const double tol = limits.tol;
     const ScaleBands bands = MakeScaleBands(limits);
     const double caz = Abs(z);
-    const Complex rz = TwoOver(z);
+    const T rz = TwoOver(z);
     long long inu = static_cast<long long>(fnu + 0.5);
     const double dnu = fnu - static_cast<double>(inu);
     const double dnu2 = std::fabs(dnu) > tol ? dnu * dnu : 0.0;
     bool koded = kode == BesselScaling::Scaled;
     bool underflowScaling = false;  // IFLAG: computing scaled by e^z because Re z > alim
-    KSequence k;
+    KSequence<T> k;
 
     if (std::fabs(dnu) != 0.5 && caz <= 2.0) {
         // Series for abs(z) <= 2.
         double fc = 1.0;
-        Complex smu = Clog(rz);
-        const Complex fmu = smu * dnu;
-        Complex csh, cch;
+        T smu = Clog(rz);
+        const T fmu = smu * dnu;
+        T csh, cch;
         SinhCosh(fmu, csh, cch);
         if (dnu != 0.0) {
             fc = dnu * kPi;
@@ -157,20 +208,20 @@ int KRightHalf(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, 
         const double t1 = 1.0 / (t2 * fc);
         const double g1 = std::fabs(dnu) > 0.1 ? (t1 - t2) / (dnu + dnu) : SmallOrderG1(dnu2, tol);
         const double g2 = (t1 + t2) * 0.5;
-        Complex f = fc * (cch * g1 + smu * g2);
-        const Complex efmu = Cexp(fmu);
-        Complex p = (0.5 * efmu) / t2;
-        Complex q = Divide({0.5, 0.0}, efmu) / t1;
-        Complex s1 = f;
-        Complex s2 = p;
+        T f = fc * (cch * g1 + smu * g2);
+        const T efmu = Cexp(fmu);
+        T p = (0.5 * efmu) / t2;
+        T q = Divide(T{0.5}, efmu) / t1;
+        T s1 = f;
+        T s2 = p;
         const bool single = inu == 0 && n == 1;  // 0 <= fnu < 1/2, one member
         if (caz >= tol) {
-            const Complex cz = 0.25 * (z * z);
+            const T cz = 0.25 * (z * z);
             const double t1z = 0.25 * caz * caz;
             double ak = 1.0;
             double a1 = 1.0;
             double bk = 1.0 - dnu2;
-            Complex ck{1.0, 0.0};
+            T ck{1.0};
             do {
                 f = (f * ak + p + q) / bk;
                 p = p * (1.0 / (ak - dnu));
@@ -186,30 +237,29 @@ int KRightHalf(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, 
             } while (a1 > tol);
         }
         if (single) {
-            y[0] = koded ? s1 * Cexp(z) : s1;
+            y[0] = ToComplex(koded ? s1 * Cexp(z) : s1);
             return 0;
         }
-        k.kflag = (fnu + 1.0) * std::fabs(smu.re) > limits.alim ? 2 : 1;
+        k.kflag = (fnu + 1.0) * std::fabs(RealPart(smu)) > limits.alim ? 2 : 1;
         const double scale = bands.scale[k.kflag];
         k.s2 = (s2 * scale) * rz;
         k.s1 = s1 * scale;
         if (koded) {
-            const Complex ez = Cexp(z);
+            const T ez = Cexp(z);
             k.s1 = k.s1 * ez;
             k.s2 = k.s2 * ez;
         }
     } else {
         // abs(z) > 2 or a half-integer order: sqrt(pi / 2z) e^-z times Miller's ratio.
-        Complex coef = Divide({kRthpi, 0.0}, Csqrt(z));
+        T coef = Divide(T{kRthpi}, Csqrt(z));
         k.kflag = 1;
         if (!koded) {
-            if (z.re > limits.alim) {
+            if (RealPart(z) > limits.alim) {
                 koded = true;
                 underflowScaling = true;
             } else {
-                const double e = std::exp(-z.re) * bands.scale[k.kflag];
-                const Complex unit = CosSin(z.im);
-                coef = coef * Complex{e * unit.re, -e * unit.im};
+                const double e = std::exp(-RealPart(z)) * bands.scale[k.kflag];
+                coef = coef * ScaledPhaseOfMinusZ(z, e);
             }
         }
         // The closed form serves half-integer orders; their cosine is not needed.
@@ -224,7 +274,10 @@ int KRightHalf(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, 
             // 12 <= e <= 60, e from 2^-e = tol.
             double t1 = std::fmin(std::fmax(52.0 * std::log10(2.0) * 3.321928094, 12.0), 60.0);
             const double t2 = 2.0 / 3.0 * t1 - 6.0;
-            t1 = z.re != 0.0 ? std::fabs(std::atan(z.im / z.re)) : kHalfPi;
+            // abs(arg z), exactly 0 on the real axis.
+            const double zr = RealPart(z);
+            const double zi = ImagPart(z);
+            t1 = zr != 0.0 ? (zi == 0.0 ? 0.0 : std::fabs(std::atan(zi / zr))) : kHalfPi;
             double fk;
             if (t2 <= caz) {
                 // Forward recurrence until the test is met.
@@ -269,15 +322,15 @@ int KRightHalf(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, 
             const long long steps = static_cast<long long>(fk);
             fk = static_cast<double>(steps);
             double fks = fk * fk;
-            Complex p1{};
-            Complex p2{tol, 0.0};
-            Complex cs = p2;
+            T p1{};
+            T p2{tol};
+            T cs = p2;
             for (long long i = 0; i < steps; ++i) {
                 const double a1 = fks - fk;
                 const double akr = (fks + fk) / (a1 + fhs);
                 const double rak = 2.0 / (fk + 1.0);
-                const Complex cb{(fk + z.re) * rak, z.im * rak};
-                const Complex previous = p2;
+                const T cb = FromParts<T>((fk + zr) * rak, zi * rak);
+                const T previous = p2;
                 p2 = (previous * cb - p1) * akr;
                 p1 = previous;
                 cs = cs + p2;
@@ -288,17 +341,18 @@ int KRightHalf(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, 
             double scale = 1.0 / Abs(cs);
             k.s1 = (coef * (p2 * scale)) * (Conj(cs) * scale);
             if (inu == 0 && n == 1) {
-                y[0] = k.s1;
-                if (underflowScaling)
-                    return ScaleCheckAndUnscale(z, y, limits, bands);
-                y[0] = k.s1 * bands.unscale[k.kflag];
+                if (underflowScaling) {
+                    y[0] = ToComplex(k.s1);
+                    return ScaleCheckAndUnscale(ToComplex(z), y, limits, bands);
+                }
+                y[0] = ToComplex(k.s1 * bands.unscale[k.kflag]);
                 return 0;
             }
             // K(dnu + 1) = K(dnu) (1 + (dnu + 1/2 - p1/p2) / z).
             scale = 1.0 / Abs(p2);
-            const Complex pt = (p1 * scale) * (Conj(p2) * scale);
-            Complex st = Divide({dnu + 0.5 - pt.re, -pt.im}, z);
-            st.re += 1.0;
+            const T pt = (p1 * scale) * (Conj(p2) * scale);
+            T st = Divide(FromParts<T>(dnu + 0.5 - RealPart(pt), -ImagPart(pt)), z);
+            AddToRealPart(st, 1.0);
             k.s2 = st * k.s1;
         }
     }
@@ -307,37 +361,23 @@ int KRightHalf(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, 
     k.ck = (dnu + 1.0) * rz;
     if (n == 1)
         --inu;
-    Complex zd = z;
-    if (inu > 0) {
-        long long first = 1;
-        if (underflowScaling) {
-            const long long at = FindOnScale(k, rz, inu, zd, limits);
-            if (at == 0) {
-                if (n == 1)
-                    k.s1 = k.s2;
-                y[0] = k.s1;
-                if (n > 1)
-                    y[1] = k.s2;
-                return ScaleCheckAndUnscale(zd, y, limits, bands);
-            }
-            k.kflag = 0;
-            underflowScaling = false;
-            first = at + 1;
-        }
-        RecurForward(k, rz, first, inu, bands);
-    }
-    if (n == 1)
-        k.s1 = k.s2;
-    if (underflowScaling) {
-        y[0] = k.s1;
-        if (n > 1)
-            y[1] = k.s2;
-        return ScaleCheckAndUnscale(zd, y, limits, bands);
-    }
-    y[0] = k.s1 * bands.unscale[k.kflag];
-    if (n > 1)
-        y[1] = k.s2 * bands.unscale[k.kflag];
+    if (underflowScaling)
+        return RecurForwardScaled(ComplexSequence(k), ToComplex(rz), ToComplex(z), inu, y, limits, bands);
+    if (inu > 0)
+        RecurForward(k, rz, 1, inu, bands);
+    Store(k, y, bands);
     return 0;
+}
+
+} // namespace
+
+int KRightHalf(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, const BesselLimits& limits) noexcept {
+    // On the positive real axis every value is real. The rescaled path for Re z > alim
+    // takes logarithms of values of either sign and stays complex.
+    const bool rescaled = kode == BesselScaling::Unscaled && z.re > limits.alim;
+    if (z.im == 0.0 && z.re > 0.0 && !rescaled)
+        return KRightHalfOf(z.re, fnu, kode, y, limits);
+    return KRightHalfOf(z, fnu, kode, y, limits);
 }
 
 } // namespace NCalculatorMath
