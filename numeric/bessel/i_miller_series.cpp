@@ -2,13 +2,15 @@
 // recurrence, normalised by the Neumann series
 //   e^z = sum_k eps_k (k + nu) Gamma(k + 2nu) / (k! Gamma(1 + 2nu)) (2/z)^nu I(k + nu, z).
 // The start index comes from two forward-recurrence searches of at most 80 steps each
-// (truncation error of the series, then of the ratios). Returns NZ: 0 or -2.
+// (truncation error of the series, then of the ratios). On the positive real axis the same
+// steps run on doubles. Returns NZ: 0 or -2.
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
 #include "numeric/bessel/bessel_complex.h"
+#include "numeric/bessel/bessel_real.h"
 #include "numeric/bessel/machinery.h"
 
 namespace NCalculatorMath {
@@ -21,12 +23,13 @@ constexpr int kSearchSteps = 80;
 
 // One step of the backward recurrence I(k - 1) = (2k/z) I(k) + I(k + 1) with its
 // contribution to the normalising sum.
+template <class T>
 struct BackwardRecurrence {
-    Complex p1, p2, sum, rz;
+    T p1, p2, sum, rz;
     double fkk, fnf, tfnf, bk;
 
     void Step() noexcept {
-        const Complex previous = p2;
+        const T previous = p2;
         p2 = p1 + (fkk + fnf) * (rz * previous);
         p1 = previous;
         const double ack = bk * (1.0 - tfnf / (fkk + tfnf));
@@ -36,9 +39,9 @@ struct BackwardRecurrence {
     }
 };
 
-} // namespace
-
-int IMillerSeries(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, double tol) noexcept {
+// The routine for a value type T: Complex, or double on the positive real axis.
+template <class T>
+int IMillerSeriesOf(T z, double fnu, BesselScaling kode, std::span<Complex> y, double tol) noexcept {
     const int n = static_cast<int>(y.size());
     const double scle = std::numeric_limits<double>::min() / tol;
     const double az = Abs(z);
@@ -47,11 +50,11 @@ int IMillerSeries(Complex z, double fnu, BesselScaling kode, std::span<Complex> 
     const long long inu = ifnu + n - 1;
     double at = static_cast<double>(iaz) + 1.0;
     const double raz = 1.0 / az;
-    const Complex unit{z.re * raz, -z.im * raz};  // conj(z) / abs(z)
-    Complex ck = unit * (at * raz);
-    const Complex rz = 2.0 * raz * unit;
-    Complex p1{};
-    Complex p2{1.0, 0.0};
+    const T unit = FromParts<T>(RealPart(z) * raz, -ImagPart(z) * raz);  // conj(z) / abs(z)
+    T ck = unit * (at * raz);
+    const T rz = 2.0 * raz * unit;
+    T p1{};
+    T p2{1.0};
     double ack = (at + 1.0) * raz;
     double rho = ack + std::sqrt(ack * ack - 1.0);
     const double rho2 = rho * rho;
@@ -63,7 +66,7 @@ int IMillerSeries(Complex z, double fnu, BesselScaling kode, std::span<Complex> 
     for (;; ++i) {
         if (i > kSearchSteps)
             return -2;
-        const Complex previous = p2;
+        const T previous = p2;
         p2 = p1 - ck * previous;
         p1 = previous;
         ck = ck + rz;
@@ -78,8 +81,8 @@ int IMillerSeries(Complex z, double fnu, BesselScaling kode, std::span<Complex> 
     // Relative truncation error for the ratios.
     long long k = 0;
     if (inu >= iaz) {
-        p1 = {};
-        p2 = {1.0, 0.0};
+        p1 = T{};
+        p2 = T{1.0};
         at = static_cast<double>(inu) + 1.0;
         ck = unit * (at * raz);
         ack = at * raz;
@@ -88,7 +91,7 @@ int IMillerSeries(Complex z, double fnu, BesselScaling kode, std::span<Complex> 
         for (k = 1;; ++k) {
             if (k > kSearchSteps)
                 return -2;
-            const Complex previous = p2;
+            const T previous = p2;
             p2 = p1 - ck * previous;
             p1 = previous;
             ck = ck + rz;
@@ -108,9 +111,9 @@ int IMillerSeries(Complex z, double fnu, BesselScaling kode, std::span<Complex> 
     // Backward recurrence and the normalising sum, scaled by scle.
     ++k;
     const long long kk = std::max(i + iaz, k + inu);
-    BackwardRecurrence recurrence{};
+    BackwardRecurrence<T> recurrence{};
     recurrence.fkk = static_cast<double>(kk);
-    recurrence.p2 = {scle, 0.0};
+    recurrence.p2 = T{scle};
     recurrence.rz = rz;
     recurrence.fnf = fnu - static_cast<double>(ifnu);
     recurrence.tfnf = recurrence.fnf + recurrence.fnf;
@@ -119,27 +122,33 @@ int IMillerSeries(Complex z, double fnu, BesselScaling kode, std::span<Complex> 
                              GammaLn(recurrence.fkk + 1.0, ierr) - GammaLn(recurrence.tfnf + 1.0, ierr));
     for (long long step = 0; step < kk - inu; ++step)
         recurrence.Step();
-    y[n - 1] = recurrence.p2;
+    y[n - 1] = ToComplex(recurrence.p2);
     for (int member = n - 2; member >= 0; --member) {
         recurrence.Step();
-        y[member] = recurrence.p2;
+        y[member] = ToComplex(recurrence.p2);
     }
     for (long long step = 0; step < ifnu; ++step)
         recurrence.Step();
 
-    Complex pt = z;
-    if (kode == BesselScaling::Scaled)
-        pt.re = 0.0;
-    const Complex logRz = Clog(rz);
+    T pt = kode == BesselScaling::Scaled ? FromParts<T>(0.0, ImagPart(z)) : z;
+    const T logRz = Clog(rz);
     pt = -recurrence.fnf * logRz + pt;
-    pt.re -= GammaLn(1.0 + recurrence.fnf, ierr);
+    AddToRealPart(pt, -GammaLn(1.0 + recurrence.fnf, ierr));
     // exp(pt) / (sum + p2), altered to avoid overflow in the denominator.
-    const Complex total = recurrence.p2 + recurrence.sum;
+    const T total = recurrence.p2 + recurrence.sum;
     const double reciprocal = 1.0 / Abs(total);
-    const Complex norm = (Cexp(pt) * reciprocal) * (Conj(total) * reciprocal);
+    const T norm = (Cexp(pt) * reciprocal) * (Conj(total) * reciprocal);
     for (Complex& value : y)
         value = value * norm;
     return 0;
+}
+
+} // namespace
+
+int IMillerSeries(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, double tol) noexcept {
+    if (z.im == 0.0 && z.re > 0.0)
+        return IMillerSeriesOf(z.re, fnu, kode, y, tol);
+    return IMillerSeriesOf(z, fnu, kode, y, tol);
 }
 
 } // namespace NCalculatorMath
