@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "numeric/bessel/bessel_complex.h"
+#include "numeric/bessel/bessel_real.h"
 #include "numeric/bessel/machinery.h"
 
 namespace NCalculatorMath {
@@ -17,10 +18,12 @@ using namespace detail;
 
 namespace {
 
-// sum (z^2/4)^k / (k! (fnup)_k), stopped when a term falls below atol.
-Complex SeriesSum(Complex cz, double acz, double fnup, double atol) noexcept {
-    Complex sum{1.0, 0.0};
-    Complex term{1.0, 0.0};
+// sum (z^2/4)^k / (k! (fnup)_k), stopped when a term falls below atol; T is double when
+// z^2/4 is real (z on either axis), with the real parts of the complex operations.
+template <class T>
+T SeriesSum(T cz, double acz, double fnup, double atol) noexcept {
+    T sum{1.0};
+    T term{1.0};
     double ak = fnup + 2.0;
     double s = fnup;
     double aa = 2.0;
@@ -85,7 +88,9 @@ int ISeries(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, con
             for (int i = 1; i <= il; ++i) {
                 dfnu = fnu + (nn - i);
                 fnup = dfnu + 1.0;
-                const Complex sum = acz < tol * fnup ? Complex{1.0, 0.0} : SeriesSum(cz, acz, fnup, atol);
+                Complex sum{1.0, 0.0};
+                if (acz >= tol * fnup)
+                    sum = cz.im == 0.0 ? ToComplex(SeriesSum(cz.re, acz, fnup, atol)) : SeriesSum(cz, acz, fnup, atol);
                 const Complex value = sum * coef;
                 if (scaled && UnderflowsWhenScaled(value, ascle, tol)) {
                     underflow = true;

@@ -1,6 +1,6 @@
 // IRatios (published ZRATI): ratios I(fnu + k + 1, z) / I(fnu + k, z) by backward
 // recurrence, the start index found by forward recurrence (D. J. Sookne, J. Res. NBS 77B
-// (1973) 111-114).
+// (1973) 111-114). On the positive real axis the same steps run on doubles.
 // IMillerWronskian (published ZWRSK): I(fnu, z) for Re z >= 0 from those ratios and the
 // Wronskian I(nu, z) K(nu + 1, z) + I(nu + 1, z) K(nu, z) = 1/z, with K from KRightHalf.
 
@@ -8,13 +8,18 @@
 #include <cmath>
 
 #include "numeric/bessel/bessel_complex.h"
+#include "numeric/bessel/bessel_real.h"
 #include "numeric/bessel/machinery.h"
 
 namespace NCalculatorMath {
 
 using namespace detail;
 
-void IRatios(Complex z, double fnu, std::span<Complex> ratios, double tol) noexcept {
+namespace {
+
+// IRatios for a value type T: Complex, or double on the positive real axis.
+template <class T>
+void IRatiosOf(T z, double fnu, std::span<Complex> ratios, double tol) noexcept {
     constexpr double rt2 = 1.41421356237309505;
     const int n = static_cast<int>(ratios.size());
     const double az = Abs(z);
@@ -23,12 +28,12 @@ void IRatios(Complex z, double fnu, std::span<Complex> ratios, double tol) noexc
     const long long magz = static_cast<long long>(az);
     const double fnup = std::max(static_cast<double>(magz + 1), static_cast<double>(idnu));
     const long long id = std::min(idnu - magz - 1, 0LL);
-    const Complex rz = TwoOver(z);
+    const T rz = TwoOver(z);
 
     // Forward recurrence until the values pass the test, twice.
-    Complex t1 = rz * fnup;
-    Complex p2 = -t1;
-    Complex p1{1.0, 0.0};
+    T t1 = rz * fnup;
+    T p2 = -t1;
+    T p1{1.0};
     t1 = t1 + rz;
     double ap2 = Abs(p2);
     double ap1 = Abs(p1);
@@ -48,7 +53,7 @@ void IRatios(Complex z, double fnu, std::span<Complex> ratios, double tol) noexc
         do {
             ++k;
             norm1 = norm2;
-            const Complex previous = p2;
+            const T previous = p2;
             p2 = p1 - t1 * previous;
             p1 = previous;
             t1 = t1 + rz;
@@ -68,23 +73,23 @@ void IRatios(Complex z, double fnu, std::span<Complex> ratios, double tol) noexc
     const long long kk = k + 1 - id;
     double ak = static_cast<double>(kk);
     const double dfnu = fnu + (n - 1);
-    p1 = {1.0 / ap2, 0.0};
-    p2 = {};
+    p1 = T{1.0 / ap2};
+    p2 = T{};
     for (long long i = 0; i < kk; ++i) {
-        const Complex previous = p1;
+        const T previous = p1;
         p1 = previous * (rz * (dfnu + ak)) + p2;
         p2 = previous;
         ak -= 1.0;
     }
-    if (IsZero(p1))
-        p1 = {tol, tol};
-    ratios[n - 1] = Divide(p2, p1);
+    // A vanishing p1 is replaced by (tol, tol).
+    ratios[n - 1] = IsZero(p1) ? Divide(ToComplex(p2), Complex{tol, tol}) : ToComplex(Divide(p2, p1));
 
     // Lower members: r(nu - 1) = 1 / (2 nu / z + r(nu)).
     ak = n - 1;
-    const Complex cdfnu = fnu * rz;
+    const Complex cdfnu = ToComplex(fnu * rz);
+    const Complex crz = ToComplex(rz);
     for (int member = n - 2; member >= 0; --member) {
-        Complex pt = cdfnu + ak * rz + ratios[member + 1];
+        Complex pt = cdfnu + ak * crz + ratios[member + 1];
         double apt = Abs(pt);
         if (apt == 0.0) {
             pt = {tol, tol};
@@ -94,6 +99,15 @@ void IRatios(Complex z, double fnu, std::span<Complex> ratios, double tol) noexc
         ratios[member] = Conj(pt) * (rak * rak);
         ak -= 1.0;
     }
+}
+
+} // namespace
+
+void IRatios(Complex z, double fnu, std::span<Complex> ratios, double tol) noexcept {
+    if (z.im == 0.0 && z.re > 0.0)
+        IRatiosOf(z.re, fnu, ratios, tol);
+    else
+        IRatiosOf(z, fnu, ratios, tol);
 }
 
 int IMillerWronskian(Complex z, double fnu, BesselScaling kode, std::span<Complex> y,
