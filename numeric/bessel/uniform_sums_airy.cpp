@@ -13,6 +13,7 @@
 #include <limits>
 
 #include "numeric/bessel/bessel_complex.h"
+#include "numeric/bessel/bessel_real.h"
 #include "numeric/bessel/bessel_tables.h"
 #include "numeric/bessel/machinery.h"
 
@@ -29,6 +30,7 @@ constexpr int kSeriesTerms = 30;
 constexpr int kDebyeTerms = 14;
 
 double SumOfParts(Complex a) noexcept { return std::fabs(a.re) + std::fabs(a.im); }
+double SumOfParts(double a) noexcept { return std::fabs(a); }
 
 // abs(1 - w^2) <= 0.25: power series in w2 = 1 - w^2.
 void TurningPointSeries(Complex w2, double aw2, double fnu, double rfnu, double fn23, double rfn13,
@@ -99,6 +101,79 @@ void TurningPointSeries(Complex w2, double aw2, double fnu, double rfnu, double 
     e.bsum = bsum * (rfnu * rfn13);
 }
 
+// abs(1 - w^2) > 0.25: the sums A and B of the Debye polynomials with the coefficients
+// lambda_k and mu_k (B before its last factor), for a value type T: Complex, or double
+// when w, w^2 and zeta^(3/2) are real.
+template <class T>
+void DebyeSums(T w, T w2, double aw2, T zth, double azth, double rfnu, double tol, T& asum, T& bsum) noexcept {
+    const double raw = 1.0 / std::sqrt(aw2);
+    const T tfn = Conj(w) * (raw * rfnu * raw);
+    const double razth = 1.0 / azth;
+    const T rzth = Conj(zth) * (razth * razth * rfnu);
+    const T zcb = rzth * UniformSumsAiry_ar[1];
+    const double raw2 = 1.0 / aw2;
+    const T t2 = Conj(w2) * (raw2 * raw2);
+    T up[kDebyeTerms]{};
+    up[1] = (t2 * UniformSumsBessel_c[1] + T{UniformSumsBessel_c[2]}) * tfn;
+    bsum = up[1] + zcb;
+    asum = T{};
+    if (rfnu >= tol) {
+        const double rfnu2 = rfnu * rfnu;
+        T przth = rzth;
+        T ptfn = tfn;
+        T cr[kDebyeTerms]{};
+        T dr[kDebyeTerms]{};
+        up[0] = T{1.0};
+        double ppw = 1.0;
+        const double btol = tol * SumOfParts(bsum);
+        int ks = 0;
+        int kp1 = 2;
+        int l = 3;
+        bool aDone = false;
+        bool bDone = false;
+        for (int lr = 2; lr <= 12; lr += 2) {
+            const int lrp1 = lr + 1;
+            // Two more terms of up, cr and dr for the next sums.
+            for (int k = lr; k <= lrp1; ++k) {
+                ++ks;
+                ++kp1;
+                ++l;
+                T poly{UniformSumsBessel_c[l - 1]};
+                for (int j = 2; j <= kp1; ++j) {
+                    ++l;
+                    poly = poly * t2 + T{UniformSumsBessel_c[l - 1]};
+                }
+                ptfn = ptfn * tfn;
+                up[kp1 - 1] = ptfn * poly;
+                cr[ks - 1] = przth * UniformSumsAiry_br[ks];
+                przth = przth * rzth;
+                dr[ks - 1] = przth * UniformSumsAiry_ar[ks + 1];
+            }
+            ppw *= rfnu2;
+            if (!aDone) {
+                T suma = up[lrp1 - 1];
+                for (int jr = 1, ju = lrp1; jr <= lr; ++jr) {
+                    --ju;
+                    suma = suma + cr[jr - 1] * up[ju - 1];
+                }
+                asum = asum + suma;
+                aDone = ppw < tol && SumOfParts(suma) < tol;
+            }
+            if (!bDone) {
+                T sumb = up[lr + 1] + up[lrp1 - 1] * zcb;
+                for (int jr = 1, ju = lrp1; jr <= lr; ++jr) {
+                    --ju;
+                    sumb = sumb + dr[jr - 1] * up[ju - 1];
+                }
+                bsum = bsum + sumb;
+                bDone = ppw < btol && SumOfParts(sumb) < btol;
+            }
+            if (aDone && bDone)
+                break;
+        }
+    }
+}
+
 // abs(1 - w^2) > 0.25: closed form of zeta and the Debye sums.
 void AwayFromTurningPoint(Complex zb, Complex w2, double aw2, double fnu, double rfnu, double fn23, double rfn13,
                           bool phiAndZetaOnly, double tol, AiryTypeExpansion& e) noexcept {
@@ -133,71 +208,14 @@ void AwayFromTurningPoint(Complex zb, Complex w2, double aw2, double fnu, double
     if (phiAndZetaOnly)
         return;
 
-    const double raw = 1.0 / std::sqrt(aw2);
-    const Complex tfn = Conj(w) * (raw * rfnu * raw);
-    const double razth = 1.0 / azth;
-    const Complex rzth = Conj(zth) * (razth * razth * rfnu);
-    const Complex zcb = rzth * UniformSumsAiry_ar[1];
-    const double raw2 = 1.0 / aw2;
-    const Complex t2 = Conj(w2) * (raw2 * raw2);
-    Complex up[kDebyeTerms];
-    up[1] = (t2 * UniformSumsBessel_c[1] + Complex{UniformSumsBessel_c[2], 0.0}) * tfn;
-    Complex bsum = up[1] + zcb;
-    Complex asum{};
-    if (rfnu >= tol) {
-        const double rfnu2 = rfnu * rfnu;
-        Complex przth = rzth;
-        Complex ptfn = tfn;
-        Complex cr[kDebyeTerms];
-        Complex dr[kDebyeTerms];
-        up[0] = {1.0, 0.0};
-        double ppw = 1.0;
-        const double btol = tol * SumOfParts(bsum);
-        int ks = 0;
-        int kp1 = 2;
-        int l = 3;
-        bool aDone = false;
-        bool bDone = false;
-        for (int lr = 2; lr <= 12; lr += 2) {
-            const int lrp1 = lr + 1;
-            // Two more terms of up, cr and dr for the next sums.
-            for (int k = lr; k <= lrp1; ++k) {
-                ++ks;
-                ++kp1;
-                ++l;
-                Complex poly{UniformSumsBessel_c[l - 1], 0.0};
-                for (int j = 2; j <= kp1; ++j) {
-                    ++l;
-                    poly = poly * t2 + Complex{UniformSumsBessel_c[l - 1], 0.0};
-                }
-                ptfn = ptfn * tfn;
-                up[kp1 - 1] = ptfn * poly;
-                cr[ks - 1] = przth * UniformSumsAiry_br[ks];
-                przth = przth * rzth;
-                dr[ks - 1] = przth * UniformSumsAiry_ar[ks + 1];
-            }
-            ppw *= rfnu2;
-            if (!aDone) {
-                Complex suma = up[lrp1 - 1];
-                for (int jr = 1, ju = lrp1; jr <= lr; ++jr) {
-                    --ju;
-                    suma = suma + cr[jr - 1] * up[ju - 1];
-                }
-                asum = asum + suma;
-                aDone = ppw < tol && SumOfParts(suma) < tol;
-            }
-            if (!bDone) {
-                Complex sumb = up[lr + 1] + up[lrp1 - 1] * zcb;
-                for (int jr = 1, ju = lrp1; jr <= lr; ++jr) {
-                    --ju;
-                    sumb = sumb + dr[jr - 1] * up[ju - 1];
-                }
-                bsum = bsum + sumb;
-                bDone = ppw < btol && SumOfParts(sumb) < btol;
-            }
-            if (aDone && bDone)
-                break;
-        }
+    Complex asum, bsum;
+    if (w.im == 0.0 && w2.im == 0.0 && zth.im == 0.0) {
+        double a, b;
+        DebyeSums(w.re, w2.re, aw2, zth.re, azth, rfnu, tol, a, b);
+        asum = ToComplex(a);
+        bsum = ToComplex(b);
+    } else {
+        DebyeSums(w, w2, aw2, zth, azth, rfnu, tol, asum, bsum);
     }
     e.asum = asum + Complex{1.0, 0.0};
     e.bsum = Divide(-bsum * rfn13, rtzt);

@@ -12,6 +12,7 @@
 #include <limits>
 
 #include "numeric/bessel/bessel_complex.h"
+#include "numeric/bessel/bessel_real.h"
 #include "numeric/bessel/bessel_tables.h"
 #include "numeric/bessel/machinery.h"
 
@@ -25,6 +26,28 @@ constexpr int kTermCount = 15;
 
 double PhiFactor(UniformSequence sequence) noexcept {
     return UniformSumsBessel_con[sequence == UniformSequence::I ? 0 : 1];
+}
+
+// The terms u_k(t) / nu^k, k = 1..14, into terms[1..]; t2 = t^2 and tOverNu = t / nu.
+// T is double on the real axis, where both are real. Returns the number of terms formed.
+template <class T>
+int DebyeTerms(T t2, T tOverNu, double rfn, double tol, Complex* terms) noexcept {
+    T crfn{1.0};
+    double ac2 = 1.0;
+    std::size_t l = 0;
+    int k = 2;
+    for (; k <= kTermCount; ++k) {
+        T poly{};
+        for (int j = 1; j <= k; ++j)
+            poly = poly * t2 + T{UniformSumsBessel_c[++l]};
+        crfn = crfn * tOverNu;
+        const T term = crfn * poly;
+        terms[k - 1] = ToComplex(term);
+        ac2 *= rfn;
+        if (ac2 < tol && std::fabs(RealPart(term)) + std::fabs(ImagPart(term)) < tol)
+            break;
+    }
+    return std::min(k, kTermCount);
 }
 
 } // namespace
@@ -58,21 +81,8 @@ void UniformSumsBessel(Complex z, double fnu, UniformSequence sequence, bool phi
         // u_k(t) / nu^k with u_k a polynomial in t^2 times t^k (coefficients in increasing powers).
         const Complex t2 = Divide({1.0, 0.0}, s);
         cwrk[0] = {1.0, 0.0};
-        Complex crfn{1.0, 0.0};
-        double ac2 = 1.0;
-        std::size_t l = 0;
-        int k = 2;
-        for (; k <= kTermCount; ++k) {
-            Complex poly{};
-            for (int j = 1; j <= k; ++j)
-                poly = poly * t2 + Complex{UniformSumsBessel_c[++l], 0.0};
-            crfn = crfn * tOverNu;
-            cwrk[k - 1] = crfn * poly;
-            ac2 *= rfn;
-            if (ac2 < tol && std::fabs(cwrk[k - 1].re) + std::fabs(cwrk[k - 1].im) < tol)
-                break;
-        }
-        e.termCount = std::min(k, kTermCount);
+        e.termCount = t2.im == 0.0 && tOverNu.im == 0.0 ? DebyeTerms(t2.re, tOverNu.re, rfn, tol, cwrk)
+                                                        : DebyeTerms(t2, tOverNu, rfn, tol, cwrk);
     }
 
     Complex sum{};
