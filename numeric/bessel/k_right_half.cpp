@@ -321,11 +321,13 @@ int KRightHalfOf(T z, double fnu, BesselScaling kode, std::span<Complex> y, cons
             // Backward recurrence.
             const long long steps = static_cast<long long>(fk);
             fk = static_cast<double>(steps);
-            double fks = fk * fk;
             T p1{};
             T p2{tol};
             T cs = p2;
             for (long long i = 0; i < steps; ++i) {
+                // fks = fk^2, formed afresh rather than updated by fks - 2 fk + 1: both are
+                // exact integers, and the update would chain three additions per step.
+                const double fks = fk * fk;
                 const double a1 = fks - fk;
                 const double akr = (fks + fk) / (a1 + fhs);
                 const double rak = 2.0 / (fk + 1.0);
@@ -334,7 +336,6 @@ int KRightHalfOf(T z, double fnu, BesselScaling kode, std::span<Complex> y, cons
                 p2 = (previous * cb - p1) * akr;
                 p1 = previous;
                 cs = cs + p2;
-                fks = a1 - fk + 1.0;
                 fk -= 1.0;
             }
             // p2 / cs formed as (p2 / abs(cs)) (conj(cs) / abs(cs)) for better scaling.
