@@ -2,15 +2,15 @@
 // recurrence, normalised by the Neumann series
 //   e^z = sum_k eps_k (k + nu) Gamma(k + 2nu) / (k! Gamma(1 + 2nu)) (2/z)^nu I(k + nu, z).
 // The start index comes from two forward-recurrence searches of at most 80 steps each
-// (truncation error of the series, then of the ratios). On the positive real axis the same
-// steps run on doubles. Returns NZ: 0 or -2.
+// (truncation error of the series, then of the ratios). On the axes the same steps run
+// with real or imaginary coefficients (axis_arithmetic.h). Returns NZ: 0 or -2.
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
 #include "numeric/bessel/bessel_complex.h"
-#include "numeric/bessel/bessel_real.h"
+#include "numeric/bessel/axis_arithmetic.h"
 #include "numeric/bessel/machinery.h"
 
 namespace NCalculatorMath {
@@ -23,9 +23,10 @@ constexpr int kSearchSteps = 80;
 
 // One step of the backward recurrence I(k - 1) = (2k/z) I(k) + I(k + 1) with its
 // contribution to the normalising sum.
-template <class T>
+template <class T, class C>
 struct BackwardRecurrence {
-    T p1, p2, sum, rz;
+    T p1, p2, sum;
+    C rz;
     double fkk, fnf, tfnf, bk;
 
     void Step() noexcept {
@@ -39,9 +40,10 @@ struct BackwardRecurrence {
     }
 };
 
-// The routine for a value type T: Complex, or double on the positive real axis.
-template <class T>
-int IMillerSeriesOf(T z, double fnu, BesselScaling kode, std::span<Complex> y, double tol) noexcept {
+// The routine for an argument of type C (axis_arithmetic.h).
+template <class C>
+int IMillerSeriesOf(C z, double fnu, BesselScaling kode, std::span<Complex> y, double tol) noexcept {
+    using T = ValueType<C>;
     const int n = static_cast<int>(y.size());
     const double scle = std::numeric_limits<double>::min() / tol;
     const double az = Abs(z);
@@ -50,9 +52,9 @@ int IMillerSeriesOf(T z, double fnu, BesselScaling kode, std::span<Complex> y, d
     const long long inu = ifnu + n - 1;
     double at = static_cast<double>(iaz) + 1.0;
     const double raz = 1.0 / az;
-    const T unit = FromParts<T>(RealPart(z) * raz, -ImagPart(z) * raz);  // conj(z) / abs(z)
-    T ck = unit * (at * raz);
-    const T rz = 2.0 * raz * unit;
+    const C unit = FromParts<C>(RealPart(z) * raz, -ImagPart(z) * raz);  // conj(z) / abs(z)
+    C ck = unit * (at * raz);
+    const C rz = 2.0 * raz * unit;
     T p1{};
     T p2{1.0};
     double ack = (at + 1.0) * raz;
@@ -111,7 +113,7 @@ int IMillerSeriesOf(T z, double fnu, BesselScaling kode, std::span<Complex> y, d
     // Backward recurrence and the normalising sum, scaled by scle.
     ++k;
     const long long kk = std::max(i + iaz, k + inu);
-    BackwardRecurrence<T> recurrence{};
+    BackwardRecurrence<T, C> recurrence{};
     recurrence.fkk = static_cast<double>(kk);
     recurrence.p2 = T{scle};
     recurrence.rz = rz;
@@ -130,7 +132,7 @@ int IMillerSeriesOf(T z, double fnu, BesselScaling kode, std::span<Complex> y, d
     for (long long step = 0; step < ifnu; ++step)
         recurrence.Step();
 
-    T pt = kode == BesselScaling::Scaled ? FromParts<T>(0.0, ImagPart(z)) : z;
+    T pt = FromParts<T>(kode == BesselScaling::Scaled ? 0.0 : RealPart(z), ImagPart(z));
     const T logRz = Clog(rz);
     pt = -recurrence.fnf * logRz + pt;
     AddToRealPart(pt, -GammaLn(1.0 + recurrence.fnf, ierr));
@@ -148,6 +150,8 @@ int IMillerSeriesOf(T z, double fnu, BesselScaling kode, std::span<Complex> y, d
 int IMillerSeries(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, double tol) noexcept {
     if (z.im == 0.0 && z.re > 0.0)
         return IMillerSeriesOf(z.re, fnu, kode, y, tol);
+    if (z.re == 0.0 && z.im != 0.0)
+        return IMillerSeriesOf(Imaginary{z.im}, fnu, kode, y, tol);
     return IMillerSeriesOf(z, fnu, kode, y, tol);
 }
 

@@ -9,7 +9,7 @@
 #include <cmath>
 
 #include "numeric/bessel/bessel_complex.h"
-#include "numeric/bessel/bessel_real.h"
+#include "numeric/bessel/axis_arithmetic.h"
 #include "numeric/bessel/machinery.h"
 
 namespace NCalculatorMath {

@@ -1,6 +1,6 @@
 // IRatios (published ZRATI): ratios I(fnu + k + 1, z) / I(fnu + k, z) by backward
 // recurrence, the start index found by forward recurrence (D. J. Sookne, J. Res. NBS 77B
-// (1973) 111-114). On the positive real axis the same steps run on doubles.
+// (1973) 111-114). On the axes the same steps run with real or imaginary coefficients.
 // IMillerWronskian (published ZWRSK): I(fnu, z) for Re z >= 0 from those ratios and the
 // Wronskian I(nu, z) K(nu + 1, z) + I(nu + 1, z) K(nu, z) = 1/z, with K from KRightHalf.
 
@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "numeric/bessel/bessel_complex.h"
-#include "numeric/bessel/bessel_real.h"
+#include "numeric/bessel/axis_arithmetic.h"
 #include "numeric/bessel/machinery.h"
 
 namespace NCalculatorMath {
@@ -17,9 +17,10 @@ using namespace detail;
 
 namespace {
 
-// IRatios for a value type T: Complex, or double on the positive real axis.
-template <class T>
-void IRatiosOf(T z, double fnu, std::span<Complex> ratios, double tol) noexcept {
+// IRatios for an argument of type C (axis_arithmetic.h).
+template <class C>
+void IRatiosOf(C z, double fnu, std::span<Complex> ratios, double tol) noexcept {
+    using T = ValueType<C>;
     constexpr double rt2 = 1.41421356237309505;
     const int n = static_cast<int>(ratios.size());
     const double az = Abs(z);
@@ -28,11 +29,11 @@ void IRatiosOf(T z, double fnu, std::span<Complex> ratios, double tol) noexcept 
     const long long magz = static_cast<long long>(az);
     const double fnup = std::max(static_cast<double>(magz + 1), static_cast<double>(idnu));
     const long long id = std::min(idnu - magz - 1, 0LL);
-    const T rz = TwoOver(z);
+    const C rz = TwoOver(z);
 
     // Forward recurrence until the values pass the test, twice.
-    T t1 = rz * fnup;
-    T p2 = -t1;
+    C t1 = rz * fnup;
+    T p2 = FromParts<T>(-RealPart(t1), -ImagPart(t1));
     T p1{1.0};
     t1 = t1 + rz;
     double ap2 = Abs(p2);
@@ -106,6 +107,8 @@ void IRatiosOf(T z, double fnu, std::span<Complex> ratios, double tol) noexcept 
 void IRatios(Complex z, double fnu, std::span<Complex> ratios, double tol) noexcept {
     if (z.im == 0.0 && z.re > 0.0)
         IRatiosOf(z.re, fnu, ratios, tol);
+    else if (z.re == 0.0 && z.im != 0.0)
+        IRatiosOf(Imaginary{z.im}, fnu, ratios, tol);
     else
         IRatiosOf(z, fnu, ratios, tol);
 }

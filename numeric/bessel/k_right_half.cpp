@@ -9,13 +9,13 @@
 // - half-integer orders: the closed form sqrt(pi / 2z) e^-z.
 // For Re z > alim with unscaled values the computation runs scaled by e^z and members that
 // underflow when scaled back are counted (KScaleCheck).
-// On the positive real axis the same steps run on doubles.
+// On the axes the same steps run with real or imaginary coefficients (axis_arithmetic.h).
 // Returns NZ >= 0 or -2 (no convergence of the forward recurrence).
 
 #include <cmath>
 
 #include "numeric/bessel/bessel_complex.h"
-#include "numeric/bessel/bessel_real.h"
+#include "numeric/bessel/axis_arithmetic.h"
 #include "numeric/bessel/bessel_tables.h"
 #include "numeric/bessel/machinery.h"
 #include "numeric/bessel/scale_bands.h"
@@ -47,23 +47,24 @@ double SmallOrderG1(double dnu2, double tol) noexcept {
 }
 
 // The state of the forward recurrence K(nu + 1) = (2 nu / z) K(nu) + K(nu - 1).
-template <class T>
+// T is the type of the values, C that of the argument (axis_arithmetic.h).
+template <class T, class C>
 struct KSequence {
     T s1, s2;       // K(dnu + j) and K(dnu + j + 1), times scale[kflag]
-    T ck;           // 2 (dnu + j + 1) / z
+    C ck;           // 2 (dnu + j + 1) / z
     int kflag = 1;  // index into the scaling bands
 };
 
-KSequence<Complex> ComplexSequence(const KSequence<double>& k) noexcept {
+template <class T, class C>
+KSequence<Complex, Complex> ComplexSequence(const KSequence<T, C>& k) noexcept {
     return {ToComplex(k.s1), ToComplex(k.s2), ToComplex(k.ck), k.kflag};
 }
-KSequence<Complex> ComplexSequence(const KSequence<Complex>& k) noexcept { return k; }
 
 // Recurs from step first to step last (inclusive), moving to the next scaling band
 // whenever a value outgrows the current one.
-template <class T>
-void RecurForward(KSequence<T>& sequence, T rz, long long first, long long last, const ScaleBands& bands) noexcept {
-    KSequence<T> k = sequence;  // a local copy stays in registers
+template <class T, class C>
+void RecurForward(KSequence<T, C>& sequence, C rz, long long first, long long last, const ScaleBands& bands) noexcept {
+    KSequence<T, C> k = sequence;  // a local copy stays in registers
     double p1r = bands.unscale[k.kflag];
     double ascle = bands.bound[k.kflag];
     for (long long i = first; i <= last; ++i) {
@@ -89,7 +90,7 @@ void RecurForward(KSequence<T>& sequence, T rz, long long first, long long last,
 // looks for two consecutive members that are on scale once the factor e^-zd is applied.
 // Returns the step at which they were found (s1, s2 then hold them, unscaled by tol), or
 // 0 when the recurrence ended without them (zd then holds the reduced exponent).
-long long FindOnScale(KSequence<Complex>& k, Complex rz, long long inu, Complex& zd, const BesselLimits& limits) noexcept {
+long long FindOnScale(KSequence<Complex, Complex>& k, Complex rz, long long inu, Complex& zd, const BesselLimits& limits) noexcept {
     const double tol = limits.tol;
     const double helim = 0.5 * limits.elim;
     const double elm = std::exp(-limits.elim);
@@ -136,8 +137,8 @@ int ScaleCheckAndUnscale(Complex zd, std::span<Complex> y, const BesselLimits& l
 }
 
 // Writes K(fnu) (and K(fnu + 1)) from the sequence, scaled back from its band.
-template <class T>
-void Store(KSequence<T> k, std::span<Complex> y, const ScaleBands& bands) noexcept {
+template <class T, class C>
+void Store(KSequence<T, C> k, std::span<Complex> y, const ScaleBands& bands) noexcept {
     if (y.size() == 1)
         k.s1 = k.s2;
     y[0] = ToComplex(k.s1 * bands.unscale[k.kflag]);
@@ -148,7 +149,7 @@ void Store(KSequence<T> k, std::span<Complex> y, const ScaleBands& bands) noexce
 // The forward recurrence for values carried times e^z (Re z > alim, unscaled values): on
 // the bands once two consecutive members are found on scale, else all members are tested
 // for underflow.
-int RecurForwardScaled(KSequence<Complex> k, Complex rz, Complex z, long long inu, std::span<Complex> y,
+int RecurForwardScaled(KSequence<Complex, Complex> k, Complex rz, Complex z, long long inu, std::span<Complex> y,
                        const BesselLimits& limits, const ScaleBands& bands) noexcept {
     Complex zd = z;
     if (inu > 0) {
@@ -173,22 +174,25 @@ Complex ScaledPhaseOfMinusZ(Complex z, double e) noexcept {
     const Complex unit = CosSin(z.im);
     return {e * unit.re, -e * unit.im};
 }
+Complex ScaledPhaseOfMinusZ(Imaginary z, double e) noexcept { return ScaledPhaseOfMinusZ(ToComplex(z), e); }
 double ScaledPhaseOfMinusZ(double, double e) noexcept { return e; }
 
-// The routine for a value type T: Complex, or double on the positive real axis.
-template <class T>
-int KRightHalfOf(T z, double fnu, BesselScaling kode, std::span<Complex> y, const BesselLimits& limits) noexcept {
+// The routine for an argument of type C (axis_arithmetic.h).
+template <class C>
+int KRightHalfOf(C z, double fnu, BesselScaling kode, std::span<Complex> y, const BesselLimits& limits) noexcept {
+    using T = ValueType<C>;
+    using Square = decltype(z * z);  // real on both axes
     const int n = static_cast<int>(y.size());
     const double tol = limits.tol;
     const ScaleBands bands = MakeScaleBands(limits);
     const double caz = Abs(z);
-    const T rz = TwoOver(z);
+    const C rz = TwoOver(z);
     long long inu = static_cast<long long>(fnu + 0.5);
     const double dnu = fnu - static_cast<double>(inu);
     const double dnu2 = std::fabs(dnu) > tol ? dnu * dnu : 0.0;
     bool koded = kode == BesselScaling::Scaled;
     bool underflowScaling = false;  // IFLAG: computing scaled by e^z because Re z > alim
-    KSequence<T> k;
+    KSequence<T, C> k;
 
     if (std::fabs(dnu) != 0.5 && caz <= 2.0) {
         // Series for abs(z) <= 2.
@@ -216,12 +220,12 @@ int KRightHalfOf(T z, double fnu, BesselScaling kode, std::span<Complex> y, cons
         T s2 = p;
         const bool single = inu == 0 && n == 1;  // 0 <= fnu < 1/2, one member
         if (caz >= tol) {
-            const T cz = 0.25 * (z * z);
+            const Square cz = 0.25 * (z * z);
             const double t1z = 0.25 * caz * caz;
             double ak = 1.0;
             double a1 = 1.0;
             double bk = 1.0 - dnu2;
-            T ck{1.0};
+            Square ck{1.0};
             do {
                 f = (f * ak + p + q) / bk;
                 p = p * (1.0 / (ak - dnu));
@@ -378,6 +382,8 @@ int KRightHalf(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, 
     const bool rescaled = kode == BesselScaling::Unscaled && z.re > limits.alim;
     if (z.im == 0.0 && z.re > 0.0 && !rescaled)
         return KRightHalfOf(z.re, fnu, kode, y, limits);
+    if (z.re == 0.0 && z.im != 0.0)
+        return KRightHalfOf(Imaginary{z.im}, fnu, kode, y, limits);
     return KRightHalfOf(z, fnu, kode, y, limits);
 }
 

@@ -13,7 +13,7 @@
 #include <limits>
 
 #include "numeric/bessel/bessel_complex.h"
-#include "numeric/bessel/bessel_real.h"
+#include "numeric/bessel/axis_arithmetic.h"
 #include "numeric/bessel/bessel_tables.h"
 #include "numeric/bessel/machinery.h"
 
