@@ -39,14 +39,14 @@ inline double Abs(Complex a) noexcept {
     const double u = std::fabs(a.re);
     const double v = std::fabs(a.im);
     // A zero part leaves the other (q = 0), without the division and the root.
-    if (v == 0.0)
-        return u;
-    if (u == 0.0)
-        return v;
     if (u > v) {
+        if (v == 0.0)
+            return u;
         const double q = v / u;
         return u * std::sqrt(1.0 + q * q);
     }
+    if (u == 0.0)
+        return v;
     const double q = u / v;
     return v * std::sqrt(1.0 + q * q);
 }

@@ -42,7 +42,7 @@ struct BackwardRecurrence {
 
 // The routine for an argument of type C (axis_arithmetic.h).
 template <class C>
-int IMillerSeriesOf(C z, double fnu, BesselScaling kode, std::span<Complex> y, double tol) noexcept {
+[[gnu::noinline]] int IMillerSeriesOf(C z, double fnu, BesselScaling kode, std::span<Complex> y, double tol) noexcept {
     using T = ValueType<C>;
     const int n = static_cast<int>(y.size());
     const double scle = std::numeric_limits<double>::min() / tol;

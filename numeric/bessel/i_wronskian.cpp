@@ -19,7 +19,7 @@ namespace {
 
 // IRatios for an argument of type C (axis_arithmetic.h).
 template <class C>
-void IRatiosOf(C z, double fnu, std::span<Complex> ratios, double tol) noexcept {
+[[gnu::noinline]] void IRatiosOf(C z, double fnu, std::span<Complex> ratios, double tol) noexcept {
     using T = ValueType<C>;
     constexpr double rt2 = 1.41421356237309505;
     const int n = static_cast<int>(ratios.size());

@@ -179,7 +179,7 @@ double ScaledPhaseOfMinusZ(double, double e) noexcept { return e; }
 
 // The routine for an argument of type C (axis_arithmetic.h).
 template <class C>
-int KRightHalfOf(C z, double fnu, BesselScaling kode, std::span<Complex> y, const BesselLimits& limits) noexcept {
+[[gnu::noinline]] int KRightHalfOf(C z, double fnu, BesselScaling kode, std::span<Complex> y, const BesselLimits& limits) noexcept {
     using T = ValueType<C>;
     using Square = decltype(z * z);  // real on both axes
     const int n = static_cast<int>(y.size());
