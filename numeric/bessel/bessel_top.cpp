@@ -24,6 +24,16 @@ using namespace detail;
 
 namespace {
 
+// abs(z) by the elementary kernel; on the axes it is exactly the other part's magnitude,
+// which needs no call.
+double ArgumentMagnitude(const Complex& z) noexcept {
+    if (z.im == 0.0)
+        return std::fabs(z.re);
+    if (z.re == 0.0)
+        return std::fabs(z.im);
+    return Magnitude(z);
+}
+
 // IERR of the range tests: 4 when abs(z) or the highest order exceeds aa (nothing is
 // computed), 3 when either exceeds sqrt(aa), else 0.
 int RangeError(double az, double fn, const BesselLimits& limits) noexcept {
@@ -109,7 +119,7 @@ BesselResult ComputeI(Complex z, double fnu, BesselScaling kode, std::span<Compl
         return result;
     }
     const BesselLimits& limits = MachineBesselLimits();
-    result.ierr = RangeError(Magnitude(z), fnu + (static_cast<int>(y.size()) - 1), limits);
+    result.ierr = RangeError(ArgumentMagnitude(z), fnu + (static_cast<int>(y.size()) - 1), limits);
     if (result.ierr == 4)
         return result;
 
@@ -147,7 +157,7 @@ BesselResult ComputeJ(Complex z, double fnu, BesselScaling kode, std::span<Compl
         return result;
     }
     const BesselLimits& limits = MachineBesselLimits();
-    result.ierr = RangeError(Magnitude(z), fnu + (static_cast<int>(y.size()) - 1), limits);
+    result.ierr = RangeError(ArgumentMagnitude(z), fnu + (static_cast<int>(y.size()) - 1), limits);
     if (result.ierr == 4)
         return result;
 
@@ -178,7 +188,7 @@ BesselResult ComputeK(Complex z, double fnu, BesselScaling kode, std::span<Compl
         return result;
     }
     const BesselLimits& limits = MachineBesselLimits();
-    const double az = Magnitude(z);
+    const double az = ArgumentMagnitude(z);
     result.ierr = RangeError(az, fnu + (static_cast<int>(y.size()) - 1), limits);
     if (result.ierr == 4)
         return result;
@@ -223,7 +233,7 @@ BesselResult ComputeH(Complex z, double fnu, BesselScaling kode, int kind, std::
     const BesselLimits& limits = MachineBesselLimits();
     const double fmm = 3 - 2 * kind;
     Complex zn{fmm * z.im, -fmm * z.re};
-    const double az = Magnitude(z);
+    const double az = ArgumentMagnitude(z);
     result.ierr = RangeError(az, fnu + (static_cast<int>(y.size()) - 1), limits);
     if (result.ierr == 4)
         return result;
