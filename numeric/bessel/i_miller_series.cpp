@@ -9,8 +9,8 @@
 #include <cmath>
 #include <limits>
 
-#include "numeric/bessel/bessel_complex.h"
 #include "numeric/bessel/axis_arithmetic.h"
+#include "numeric/bessel/bessel_complex.h"
 #include "numeric/bessel/machinery.h"
 
 namespace NCalculatorMath {
@@ -41,8 +41,11 @@ struct BackwardRecurrence {
 };
 
 // The routine for an argument of type C (axis_arithmetic.h).
+// Kept out of line: inlined together, the instantiations would share one register
+// allocation, and the complex one spills in its loops.
 template <class C>
-[[gnu::noinline]] int IMillerSeriesOf(C z, double fnu, BesselScaling kode, std::span<Complex> y, double tol) noexcept {
+[[gnu::noinline]] int IMillerSeriesOf(C z, double fnu, BesselScaling kode, std::span<Complex> y,
+                                      double tol) noexcept {
     using T = ValueType<C>;
     const int n = static_cast<int>(y.size());
     const double scle = std::numeric_limits<double>::min() / tol;

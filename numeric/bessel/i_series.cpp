@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "numeric/bessel/bessel_complex.h"
 #include "numeric/bessel/axis_arithmetic.h"
+#include "numeric/bessel/bessel_complex.h"
 #include "numeric/bessel/machinery.h"
 
 namespace NCalculatorMath {
@@ -90,7 +90,8 @@ int ISeries(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, con
                 fnup = dfnu + 1.0;
                 Complex sum{1.0, 0.0};
                 if (acz >= tol * fnup)
-                    sum = cz.im == 0.0 ? ToComplex(SeriesSum(cz.re, acz, fnup, atol)) : SeriesSum(cz, acz, fnup, atol);
+                    sum = cz.im == 0.0 ? ToComplex(SeriesSum(cz.re, acz, fnup, atol))
+                                       : SeriesSum(cz, acz, fnup, atol);
                 const Complex value = sum * coef;
                 if (scaled && UnderflowsWhenScaled(value, ascle, tol)) {
                     underflow = true;

@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "numeric/bessel/bessel_complex.h"
 #include "numeric/bessel/axis_arithmetic.h"
+#include "numeric/bessel/bessel_complex.h"
 #include "numeric/bessel/machinery.h"
 
 namespace NCalculatorMath {
@@ -18,6 +18,8 @@ using namespace detail;
 namespace {
 
 // IRatios for an argument of type C (axis_arithmetic.h).
+// Kept out of line: inlined together, the instantiations would share one register
+// allocation, and the complex one spills in its loops.
 template <class C>
 [[gnu::noinline]] void IRatiosOf(C z, double fnu, std::span<Complex> ratios, double tol) noexcept {
     using T = ValueType<C>;

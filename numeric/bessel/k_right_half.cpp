@@ -14,8 +14,8 @@
 
 #include <cmath>
 
-#include "numeric/bessel/bessel_complex.h"
 #include "numeric/bessel/axis_arithmetic.h"
+#include "numeric/bessel/bessel_complex.h"
 #include "numeric/bessel/bessel_tables.h"
 #include "numeric/bessel/machinery.h"
 #include "numeric/bessel/scale_bands.h"
@@ -63,7 +63,8 @@ KSequence<Complex, Complex> ComplexSequence(const KSequence<T, C>& k) noexcept {
 // Recurs from step first to step last (inclusive), moving to the next scaling band
 // whenever a value outgrows the current one.
 template <class T, class C>
-void RecurForward(KSequence<T, C>& sequence, C rz, long long first, long long last, const ScaleBands& bands) noexcept {
+void RecurForward(KSequence<T, C>& sequence, C rz, long long first, long long last,
+                  const ScaleBands& bands) noexcept {
     KSequence<T, C> k = sequence;  // a local copy stays in registers
     double p1r = bands.unscale[k.kflag];
     double ascle = bands.bound[k.kflag];
@@ -90,7 +91,8 @@ void RecurForward(KSequence<T, C>& sequence, C rz, long long first, long long la
 // looks for two consecutive members that are on scale once the factor e^-zd is applied.
 // Returns the step at which they were found (s1, s2 then hold them, unscaled by tol), or
 // 0 when the recurrence ended without them (zd then holds the reduced exponent).
-long long FindOnScale(KSequence<Complex, Complex>& k, Complex rz, long long inu, Complex& zd, const BesselLimits& limits) noexcept {
+long long FindOnScale(KSequence<Complex, Complex>& k, Complex rz, long long inu, Complex& zd,
+                      const BesselLimits& limits) noexcept {
     const double tol = limits.tol;
     const double helim = 0.5 * limits.elim;
     const double elm = std::exp(-limits.elim);
@@ -178,8 +180,11 @@ Complex ScaledPhaseOfMinusZ(Imaginary z, double e) noexcept { return ScaledPhase
 double ScaledPhaseOfMinusZ(double, double e) noexcept { return e; }
 
 // The routine for an argument of type C (axis_arithmetic.h).
+// Kept out of line: inlined together, the instantiations would share one register
+// allocation, and the complex one spills in its loops.
 template <class C>
-[[gnu::noinline]] int KRightHalfOf(C z, double fnu, BesselScaling kode, std::span<Complex> y, const BesselLimits& limits) noexcept {
+[[gnu::noinline]] int KRightHalfOf(C z, double fnu, BesselScaling kode, std::span<Complex> y,
+                                   const BesselLimits& limits) noexcept {
     using T = ValueType<C>;
     using Square = decltype(z * z);  // real on both axes
     const int n = static_cast<int>(y.size());

@@ -11,8 +11,8 @@
 #include <cmath>
 #include <limits>
 
-#include "numeric/bessel/bessel_complex.h"
 #include "numeric/bessel/axis_arithmetic.h"
+#include "numeric/bessel/bessel_complex.h"
 #include "numeric/bessel/bessel_tables.h"
 #include "numeric/bessel/machinery.h"
 
