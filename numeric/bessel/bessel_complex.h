@@ -98,15 +98,15 @@ inline double Argument(Complex a) noexcept {
 // Principal square root; a negative real argument gives a positive imaginary root.
 inline Complex Csqrt(Complex a) noexcept {
     constexpr double halfSqrt2 = 7.071067811865475244008443621e-1;
+    const double zm = std::sqrt(Abs(a));
     if (a.re == 0.0) {
         if (a.im == 0.0)
             return {0.0, 0.0};
-        const double zm = std::sqrt(Abs(a));
         return {zm * halfSqrt2, a.im > 0.0 ? zm * halfSqrt2 : -zm * halfSqrt2};
     }
+    // On the real axis abs(a) is abs(re) exactly, so zm is the root itself.
     if (a.im == 0.0)
-        return a.re > 0.0 ? Complex{std::sqrt(a.re), 0.0} : Complex{0.0, std::sqrt(std::fabs(a.re))};
-    const double zm = std::sqrt(Abs(a));
+        return a.re > 0.0 ? Complex{zm, 0.0} : Complex{0.0, zm};
     const Complex unit = CosSin(0.5 * Argument(a));
     return {zm * unit.re, zm * unit.im};
 }
