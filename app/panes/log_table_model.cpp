@@ -1,5 +1,7 @@
 #include "app/panes/log_table_model.h"
 
+#include "app/panes/column_heading.h"
+
 #include <QBrush>
 #include <QColor>
 
@@ -7,24 +9,16 @@ namespace NCalculatorPanes {
 
 namespace {
 
-QString ToQString(std::u16string_view text) {
-    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
-}
+constexpr int kNumberColumn = static_cast<int>(LogColumn::Number);
 
 bool IsError(std::int32_t kind) { return kind == static_cast<std::int32_t>(NCalculatorText::LogKind::Error); }
-
-Qt::Alignment ColumnAlignment(int column) {
-    const Qt::Alignment horizontal =
-        column == static_cast<int>(LogColumn::Number) ? Qt::AlignRight : Qt::AlignLeft;
-    return horizontal | Qt::AlignVCenter;
-}
 
 } // namespace
 
 void LogTableModel::Append(const NCalculatorText::LogMessage& message) {
     const int row = static_cast<int>(rows_.size());
     beginInsertRows({}, row, row);
-    rows_.push_back({message.kind, ToQString(message.operation), ToQString(message.text)});
+    rows_.push_back({message.kind, QStringView(message.operation).toString(), QStringView(message.text).toString()});
     endInsertRows();
 }
 
@@ -63,7 +57,7 @@ QVariant LogTableModel::data(const QModelIndex& index, int role) const {
         // The description is often wider than its column.
         return index.column() == static_cast<int>(LogColumn::Description) ? QVariant(row.text) : QVariant();
     case Qt::TextAlignmentRole:
-        return static_cast<int>(ColumnAlignment(index.column()));
+        return static_cast<int>(ColumnAlignment(index.column(), kNumberColumn));
     case Qt::ForegroundRole:
         return QBrush(IsError(row.kind) ? QColor(255, 0, 0) : QColor(0, 0, 255));
     case Qt::UserRole:
@@ -74,14 +68,8 @@ QVariant LogTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant LogTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || section < 0 || section >= kLogColumnCount)
-        return {};
     static const char* const kHeadings[kLogColumnCount] = {"N", "Status", "Context", "Description"};
-    if (role == Qt::DisplayRole)
-        return QString::fromLatin1(kHeadings[section]);
-    if (role == Qt::TextAlignmentRole)
-        return static_cast<int>(ColumnAlignment(section));
-    return {};
+    return ColumnHeading(kHeadings, kNumberColumn, section, orientation, role);
 }
 
 } // namespace NCalculatorPanes

@@ -1,20 +1,14 @@
 #include "app/panes/memory_table_model.h"
 
+#include "app/panes/column_heading.h"
+
 #include "engine/core/format.h"
 
 namespace NCalculatorPanes {
 
 namespace {
 
-QString ToQString(const std::u16string& text) {
-    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
-}
-
-Qt::Alignment ColumnAlignment(int column) {
-    const Qt::Alignment horizontal =
-        column == static_cast<int>(MemoryColumn::Number) ? Qt::AlignRight : Qt::AlignLeft;
-    return horizontal | Qt::AlignVCenter;
-}
+constexpr int kNumberColumn = static_cast<int>(MemoryColumn::Number);
 
 } // namespace
 
@@ -73,7 +67,7 @@ QVariant MemoryTableModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::CheckStateRole && column == MemoryColumn::Include)
         return item.included != 0 ? Qt::Checked : Qt::Unchecked;
     if (role == Qt::TextAlignmentRole)
-        return static_cast<int>(ColumnAlignment(index.column()));
+        return static_cast<int>(ColumnAlignment(index.column(), kNumberColumn));
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
     switch (column) {
@@ -82,9 +76,9 @@ QVariant MemoryTableModel::data(const QModelIndex& index, int role) const {
     case MemoryColumn::Number:
         return QString::number(ItemIndex(index.row()) + 1);
     case MemoryColumn::Cell:
-        return ToQString(item.name);
+        return QString::fromStdU16String(item.name);
     case MemoryColumn::Value:
-        return ToQString(
+        return QString::fromStdU16String(
             NCalculatorText::FormatComplex(item.value, NCalculatorText::DisplayFormat(imaginaryLetter_)));
     }
     return {};
@@ -107,14 +101,8 @@ Qt::ItemFlags MemoryTableModel::flags(const QModelIndex& index) const {
 }
 
 QVariant MemoryTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || section < 0 || section >= kMemoryColumnCount)
-        return {};
     static const char* const kHeadings[kMemoryColumnCount] = {"Incl", "N", "Cell", "Value"};
-    if (role == Qt::DisplayRole)
-        return QString::fromLatin1(kHeadings[section]);
-    if (role == Qt::TextAlignmentRole)
-        return static_cast<int>(ColumnAlignment(section));
-    return {};
+    return ColumnHeading(kHeadings, kNumberColumn, section, orientation, role);
 }
 
 } // namespace NCalculatorPanes
