@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "tests/engine/log_recorder.h"
+#include "tests/engine/report_case.h"
 
 using testing_support::Calculate;
+using testing_support::ExpectOneReport;
 using testing_support::Narrow;
+using testing_support::ReportCase;
 using testing_support::ResultOf;
 using namespace NCalculatorText;
 
@@ -38,25 +41,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ResultCase{u"J(0, 0)", u"1"},
                       ResultCase{u"K(0.5, -2)", M + u"i*6.5483804685533"}));
 
-struct ReportCase {
-    const char16_t* statement;
-    bool ok;
-    int kind;  // 1 error, 0 warning
-    const char16_t* operation;
-    std::u16string text;
-};
-
 class BesselReport : public ::testing::TestWithParam<ReportCase> {};
 
-TEST_P(BesselReport, NamesTheFunction) {
-    const ReportCase& c = GetParam();
-    const auto run = Calculate(c.statement);
-    EXPECT_EQ(run.ok, c.ok) << Narrow(c.statement);
-    ASSERT_EQ(run.messages.size(), 1u) << Narrow(c.statement);
-    EXPECT_EQ(run.messages[0].kind, c.kind);
-    EXPECT_EQ(run.messages[0].operation, c.operation);
-    EXPECT_EQ(run.messages[0].text, c.text) << Narrow(run.messages[0].text);
-}
+TEST_P(BesselReport, NamesTheFunction) { ExpectOneReport(GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
     ArgumentChecks, BesselReport,

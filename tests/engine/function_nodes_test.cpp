@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 
 #include "tests/engine/log_recorder.h"
+#include "tests/engine/report_case.h"
 
 using testing_support::Calculate;
+using testing_support::ExpectOneReport;
 using testing_support::Narrow;
+using testing_support::ReportCase;
 using testing_support::ResultOf;
 using namespace NCalculatorText;
 
@@ -110,25 +113,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ResultCase{u"conj(3-i*4)", u"3+i*4"},
                       ResultCase{u"sign(2-i*5)", u"1" + M + u"i"}));
 
-struct ReportCase {
-    const char16_t* statement;
-    bool ok;
-    int kind;  // 1 error, 0 warning
-    const char16_t* operation;
-    std::u16string text;
-};
-
 class Report : public ::testing::TestWithParam<ReportCase> {};
 
-TEST_P(Report, IsLoggedWithItsOperation) {
-    const ReportCase& c = GetParam();
-    const auto run = Calculate(c.statement);
-    EXPECT_EQ(run.ok, c.ok) << Narrow(c.statement);
-    ASSERT_EQ(run.messages.size(), 1u) << Narrow(c.statement);
-    EXPECT_EQ(run.messages[0].kind, c.kind) << Narrow(c.statement);
-    EXPECT_EQ(run.messages[0].operation, c.operation) << Narrow(c.statement);
-    EXPECT_EQ(run.messages[0].text, c.text) << Narrow(c.statement);
-}
+TEST_P(Report, IsLoggedWithItsOperation) { ExpectOneReport(GetParam()); }
 
 const std::u16string kOverflowBlank = u"Operation resulted in overflow, too big   number returned";
 
