@@ -24,6 +24,7 @@ BesselLimits DeriveLimits() noexcept {
     limits.rl = 1.2 * limits.dig + 3.0;
     limits.fnul = 10.0 + 6.0 * (limits.dig - 3.0);
     limits.ufl = 1.0e3 * tiny;
+    limits.sqrtUfl = std::sqrt(limits.ufl);
     limits.ascle = limits.ufl / limits.tol;
     // The published limit 0.5 * (largest integer) becomes 0.5 * (largest double).
     limits.aa = std::min(0.5 / limits.tol, 0.5 * huge);

@@ -18,6 +18,7 @@ struct BesselLimits {
     double rl;      // abs(z) from which the large-z asymptotic series is used
     double fnul;    // order from which the uniform large-order expansions are used
     double ufl;     // 1000 times the smallest normal number: the underflow limit on abs(z)
+    double sqrtUfl; // sqrt(ufl): below it a square underflows
     double ascle;   // ufl / tol: rescaling threshold when a phase factor is applied
     double aa;      // argument limit 2^51
     double sqrtAA;  // precision-loss limit sqrt(aa)

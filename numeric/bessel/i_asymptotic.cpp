@@ -20,7 +20,7 @@ int IAsymptotic(Complex z, double fnu, BesselScaling kode, std::span<Complex> y,
     const int n = static_cast<int>(y.size());
     const double tol = limits.tol;
     const double az = Abs(z);
-    const double rtr1 = std::sqrt(limits.ufl);
+    const double rtr1 = limits.sqrtUfl;
     const double dfnu = fnu;  // the lowest order computed directly; with N <= 2 that is fnu
 
     const double raz = 1.0 / az;

@@ -28,12 +28,13 @@ T SeriesSum(T cz, double acz, double fnup, double atol) noexcept {
     double s = fnup;
     double aa = 2.0;
     do {
+        // One multiplication per step on each dependent chain (term, aa).
         const double rs = 1.0 / s;
-        term = term * cz * rs;
+        term = term * (cz * rs);
         sum = sum + term;
         s += ak;
         ak += 2.0;
-        aa = aa * acz * rs;
+        aa = aa * (acz * rs);
     } while (aa > atol);
     return sum;
 }
@@ -59,7 +60,7 @@ int ISeries(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, con
 
     const Complex hz = 0.5 * z;
     Complex cz{};
-    if (az > std::sqrt(arm))
+    if (az > limits.sqrtUfl)
         cz = hz * hz;
     const double acz = Abs(cz);
     const Complex logHz = Clog(hz);
