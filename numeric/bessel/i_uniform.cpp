@@ -60,10 +60,12 @@ int IUniformBessel(Complex z, double fnu, BesselScaling kode, std::span<Complex>
     int nd = n;
     nlast = 0;
 
-    // Underflow and overflow on the first member.
+    // Underflow and overflow on the first member. When its order is that of the highest
+    // member, the whole expansion is formed here and serves that member too.
     double fn = std::max(fnu, 1.0);
+    const bool firstIsHighest = fn == fnu + (n - 1);
     DebyeExpansion first;
-    UniformSumsBessel(z, fn, UniformSequence::I, true, tol, first);
+    UniformSumsBessel(z, fn, UniformSequence::I, !firstIsHighest, tol, first);
     const double rs1First = UniformExponent(z, first.zeta1, first.zeta2, fn, kode).re;
     if (std::fabs(rs1First) > limits.elim) {
         if (rs1First > 0.0)
@@ -78,8 +80,11 @@ int IUniformBessel(Complex z, double fnu, BesselScaling kode, std::span<Complex>
         double rs1 = 0.0;
         for (int i = 1; i <= std::min(2, nd); ++i) {
             fn = fnu + (nd - i);
-            DebyeExpansion e;
-            UniformSumsBessel(z, fn, UniformSequence::I, false, tol, e);
+            DebyeExpansion formed;
+            const bool reuse = firstIsHighest && nd == n && i == 1;
+            if (!reuse)
+                UniformSumsBessel(z, fn, UniformSequence::I, false, tol, formed);
+            const DebyeExpansion& e = reuse ? first : formed;
             Complex s1 = UniformExponent(z, e.zeta1, e.zeta2, fn, kode);
             if (kode == BesselScaling::Scaled)
                 s1.im += z.im;
@@ -136,10 +141,12 @@ int IUniformAiry(Complex z, double fnu, BesselScaling kode, std::span<Complex> y
         cidi = -cidi;
     }
 
-    // Underflow and overflow on the first member.
+    // Underflow and overflow on the first member, the whole expansion when it serves the
+    // highest member too.
     double fn = std::max(fnu, 1.0);
+    const bool firstIsHighest = fn == fnu + (n - 1);
     AiryTypeExpansion first;
-    UniformSumsAiry(zn, fn, true, tol, first);
+    UniformSumsAiry(zn, fn, !firstIsHighest, tol, first);
     const double rs1First = UniformExponent(zb, first.zeta1, first.zeta2, fn, kode).re;
     if (std::fabs(rs1First) > limits.elim) {
         if (rs1First > 0.0)
@@ -154,8 +161,11 @@ int IUniformAiry(Complex z, double fnu, BesselScaling kode, std::span<Complex> y
         double rs1 = 0.0;
         for (int i = 1; i <= std::min(2, nd); ++i) {
             fn = fnu + (nd - i);
-            AiryTypeExpansion e;
-            UniformSumsAiry(zn, fn, false, tol, e);
+            AiryTypeExpansion formed;
+            const bool reuse = firstIsHighest && nd == n && i == 1;
+            if (!reuse)
+                UniformSumsAiry(zn, fn, false, tol, formed);
+            const AiryTypeExpansion& e = reuse ? first : formed;
             Complex s1 = UniformExponent(zb, e.zeta1, e.zeta2, fn, kode);
             if (kode == BesselScaling::Scaled)
                 s1.im += std::fabs(z.im);

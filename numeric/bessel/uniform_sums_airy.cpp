@@ -191,7 +191,9 @@ void AwayFromTurningPoint(Complex zb, Complex w2, double aw2, double fnu, double
     if (!(zth.re >= 0.0 && zth.im < 0.0)) {
         ang = kHalfPi;
         if (zth.re != 0.0) {
-            ang = std::atan(zth.im / zth.re);
+            // A zero ratio (zeta^(3/2) on the real axis) is its own arctangent.
+            const double ratio = zth.im / zth.re;
+            ang = ratio == 0.0 ? ratio : std::atan(ratio);
             if (zth.re < 0.0)
                 ang += kPi;
         }
