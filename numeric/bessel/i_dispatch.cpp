@@ -9,6 +9,7 @@
 // Returns NZ >= 0, -1 (overflow) or -2 (no convergence).
 
 #include <algorithm>
+#include <optional>
 
 #include "numeric/bessel/bessel_complex.h"
 #include "numeric/bessel/machinery.h"
@@ -66,7 +67,15 @@ int IDispatch(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, c
         return nw < 0 ? Failure(nw) : nz;
     }
 
-    const int nuf = UniformOverflowTest(z, fnu, kode, UniformSequence::I, y.first(nn), limits);
+    // Orders raised to fnul (nui > 0), or no uniform expansion at all, leave the test's
+    // expansion unused; otherwise it is formed whole once and taken over by IUniform.
+    auto raise = [&] { return static_cast<int>(std::max(static_cast<long long>(limits.fnul - dfnu) + 1, 0LL)); };
+    const bool uniform = dfnu > limits.fnul || az > limits.fnul;
+    std::optional<UniformLeadingExpansion> leading;
+    if (uniform && raise() == 0)
+        leading.emplace();
+    const int nuf = UniformOverflowTest(z, fnu, kode, UniformSequence::I, y.first(nn), limits,
+                                        leading ? &*leading : nullptr);
     if (nuf < 0)
         return Failure(nuf);
     nz += nuf;
@@ -76,9 +85,9 @@ int IDispatch(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, c
     dfnu = fnu + (nn - 1);
     if (dfnu > limits.fnul || az > limits.fnul) {
         // Raise the order to fnul, use the uniform expansion, recur back down.
-        const int nui = static_cast<int>(std::max(static_cast<long long>(limits.fnul - dfnu) + 1, 0LL));
+        const int nui = raise();
         int nlast = 0;
-        const int nw = IUniform(z, fnu, kode, y.first(nn), nui, nlast, limits);
+        const int nw = IUniform(z, fnu, kode, y.first(nn), nui, nlast, limits, leading ? &*leading : nullptr);
         if (nw < 0)
             return Failure(nw);
         nz += nw;

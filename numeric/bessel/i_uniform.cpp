@@ -52,7 +52,7 @@ Next AfterUnderflow(Complex z, double fnu, BesselScaling kode, std::span<Complex
 } // namespace
 
 int IUniformBessel(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, int& nlast,
-                   const BesselLimits& limits) noexcept {
+                   const BesselLimits& limits, const UniformLeadingExpansion* leading) noexcept {
     const int n = static_cast<int>(y.size());
     const double tol = limits.tol;
     const ScaleBands bands = MakeScaleBands(limits);
@@ -61,11 +61,14 @@ int IUniformBessel(Complex z, double fnu, BesselScaling kode, std::span<Complex>
     nlast = 0;
 
     // Underflow and overflow on the first member. When its order is that of the highest
-    // member, the whole expansion is formed here and serves that member too.
+    // member, the whole expansion is formed (or taken over) here and serves that member too.
     double fn = std::max(fnu, 1.0);
     const bool firstIsHighest = fn == fnu + (n - 1);
-    DebyeExpansion first;
-    UniformSumsBessel(z, fn, UniformSequence::I, !firstIsHighest, tol, first);
+    const bool takenOver = leading != nullptr && leading->order == fn && !leading->airyForm;
+    DebyeExpansion formedFirst;
+    if (!takenOver)
+        UniformSumsBessel(z, fn, UniformSequence::I, !firstIsHighest, tol, formedFirst);
+    const DebyeExpansion& first = takenOver ? leading->debye : formedFirst;
     const double rs1First = UniformExponent(z, first.zeta1, first.zeta2, fn, kode).re;
     if (std::fabs(rs1First) > limits.elim) {
         if (rs1First > 0.0)
@@ -110,7 +113,7 @@ int IUniformBessel(Complex z, double fnu, BesselScaling kode, std::span<Complex>
 }
 
 int IUniformAiry(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, int& nlast,
-                 const BesselLimits& limits) noexcept {
+                 const BesselLimits& limits, const UniformLeadingExpansion* leading) noexcept {
     const int n = static_cast<int>(y.size());
     const double tol = limits.tol;
     const ScaleBands bands = MakeScaleBands(limits);
@@ -141,12 +144,15 @@ int IUniformAiry(Complex z, double fnu, BesselScaling kode, std::span<Complex> y
         cidi = -cidi;
     }
 
-    // Underflow and overflow on the first member, the whole expansion when it serves the
-    // highest member too.
+    // Underflow and overflow on the first member, the whole expansion (formed or taken
+    // over) when it serves the highest member too.
     double fn = std::max(fnu, 1.0);
     const bool firstIsHighest = fn == fnu + (n - 1);
-    AiryTypeExpansion first;
-    UniformSumsAiry(zn, fn, !firstIsHighest, tol, first);
+    const bool takenOver = leading != nullptr && leading->order == fn && leading->airyForm;
+    AiryTypeExpansion formedFirst;
+    if (!takenOver)
+        UniformSumsAiry(zn, fn, !firstIsHighest, tol, formedFirst);
+    const AiryTypeExpansion& first = takenOver ? leading->airy : formedFirst;
     const double rs1First = UniformExponent(zb, first.zeta1, first.zeta2, fn, kode).re;
     if (std::fabs(rs1First) > limits.elim) {
         if (rs1First > 0.0)
@@ -199,13 +205,13 @@ int IUniformAiry(Complex z, double fnu, BesselScaling kode, std::span<Complex> y
 }
 
 int IUniform(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, int nui, int& nlast,
-             const BesselLimits& limits) noexcept {
+             const BesselLimits& limits, const UniformLeadingExpansion* leading) noexcept {
     const int n = static_cast<int>(y.size());
     const double tol = limits.tol;
     const bool airyForm = std::fabs(z.im) > std::fabs(z.re) * 1.7321;
     auto expansion = airyForm ? IUniformAiry : IUniformBessel;
     if (nui == 0) {
-        const int nw = expansion(z, fnu, kode, y, nlast, limits);
+        const int nw = expansion(z, fnu, kode, y, nlast, limits, leading);
         return nw < 0 ? (nw == -2 ? -2 : -1) : nw;
     }
 
@@ -213,7 +219,7 @@ int IUniform(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, in
     double fnui = nui;
     const double dfnu = fnu + (n - 1);
     Complex cy[2];
-    const int nw = expansion(z, dfnu + fnui, kode, std::span<Complex>(cy), nlast, limits);
+    const int nw = expansion(z, dfnu + fnui, kode, std::span<Complex>(cy), nlast, limits, nullptr);
     if (nw < 0)
         return nw == -2 ? -2 : -1;
     if (nw != 0) {

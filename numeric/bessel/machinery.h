@@ -61,14 +61,18 @@ double GammaLn(double x, int& ierr) noexcept;
 
 // The uniform expansions for large orders (ZUOIK, ZBUNI, ZUNI1, ZUNI2, ZUNK1, ZUNK2).
 enum class UniformSequence : int { I = 1, K = 2 };  // IKFLG
+struct UniformLeadingExpansion;
+// formed (I sequence only, may be null): receives the whole expansion of the first test,
+// which IUniform at the same argument takes over instead of forming it again.
 int UniformOverflowTest(Complex z, double fnu, BesselScaling kode, UniformSequence sequence, std::span<Complex> y,
-                        const BesselLimits& limits) noexcept;
+                        const BesselLimits& limits, UniformLeadingExpansion* formed = nullptr) noexcept;
+// leading (may be null): an expansion formed by UniformOverflowTest at the same z.
 int IUniform(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, int nui, int& nlast,
-             const BesselLimits& limits) noexcept;
+             const BesselLimits& limits, const UniformLeadingExpansion* leading = nullptr) noexcept;
 int IUniformBessel(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, int& nlast,
-                   const BesselLimits& limits) noexcept;
+                   const BesselLimits& limits, const UniformLeadingExpansion* leading = nullptr) noexcept;
 int IUniformAiry(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, int& nlast,
-                 const BesselLimits& limits) noexcept;
+                 const BesselLimits& limits, const UniformLeadingExpansion* leading = nullptr) noexcept;
 // mr = 0 for Re z >= 0, else +1 or -1: the rotation of the continuation.
 int KUniformBessel(Complex z, double fnu, BesselScaling kode, int mr, std::span<Complex> y,
                    const BesselLimits& limits) noexcept;
@@ -91,6 +95,14 @@ struct AiryTypeExpansion {
     Complex phi, arg, zeta1, zeta2, asum, bsum;
 };
 void UniformSumsAiry(Complex z, double fnu, bool phiAndZetaOnly, double tol, AiryTypeExpansion& expansion) noexcept;
+
+// The whole expansion of the I sequence at one order, in the form of that argument.
+struct UniformLeadingExpansion {
+    double order = 0.0;  // 0: none formed
+    bool airyForm = false;
+    DebyeExpansion debye;
+    AiryTypeExpansion airy;
+};
 
 // Ai(z) (derivative 0) or Ai'(z) (derivative 1) (ZAIRY), with the NZ and IERR conventions.
 struct AiryResult {

@@ -30,21 +30,29 @@ struct Leading {
     bool airyForm;
 };
 
+// With formed, the whole expansion is formed and kept there.
 Leading LeadingTerm(Complex zr, Complex zn, bool airyForm, double gnu, UniformSequence sequence,
-                    BesselScaling kode, double tol) noexcept {
+                    BesselScaling kode, double tol, UniformLeadingExpansion* formed = nullptr) noexcept {
     Leading leading{};
     leading.airyForm = airyForm;
+    const bool phiAndZetaOnly = formed == nullptr;
     if (airyForm) {
-        AiryTypeExpansion e;
-        UniformSumsAiry(zn, gnu, true, tol, e);
+        AiryTypeExpansion local;
+        AiryTypeExpansion& e = formed != nullptr ? formed->airy : local;
+        UniformSumsAiry(zn, gnu, phiAndZetaOnly, tol, e);
         leading.cz = e.zeta2 - e.zeta1;
         leading.phi = e.phi;
         leading.arg = e.arg;
     } else {
-        DebyeExpansion e;
-        UniformSumsBessel(zr, gnu, sequence, true, tol, e);
+        DebyeExpansion local;
+        DebyeExpansion& e = formed != nullptr ? formed->debye : local;
+        UniformSumsBessel(zr, gnu, sequence, phiAndZetaOnly, tol, e);
         leading.cz = e.zeta2 - e.zeta1;
         leading.phi = e.phi;
+    }
+    if (formed != nullptr) {
+        formed->order = gnu;
+        formed->airyForm = airyForm;
     }
     if (kode == BesselScaling::Scaled)
         leading.cz = leading.cz - zr;
@@ -73,7 +81,7 @@ bool UnderflowsWithPhase(Leading l, double rcz, const BesselLimits& limits) noex
 } // namespace
 
 int UniformOverflowTest(Complex z, double fnu, BesselScaling kode, UniformSequence sequence, std::span<Complex> y,
-                        const BesselLimits& limits) noexcept {
+                        const BesselLimits& limits, UniformLeadingExpansion* formed) noexcept {
     const double tol = limits.tol;
     int nn = static_cast<int>(y.size());
     const Complex zr = z.re >= 0.0 ? z : -z;
@@ -86,7 +94,8 @@ int UniformOverflowTest(Complex z, double fnu, BesselScaling kode, UniformSequen
     if (sequence == UniformSequence::K)
         gnu = std::max(fnu + nn - 1.0, static_cast<double>(nn));
 
-    Leading leading = LeadingTerm(zr, zn, airyForm, gnu, sequence, kode, tol);
+    Leading leading = LeadingTerm(zr, zn, airyForm, gnu, sequence, kode, tol,
+                                  sequence == UniformSequence::I ? formed : nullptr);
     if (sequence == UniformSequence::K)
         leading.cz = -leading.cz;
     double rcz = leading.cz.re;

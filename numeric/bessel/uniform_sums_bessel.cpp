@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
 #include "numeric/bessel/axis_arithmetic.h"
 #include "numeric/bessel/bessel_complex.h"
@@ -50,6 +51,33 @@ int DebyeTerms(T t2, T tOverNu, double rfn, double tol, Complex* terms) noexcept
     return std::min(k, kTermCount);
 }
 
+// phi, the zetas and (unless phiAndZetaOnly) the terms, for an argument of type T: double
+// on the positive real axis, where every quantity is real, else Complex.
+template <class T>
+void FormExpansion(T z, double fnu, double rfn, UniformSequence sequence, bool phiAndZetaOnly, double tol,
+                   DebyeExpansion& e) noexcept {
+    const T one{1.0};
+    const T t = z * rfn;
+    const T s = one + t * t;
+    const T sr = Csqrt(s);
+    const T zn = Divide(one + sr, t);
+    e.zeta1 = ToComplex(fnu * Clog(zn));
+    e.zeta2 = ToComplex(fnu * sr);
+    const T tOverNu = Divide(one, sr) * rfn;
+    e.terms[15] = ToComplex(Csqrt(tOverNu));
+    e.phi = e.terms[15] * PhiFactor(sequence);
+    if (phiAndZetaOnly)
+        return;
+    // u_k(t) / nu^k with u_k a polynomial in t^2 times t^k (coefficients in increasing powers).
+    const T t2 = Divide(one, s);
+    e.terms[0] = {1.0, 0.0};
+    if constexpr (std::is_same_v<T, double>)
+        e.termCount = DebyeTerms(t2, tOverNu, rfn, tol, e.terms);
+    else
+        e.termCount = t2.im == 0.0 && tOverNu.im == 0.0 ? DebyeTerms(t2.re, tOverNu.re, rfn, tol, e.terms)
+                                                        : DebyeTerms(t2, tOverNu, rfn, tol, e.terms);
+}
+
 } // namespace
 
 void UniformSumsBessel(Complex z, double fnu, UniformSequence sequence, bool phiAndZetaOnly, double tol,
@@ -67,22 +95,12 @@ void UniformSumsBessel(Complex z, double fnu, UniformSequence sequence, bool phi
             e.sum = {};
             return;
         }
-        const Complex t = z * rfn;
-        const Complex s = Complex{1.0, 0.0} + t * t;
-        const Complex sr = Csqrt(s);
-        const Complex zn = Divide(Complex{1.0, 0.0} + sr, t);
-        e.zeta1 = fnu * Clog(zn);
-        e.zeta2 = fnu * sr;
-        const Complex tOverNu = Divide({1.0, 0.0}, sr) * rfn;
-        cwrk[15] = Csqrt(tOverNu);
-        e.phi = cwrk[15] * PhiFactor(sequence);
+        if (z.im == 0.0 && z.re > 0.0)
+            FormExpansion(z.re, fnu, rfn, sequence, phiAndZetaOnly, tol, e);
+        else
+            FormExpansion(z, fnu, rfn, sequence, phiAndZetaOnly, tol, e);
         if (phiAndZetaOnly)
             return;
-        // u_k(t) / nu^k with u_k a polynomial in t^2 times t^k (coefficients in increasing powers).
-        const Complex t2 = Divide({1.0, 0.0}, s);
-        cwrk[0] = {1.0, 0.0};
-        e.termCount = t2.im == 0.0 && tOverNu.im == 0.0 ? DebyeTerms(t2.re, tOverNu.re, rfn, tol, cwrk)
-                                                        : DebyeTerms(t2, tOverNu, rfn, tol, cwrk);
     }
 
     Complex sum{};

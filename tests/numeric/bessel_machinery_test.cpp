@@ -44,6 +44,11 @@ int UniformBessel(Complex z, double fnu, BesselScaling kode, std::span<Complex> 
     return IUniformBessel(z, fnu, kode, y, nlast, limits);
 }
 
+int UniformAiry(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, const BesselLimits& limits) noexcept {
+    int nlast;
+    return IUniformAiry(z, fnu, kode, y, nlast, limits);
+}
+
 struct Region {
     const char* name;
     double fnu;
@@ -70,7 +75,9 @@ INSTANTIATE_TEST_SUITE_P(
                     Region{"miller_with_series_below_rl", 0.5, {10.0, 0.0}, MillerSeries},
                     Region{"miller_with_wronskian_above_rl", 30.0, {25.0, 5.0}, IMillerWronskian},
                     Region{"series_while_z_squared_over_4_below_order", 100.0, {10.0, 0.0}, ISeries},
-                    Region{"uniform_expansion_above_fnul", 100.0, {30.0, 0.0}, UniformBessel}),
+                    Region{"uniform_expansion_above_fnul", 100.0, {30.0, 0.0}, UniformBessel},
+                    Region{"uniform_airy_form_on_the_imaginary_axis", 100.0, {0.0, -30.0}, UniformAiry},
+                    Region{"uniform_expansion_off_the_axis", 90.5, {30.0, 20.0}, UniformBessel}),
     [](const testing::TestParamInfo<Region>& info) { return std::string(info.param.name); });
 
 TEST(KRegions, LargeOrdersUseTheAiryTypeFormOffTheRealAxis) {
