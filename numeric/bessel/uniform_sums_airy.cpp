@@ -174,9 +174,39 @@ void DebyeSums(T w, T w2, double aw2, T zth, double azth, double rfnu, double to
     }
 }
 
+// The same for 0 < zb < sqrt(3)/2 on the real axis (J of a real argument below its order
+// reaches it), where w, zeta and zeta^(3/2) are real and positive and the angle of
+// zeta^(3/2) is 0: the steps of the complex form on real values, giving its results.
+// False, with nothing formed, when zeta^(3/2) is not positive.
+bool RealAwayFromTurningPoint(double zb, double w2, double fnu, double rfnu, double fn23, double rfn13,
+                              bool phiAndZetaOnly, double tol, AiryTypeExpansion& e) noexcept {
+    const double w = std::sqrt(w2);
+    const double zc = Larger(std::log(Divide(1.0 + w, zb)), 0.0);
+    const double zth = (zc - w) * 1.5;
+    if (!(zth > 0.0))
+        return false;
+    e.zeta1 = ToComplex(zc * fnu);
+    e.zeta2 = ToComplex(w * fnu);
+    const double zeta = std::pow(zth, kTwoThirds);
+    e.arg = ToComplex(zeta * fn23);
+    const double rtzt = Divide(zth, zeta);
+    const double za = Divide(rtzt, w);
+    e.phi = ToComplex(std::sqrt(za + za) * rfn13);
+    if (phiAndZetaOnly)
+        return true;
+    double asum, bsum;
+    DebyeSums(w, w2, w2, zth, zth, rfnu, tol, asum, bsum);
+    e.asum = ToComplex(asum + 1.0);
+    e.bsum = ToComplex(Divide(-bsum * rfn13, rtzt));
+    return true;
+}
+
 // abs(1 - w^2) > 0.25: closed form of zeta and the Debye sums.
 void AwayFromTurningPoint(Complex zb, Complex w2, double aw2, double fnu, double rfnu, double fn23, double rfn13,
                           bool phiAndZetaOnly, double tol, AiryTypeExpansion& e) noexcept {
+    if (zb.im == 0.0 && zb.re > 0.0 && w2.im == 0.0 && w2.re > 0.0 &&
+        RealAwayFromTurningPoint(zb.re, w2.re, fnu, rfnu, fn23, rfn13, phiAndZetaOnly, tol, e))
+        return;
     Complex w = Csqrt(w2);
     w.re = Larger(w.re, 0.0);
     w.im = Larger(w.im, 0.0);
