@@ -95,6 +95,8 @@ struct AiryTypeExpansion {
     Complex phi, arg, zeta1, zeta2, asum, bsum;
 };
 void UniformSumsAiry(Complex z, double fnu, bool phiAndZetaOnly, double tol, AiryTypeExpansion& expansion) noexcept;
+// zeta1 and zeta2 alone, as UniformSumsAiry forms them.
+void UniformZetasAiry(Complex z, double fnu, double tol, AiryTypeExpansion& expansion) noexcept;
 
 // The whole expansion of the I sequence at one order, in the form of that argument.
 struct UniformLeadingExpansion {

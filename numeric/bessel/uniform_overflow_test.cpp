@@ -22,12 +22,18 @@ using namespace detail;
 namespace {
 
 // The leading exponent of the expansion at one order. Only the magnitudes of phi and of
-// the Airy argument and the real parts of the zetas matter here.
+// the Airy argument and the real parts of the zetas matter here. The Airy-type phi and
+// argument cost two powers and serve only the refined test: they are formed when it needs
+// them (phiFormed false until then).
 struct Leading {
     Complex cz;
     Complex phi;
     Complex arg;
     bool airyForm;
+    bool phiFormed;
+    Complex zn;
+    double gnu;
+    double tol;
 };
 
 // With formed, the whole expansion is formed and kept there.
@@ -35,14 +41,22 @@ Leading LeadingTerm(Complex zr, Complex zn, bool airyForm, double gnu, UniformSe
                     BesselScaling kode, double tol, UniformLeadingExpansion* formed = nullptr) noexcept {
     Leading leading{};
     leading.airyForm = airyForm;
+    leading.phiFormed = true;
     const bool phiAndZetaOnly = formed == nullptr;
     if (airyForm) {
         AiryTypeExpansion local;
         AiryTypeExpansion& e = formed != nullptr ? formed->airy : local;
-        UniformSumsAiry(zn, gnu, phiAndZetaOnly, tol, e);
+        if (formed != nullptr)
+            UniformSumsAiry(zn, gnu, false, tol, e);
+        else
+            UniformZetasAiry(zn, gnu, tol, e);
         leading.cz = e.zeta2 - e.zeta1;
         leading.phi = e.phi;
         leading.arg = e.arg;
+        leading.phiFormed = formed != nullptr;
+        leading.zn = zn;
+        leading.gnu = gnu;
+        leading.tol = tol;
     } else {
         DebyeExpansion local;
         DebyeExpansion& e = formed != nullptr ? formed->debye : local;
@@ -60,15 +74,22 @@ Leading LeadingTerm(Complex zr, Complex zn, bool airyForm, double gnu, UniformSe
 }
 
 // The exponent refined by the logarithms of the other multipliers.
-double Refined(const Leading& l, double rcz) noexcept {
+double Refined(Leading& l, double rcz) noexcept {
+    if (!l.phiFormed) {
+        AiryTypeExpansion e;
+        UniformSumsAiry(l.zn, l.gnu, true, l.tol, e);
+        l.phi = e.phi;
+        l.arg = e.arg;
+        l.phiFormed = true;
+    }
     rcz += std::log(Abs(l.phi));
     if (l.airyForm)
         rcz -= 0.25 * std::log(Abs(l.arg)) + kAic;
     return rcz;
 }
 
-// For an exponent just above -elim: whether the value e^cz phi ... would lose its phase
-// to underflow.
+// For an exponent just above -elim, once refined: whether the value e^cz phi ... would
+// lose its phase to underflow.
 bool UnderflowsWithPhase(Leading l, double rcz, const BesselLimits& limits) noexcept {
     Complex cz = l.cz + Clog(l.phi);
     if (l.airyForm)

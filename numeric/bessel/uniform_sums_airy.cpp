@@ -29,12 +29,15 @@ constexpr double kThreeHalfPi = 4.71238898038468986;
 constexpr int kSeriesTerms = 30;
 constexpr int kDebyeTerms = 14;
 
+// What a call forms: the zetas; also phi and the Airy argument; also the sums.
+enum class Parts { Zetas, PhiAndZetas, All };
+
 double SumOfParts(Complex a) noexcept { return std::fabs(a.re) + std::fabs(a.im); }
 double SumOfParts(double a) noexcept { return std::fabs(a); }
 
 // abs(1 - w^2) <= 0.25: power series in w2 = 1 - w^2.
-void TurningPointSeries(Complex w2, double aw2, double fnu, double rfnu, double fn23, double rfn13,
-                        bool phiAndZetaOnly, double tol, AiryTypeExpansion& e) noexcept {
+void TurningPointSeries(Complex w2, double aw2, double fnu, double rfnu, double fn23, double rfn13, Parts parts,
+                        double tol, AiryTypeExpansion& e) noexcept {
     Complex p[kSeriesTerms];
     double ap[kSeriesTerms];
     p[0] = {1.0, 0.0};
@@ -53,12 +56,14 @@ void TurningPointSeries(Complex w2, double aw2, double fnu, double rfnu, double 
         kmax = std::min(kmax, kSeriesTerms);
     }
     const Complex zeta = w2 * suma;
-    e.arg = zeta * fn23;
     const Complex za = Csqrt(suma);
     e.zeta2 = Csqrt(w2) * fnu;
     e.zeta1 = (Complex{1.0, 0.0} + kTwoThirds * (zeta * za)) * e.zeta2;
+    if (parts == Parts::Zetas)
+        return;
+    e.arg = zeta * fn23;
     e.phi = Csqrt(za + za) * rfn13;
-    if (phiAndZetaOnly)
+    if (parts == Parts::PhiAndZetas)
         return;
 
     Complex bsum{};
@@ -178,8 +183,8 @@ void DebyeSums(T w, T w2, double aw2, T zth, double azth, double rfnu, double to
 // reaches it), where w, zeta and zeta^(3/2) are real and positive and the angle of
 // zeta^(3/2) is 0: the steps of the complex form on real values, giving its results.
 // False, with nothing formed, when zeta^(3/2) is not positive.
-bool RealAwayFromTurningPoint(double zb, double w2, double fnu, double rfnu, double fn23, double rfn13,
-                              bool phiAndZetaOnly, double tol, AiryTypeExpansion& e) noexcept {
+bool RealAwayFromTurningPoint(double zb, double w2, double fnu, double rfnu, double fn23, double rfn13, Parts parts,
+                              double tol, AiryTypeExpansion& e) noexcept {
     const double w = std::sqrt(w2);
     const double zc = Larger(std::log(Divide(1.0 + w, zb)), 0.0);
     const double zth = (zc - w) * 1.5;
@@ -187,12 +192,14 @@ bool RealAwayFromTurningPoint(double zb, double w2, double fnu, double rfnu, dou
         return false;
     e.zeta1 = ToComplex(zc * fnu);
     e.zeta2 = ToComplex(w * fnu);
+    if (parts == Parts::Zetas)
+        return true;
     const double zeta = std::pow(zth, kTwoThirds);
     e.arg = ToComplex(zeta * fn23);
     const double rtzt = Divide(zth, zeta);
     const double za = Divide(rtzt, w);
     e.phi = ToComplex(std::sqrt(za + za) * rfn13);
-    if (phiAndZetaOnly)
+    if (parts == Parts::PhiAndZetas)
         return true;
     double asum, bsum;
     DebyeSums(w, w2, w2, zth, zth, rfnu, tol, asum, bsum);
@@ -203,9 +210,9 @@ bool RealAwayFromTurningPoint(double zb, double w2, double fnu, double rfnu, dou
 
 // abs(1 - w^2) > 0.25: closed form of zeta and the Debye sums.
 void AwayFromTurningPoint(Complex zb, Complex w2, double aw2, double fnu, double rfnu, double fn23, double rfn13,
-                          bool phiAndZetaOnly, double tol, AiryTypeExpansion& e) noexcept {
+                          Parts parts, double tol, AiryTypeExpansion& e) noexcept {
     if (zb.im == 0.0 && zb.re > 0.0 && w2.im == 0.0 && w2.re > 0.0 &&
-        RealAwayFromTurningPoint(zb.re, w2.re, fnu, rfnu, fn23, rfn13, phiAndZetaOnly, tol, e))
+        RealAwayFromTurningPoint(zb.re, w2.re, fnu, rfnu, fn23, rfn13, parts, tol, e))
         return;
     Complex w = Csqrt(w2);
     w.re = Larger(w.re, 0.0);
@@ -216,6 +223,8 @@ void AwayFromTurningPoint(Complex zb, Complex w2, double aw2, double fnu, double
     const Complex zth = (zc - w) * 1.5;
     e.zeta1 = zc * fnu;
     e.zeta2 = w * fnu;
+    if (parts == Parts::Zetas)
+        return;
     const double azth = Abs(zth);
     double ang = kThreeHalfPi;
     if (!(zth.re >= 0.0 && zth.im < 0.0)) {
@@ -237,7 +246,7 @@ void AwayFromTurningPoint(Complex zb, Complex w2, double aw2, double fnu, double
     const Complex rtzt = Divide(zth, zeta);
     const Complex za = Divide(rtzt, w);
     e.phi = Csqrt(za + za) * rfn13;
-    if (phiAndZetaOnly)
+    if (parts == Parts::PhiAndZetas)
         return;
 
     Complex asum, bsum;
@@ -253,9 +262,7 @@ void AwayFromTurningPoint(Complex zb, Complex w2, double aw2, double fnu, double
     e.bsum = Divide(-bsum * rfn13, rtzt);
 }
 
-} // namespace
-
-void UniformSumsAiry(Complex z, double fnu, bool phiAndZetaOnly, double tol, AiryTypeExpansion& e) noexcept {
+void FormAiryType(Complex z, double fnu, Parts parts, double tol, AiryTypeExpansion& e) noexcept {
     const double rfnu = 1.0 / fnu;
     // z / fnu too small: the exponent stands for an overflow.
     const double test = std::numeric_limits<double>::min() * 1.0e3;
@@ -270,15 +277,26 @@ void UniformSumsAiry(Complex z, double fnu, bool phiAndZetaOnly, double tol, Air
         return;
     }
     const Complex zb = z * rfnu;
-    const double fn13 = std::pow(fnu, kOneThird);
+    // nu^(1/3) serves phi and the Airy argument only.
+    const double fn13 = parts == Parts::Zetas ? 1.0 : std::pow(fnu, kOneThird);
     const double fn23 = fn13 * fn13;
     const double rfn13 = 1.0 / fn13;
     const Complex w2{1.0 - zb.re * zb.re + zb.im * zb.im, -zb.re * zb.im - zb.re * zb.im};
     const double aw2 = Abs(w2);
     if (aw2 <= 0.25)
-        TurningPointSeries(w2, aw2, fnu, rfnu, fn23, rfn13, phiAndZetaOnly, tol, e);
+        TurningPointSeries(w2, aw2, fnu, rfnu, fn23, rfn13, parts, tol, e);
     else
-        AwayFromTurningPoint(zb, w2, aw2, fnu, rfnu, fn23, rfn13, phiAndZetaOnly, tol, e);
+        AwayFromTurningPoint(zb, w2, aw2, fnu, rfnu, fn23, rfn13, parts, tol, e);
+}
+
+} // namespace
+
+void UniformSumsAiry(Complex z, double fnu, bool phiAndZetaOnly, double tol, AiryTypeExpansion& e) noexcept {
+    FormAiryType(z, fnu, phiAndZetaOnly ? Parts::PhiAndZetas : Parts::All, tol, e);
+}
+
+void UniformZetasAiry(Complex z, double fnu, double tol, AiryTypeExpansion& e) noexcept {
+    FormAiryType(z, fnu, Parts::Zetas, tol, e);
 }
 
 } // namespace NCalculatorMath
