@@ -273,7 +273,8 @@ template <class C>
         }
         // The closed form serves half-integer orders; their cosine is not needed.
         const bool halfInteger = std::fabs(dnu) == 0.5;
-        double ak = halfInteger ? 0.0 : std::fabs(std::cos(kPi * dnu));
+        // cos(0) = 1 exactly: integer orders need no call.
+        double ak = halfInteger ? 0.0 : dnu == 0.0 ? 1.0 : std::fabs(std::cos(kPi * dnu));
         double fhs = std::fabs(0.25 - dnu2);
         if (halfInteger || ak == 0.0 || fhs == 0.0) {
             k.s1 = coef;
