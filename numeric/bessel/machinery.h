@@ -81,8 +81,11 @@ int KUniformAiry(Complex z, double fnu, BesselScaling kode, int mr, std::span<Co
 
 // The Debye form (ZUNIK): I or K = phi * exp(+-(zeta2 - zeta1)) * sum.
 struct DebyeExpansion {
+    DebyeExpansion() noexcept {}  // leaves the terms unset: each is written before it is read
     Complex phi, zeta1, zeta2, sum;
-    Complex terms[16];  // the terms of the sums; terms[15] holds the square root of phi's factor
+    union {
+        Complex terms[16];  // the terms of the sums; terms[15] holds the square root of phi's factor
+    };
     int termCount = 0;  // INIT: 0 until the terms are formed
 };
 // With termCount = 0 forms everything (only phi and the zetas when phiAndZetaOnly);

@@ -35,10 +35,19 @@ enum class Parts { Zetas, PhiAndZetas, All };
 double SumOfParts(Complex a) noexcept { return std::fabs(a.re) + std::fabs(a.im); }
 double SumOfParts(double a) noexcept { return std::fabs(a); }
 
+// The powers of w2 near the turning point, each written before it is read: not zero-filled.
+struct Powers {
+    Powers() noexcept {}
+    union {
+        Complex values[kSeriesTerms];
+    };
+};
+
 // abs(1 - w^2) <= 0.25: power series in w2 = 1 - w^2.
 void TurningPointSeries(Complex w2, double aw2, double fnu, double rfnu, double fn23, double rfn13, Parts parts,
                         double tol, AiryTypeExpansion& e) noexcept {
-    Complex p[kSeriesTerms];
+    Powers powers;
+    Complex* const p = powers.values;
     double ap[kSeriesTerms];
     p[0] = {1.0, 0.0};
     ap[0] = 1.0;
@@ -118,7 +127,9 @@ void DebyeSums(T w, T w2, double aw2, T zth, double azth, double rfnu, double to
     const T zcb = rzth * UniformSumsAiry_ar[1];
     const double raw2 = 1.0 / aw2;
     const T t2 = Conj(w2) * (raw2 * raw2);
-    T up[kDebyeTerms]{};
+    // Each entry of up, cr and dr is written before it is read; only Complex ones are
+    // zero-filled by their type.
+    T up[kDebyeTerms];
     up[1] = (t2 * UniformSumsBessel_c[1] + T{UniformSumsBessel_c[2]}) * tfn;
     bsum = up[1] + zcb;
     asum = T{};
@@ -126,8 +137,8 @@ void DebyeSums(T w, T w2, double aw2, T zth, double azth, double rfnu, double to
         const double rfnu2 = rfnu * rfnu;
         T przth = rzth;
         T ptfn = tfn;
-        T cr[kDebyeTerms]{};
-        T dr[kDebyeTerms]{};
+        T cr[kDebyeTerms];
+        T dr[kDebyeTerms];
         up[0] = T{1.0};
         double ppw = 1.0;
         const double btol = tol * SumOfParts(bsum);
