@@ -9,7 +9,6 @@
 // Returns NZ >= 0, -1 (overflow) or -2 (no convergence).
 
 #include <algorithm>
-#include <optional>
 
 #include "numeric/bessel/bessel_complex.h"
 #include "numeric/bessel/machinery.h"
@@ -41,6 +40,40 @@ int Miller(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, doub
     return nw < 0 ? Failure(nw) : 0;
 }
 
+// NUI: the order increments that raise the highest order dfnu to fnul.
+int RaisedOrders(double dfnu, const BesselLimits& limits) noexcept {
+    return static_cast<int>(std::max(static_cast<long long>(limits.fnul - dfnu) + 1, 0LL));
+}
+
+// The nn lowest members (nz counted so far) after the series and the large-z expansion:
+// the overflow test on the I sequence, the uniform expansions, Miller's algorithm.
+// leading (may be null) keeps the test's expansion for IUniform.
+int AfterSeriesAndAsymptotic(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, int nz, int nn,
+                             double az, const BesselLimits& limits, UniformLeadingExpansion* leading) noexcept {
+    const int nuf = UniformOverflowTest(z, fnu, kode, UniformSequence::I, y.first(nn), limits, leading);
+    if (nuf < 0)
+        return Failure(nuf);
+    nz += nuf;
+    nn -= nuf;
+    if (nn == 0)
+        return nz;
+    const double dfnu = fnu + (nn - 1);
+    if (dfnu > limits.fnul || az > limits.fnul) {
+        // Raise the order to fnul, use the uniform expansion, recur back down.
+        int nlast = 0;
+        const int nw = IUniform(z, fnu, kode, y.first(nn), RaisedOrders(dfnu, limits), nlast, limits, leading);
+        if (nw < 0)
+            return Failure(nw);
+        nz += nw;
+        if (nlast == 0)
+            return nz;
+        nn = nlast;
+    }
+    // When K overflows, the count is that of the members just zeroed, as published.
+    const int nw = Miller(z, fnu, kode, y.first(nn), az, limits);
+    return nw != 0 ? nw : nz;
+}
+
 } // namespace
 
 int IDispatch(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, const BesselLimits& limits) noexcept {
@@ -69,35 +102,11 @@ int IDispatch(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, c
 
     // Orders raised to fnul (nui > 0), or no uniform expansion at all, leave the test's
     // expansion unused; otherwise it is formed whole once and taken over by IUniform.
-    auto raise = [&] { return static_cast<int>(std::max(static_cast<long long>(limits.fnul - dfnu) + 1, 0LL)); };
-    const bool uniform = dfnu > limits.fnul || az > limits.fnul;
-    std::optional<UniformLeadingExpansion> leading;
-    if (uniform && raise() == 0)
-        leading.emplace();
-    const int nuf = UniformOverflowTest(z, fnu, kode, UniformSequence::I, y.first(nn), limits,
-                                        leading ? &*leading : nullptr);
-    if (nuf < 0)
-        return Failure(nuf);
-    nz += nuf;
-    nn -= nuf;
-    if (nn == 0)
-        return nz;
-    dfnu = fnu + (nn - 1);
-    if (dfnu > limits.fnul || az > limits.fnul) {
-        // Raise the order to fnul, use the uniform expansion, recur back down.
-        const int nui = raise();
-        int nlast = 0;
-        const int nw = IUniform(z, fnu, kode, y.first(nn), nui, nlast, limits, leading ? &*leading : nullptr);
-        if (nw < 0)
-            return Failure(nw);
-        nz += nw;
-        if (nlast == 0)
-            return nz;
-        nn = nlast;
+    if ((dfnu > limits.fnul || az > limits.fnul) && RaisedOrders(dfnu, limits) == 0) {
+        UniformLeadingExpansion leading;
+        return AfterSeriesAndAsymptotic(z, fnu, kode, y, nz, nn, az, limits, &leading);
     }
-    // When K overflows, the count is that of the members just zeroed, as published.
-    const int nw = Miller(z, fnu, kode, y.first(nn), az, limits);
-    return nw != 0 ? nw : nz;
+    return AfterSeriesAndAsymptotic(z, fnu, kode, y, nz, nn, az, limits, nullptr);
 }
 
 } // namespace NCalculatorMath
