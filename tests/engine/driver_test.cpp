@@ -111,12 +111,10 @@ TEST(Warnings, NeverStopTheRun) {
 
 TEST(Log, IsClearedAtEveryStart) {
     testing_support::LogRecorder log;
-    std::u16string text = u"1/0";
-    int caret = kCalculateAll;
-    NCalculatorText::Calculate(text, caret, {});
-    text = u"1";
-    caret = kCalculateAll;
-    NCalculatorText::Calculate(text, caret, {});
+    for (std::u16string text : {u"1/0", u"1"}) {
+        int caret = kCalculateAll;
+        NCalculatorText::Calculate(text, caret, {});
+    }
     EXPECT_EQ(log.clears, 2);
     EXPECT_TRUE(log.messages.empty());
 }
