@@ -24,7 +24,6 @@ using namespace detail;
 
 namespace {
 
-
 // The common tail of both forms after a member failed at order index nd: zero it, test
 // the rest, and say whether the expansion can go on (true) or the routine returns.
 enum class Next { Continue, Return };
@@ -49,10 +48,14 @@ Next AfterUnderflow(Complex z, double fnu, BesselScaling kode, std::span<Complex
     return Next::Return;
 }
 
-} // namespace
-
-int IUniformBessel(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, int& nlast,
-                   const BesselLimits& limits, const UniformLeadingExpansion* leading) noexcept {
+// The loop both forms share. Form supplies the expansion type, the sums at an order, the
+// argument of the exponent, the shift of the scaled exponent, the refinement of the
+// overflow test, a member's value before scaling, its last phase factor, and a restart
+// after members were dropped.
+template <class Form>
+int IUniformMembers(Form& form, Complex z, double fnu, BesselScaling kode, std::span<Complex> y, int& nlast,
+                    const BesselLimits& limits, const typename Form::Expansion* leading) noexcept {
+    using Expansion = typename Form::Expansion;
     const int n = static_cast<int>(y.size());
     const double tol = limits.tol;
     const ScaleBands bands = MakeScaleBands(limits);
@@ -64,12 +67,11 @@ int IUniformBessel(Complex z, double fnu, BesselScaling kode, std::span<Complex>
     // member, the whole expansion is formed (or taken over) here and serves that member too.
     double fn = std::max(fnu, 1.0);
     const bool firstIsHighest = fn == fnu + (n - 1);
-    const bool takenOver = leading != nullptr && leading->order == fn && !leading->airyForm;
-    DebyeExpansion formedFirst;
-    if (!takenOver)
-        UniformSumsBessel(z, fn, UniformSequence::I, !firstIsHighest, tol, formedFirst);
-    const DebyeExpansion& first = takenOver ? leading->debye : formedFirst;
-    const double rs1First = UniformExponent(z, first.zeta1, first.zeta2, fn, kode).re;
+    Expansion formedFirst;
+    if (leading == nullptr)
+        form.Sums(fn, !firstIsHighest, tol, formedFirst);
+    const Expansion& first = leading != nullptr ? *leading : formedFirst;
+    const double rs1First = UniformExponent(form.exponentArgument, first.zeta1, first.zeta2, fn, kode).re;
     if (std::fabs(rs1First) > limits.elim) {
         if (rs1First > 0.0)
             return -1;
@@ -83,25 +85,25 @@ int IUniformBessel(Complex z, double fnu, BesselScaling kode, std::span<Complex>
         double rs1 = 0.0;
         for (int i = 1; i <= std::min(2, nd); ++i) {
             fn = fnu + (nd - i);
-            DebyeExpansion formed;
+            Expansion formed;
             const bool reuse = firstIsHighest && nd == n && i == 1;
             if (!reuse)
-                UniformSumsBessel(z, fn, UniformSequence::I, false, tol, formed);
-            const DebyeExpansion& e = reuse ? first : formed;
-            Complex s1 = UniformExponent(z, e.zeta1, e.zeta2, fn, kode);
+                form.Sums(fn, false, tol, formed);
+            const Expansion& e = reuse ? first : formed;
+            Complex s1 = UniformExponent(form.exponentArgument, e.zeta1, e.zeta2, fn, kode);
             if (kode == BesselScaling::Scaled)
-                s1.im += z.im;
+                s1.im += form.scaledShift;
             rs1 = s1.re;
-            if (!SelectBand(rs1, [&] { return DebyeRefinement(e); }, limits, i == 1, band)) {
+            if (!SelectBand(rs1, [&] { return Form::Refinement(e); }, limits, i == 1, band)) {
                 failed = true;
                 break;
             }
-            const Complex s2 = (e.phi * e.sum) * ExpTimes(s1, bands.scale[band]);
+            const Complex s2 = form.Value(e) * ExpTimes(s1, bands.scale[band]);
             if (band == 0 && UnderflowsWhenScaled(s2, bands.bound[0], tol)) {
                 failed = true;
                 break;
             }
-            y[nd - i] = s2 * bands.unscale[band];
+            y[nd - i] = form.Phased(s2) * bands.unscale[band];
         }
         if (!failed)
             return nz;
@@ -109,99 +111,92 @@ int IUniformBessel(Complex z, double fnu, BesselScaling kode, std::span<Complex>
             return -1;
         if (AfterUnderflow(z, fnu, kode, y, nd, nz, nlast, limits) == Next::Return)
             return nz;
+        form.Restart(nd);
     }
+}
+
+// The Debye form at z itself.
+struct DebyeForm {
+    using Expansion = DebyeExpansion;
+    Complex exponentArgument;
+    double scaledShift;
+
+    void Sums(double fn, bool leadingOnly, double tol, DebyeExpansion& e) const noexcept {
+        UniformSumsBessel(exponentArgument, fn, UniformSequence::I, leadingOnly, tol, e);
+    }
+    static double Refinement(const DebyeExpansion& e) noexcept { return DebyeRefinement(e); }
+    static Complex Value(const DebyeExpansion& e) noexcept { return e.phi * e.sum; }
+    static Complex Phased(Complex s2) noexcept { return s2; }
+    static void Restart(int) noexcept {}
+};
+
+// The Airy-type form of J at zn = -i z (or i z below the real axis), in the right
+// half-plane, times the phase e^(i pi nu / 2) of each member.
+struct AiryForm {
+    using Expansion = AiryTypeExpansion;
+    Complex z, zn, exponentArgument;
+    double scaledShift;
+    double cidi;
+    long long inu;
+    Complex phase, c2;
+
+    AiryForm(Complex z, double fnu, int n) noexcept
+        : z(z), zn{z.im, -z.re}, exponentArgument(z), scaledShift(std::fabs(z.im)), cidi(-1.0),
+          inu(static_cast<long long>(fnu)), phase(CosSin(kHalfPi * (fnu - static_cast<double>(inu)))) {
+        if (z.im <= 0.0) {
+            zn.re = -zn.re;
+            exponentArgument.im = -exponentArgument.im;
+            cidi = -cidi;
+        }
+        Restart(n);
+    }
+
+    void Sums(double fn, bool leadingOnly, double tol, AiryTypeExpansion& e) const noexcept {
+        UniformSumsAiry(zn, fn, leadingOnly, tol, e);
+    }
+    static double Refinement(const AiryTypeExpansion& e) noexcept { return AiryRefinement(e); }
+    static Complex Value(const AiryTypeExpansion& e) noexcept {
+        const Complex ai = Airy(e.arg, 0, BesselScaling::Scaled).value;
+        const Complex dai = Airy(e.arg, 1, BesselScaling::Scaled).value;
+        return e.phi * (dai * e.bsum + ai * e.asum);
+    }
+    Complex Phased(Complex s2) noexcept {
+        if (z.im <= 0.0)
+            s2.im = -s2.im;
+        s2 = s2 * c2;
+        c2 = {-c2.im * cidi, c2.re * cidi};
+        return s2;
+    }
+    // The phase of the highest of the members left, the integer part of the order taken
+    // as a power of i.
+    void Restart(int members) noexcept {
+        const std::size_t k = static_cast<std::size_t>((inu + members - 1) % 4);
+        c2 = phase * Complex{IUniformAiry_cipr[k], IUniformAiry_cipi[k]};
+        if (z.im <= 0.0)
+            c2.im = -c2.im;
+    }
+};
+
+// Whether an overflow test at the same argument formed this form's expansion at the
+// first member's order already.
+bool TakenOver(const UniformLeadingExpansion* leading, double fnu, bool airyForm) noexcept {
+    return leading != nullptr && leading->order == std::max(fnu, 1.0) && leading->airyForm == airyForm;
+}
+
+} // namespace
+
+int IUniformBessel(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, int& nlast,
+                   const BesselLimits& limits, const UniformLeadingExpansion* leading) noexcept {
+    DebyeForm form{z, z.im};
+    return IUniformMembers(form, z, fnu, kode, y, nlast, limits,
+                           TakenOver(leading, fnu, false) ? &leading->debye : nullptr);
 }
 
 int IUniformAiry(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, int& nlast,
                  const BesselLimits& limits, const UniformLeadingExpansion* leading) noexcept {
-    const int n = static_cast<int>(y.size());
-    const double tol = limits.tol;
-    const ScaleBands bands = MakeScaleBands(limits);
-    int nz = 0;
-    int nd = n;
-    nlast = 0;
-
-    // zn = -i z (or i z below the real axis) lies in the right half-plane.
-    Complex zn{z.im, -z.re};
-    Complex zb = z;
-    double cidi = -1.0;
-    const long long inu = static_cast<long long>(fnu);
-    const double ang = kHalfPi * (fnu - static_cast<double>(inu));
-    const Complex phase = CosSin(ang);
-    // The phase e^(i pi nu / 2) for the highest member, with the integer part of the order
-    // taken as a power of i.
-    auto phaseOf = [&](int members) {
-        const std::size_t k = (inu + members - 1) % 4;
-        Complex c2 = phase * Complex{IUniformAiry_cipr[k], IUniformAiry_cipi[k]};
-        if (z.im <= 0.0)
-            c2.im = -c2.im;
-        return c2;
-    };
-    Complex c2 = phaseOf(n);
-    if (z.im <= 0.0) {
-        zn.re = -zn.re;
-        zb.im = -zb.im;
-        cidi = -cidi;
-    }
-
-    // Underflow and overflow on the first member, the whole expansion (formed or taken
-    // over) when it serves the highest member too.
-    double fn = std::max(fnu, 1.0);
-    const bool firstIsHighest = fn == fnu + (n - 1);
-    const bool takenOver = leading != nullptr && leading->order == fn && leading->airyForm;
-    AiryTypeExpansion formedFirst;
-    if (!takenOver)
-        UniformSumsAiry(zn, fn, !firstIsHighest, tol, formedFirst);
-    const AiryTypeExpansion& first = takenOver ? leading->airy : formedFirst;
-    const double rs1First = UniformExponent(zb, first.zeta1, first.zeta2, fn, kode).re;
-    if (std::fabs(rs1First) > limits.elim) {
-        if (rs1First > 0.0)
-            return -1;
-        std::fill(y.begin(), y.end(), Complex{});
-        return n;
-    }
-
-    for (;;) {
-        int band = 1;
-        bool failed = false;
-        double rs1 = 0.0;
-        for (int i = 1; i <= std::min(2, nd); ++i) {
-            fn = fnu + (nd - i);
-            AiryTypeExpansion formed;
-            const bool reuse = firstIsHighest && nd == n && i == 1;
-            if (!reuse)
-                UniformSumsAiry(zn, fn, false, tol, formed);
-            const AiryTypeExpansion& e = reuse ? first : formed;
-            Complex s1 = UniformExponent(zb, e.zeta1, e.zeta2, fn, kode);
-            if (kode == BesselScaling::Scaled)
-                s1.im += std::fabs(z.im);
-            rs1 = s1.re;
-            if (!SelectBand(rs1, [&] { return AiryRefinement(e); }, limits, i == 1, band)) {
-                failed = true;
-                break;
-            }
-            const Complex ai = Airy(e.arg, 0, BesselScaling::Scaled).value;
-            const Complex dai = Airy(e.arg, 1, BesselScaling::Scaled).value;
-            Complex s2 = e.phi * (dai * e.bsum + ai * e.asum);
-            s2 = s2 * ExpTimes(s1, bands.scale[band]);
-            if (band == 0 && UnderflowsWhenScaled(s2, bands.bound[0], tol)) {
-                failed = true;
-                break;
-            }
-            if (z.im <= 0.0)
-                s2.im = -s2.im;
-            s2 = s2 * c2;
-            y[nd - i] = s2 * bands.unscale[band];
-            c2 = {-c2.im * cidi, c2.re * cidi};
-        }
-        if (!failed)
-            return nz;
-        if (rs1 > 0.0)
-            return -1;
-        if (AfterUnderflow(z, fnu, kode, y, nd, nz, nlast, limits) == Next::Return)
-            return nz;
-        c2 = phaseOf(nd);
-    }
+    AiryForm form(z, fnu, static_cast<int>(y.size()));
+    return IUniformMembers(form, z, fnu, kode, y, nlast, limits,
+                           TakenOver(leading, fnu, true) ? &leading->airy : nullptr);
 }
 
 int IUniform(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, int nui, int& nlast,

@@ -89,16 +89,9 @@ int KUniformAiry(Complex z, double fnu, BesselScaling kode, int mr, std::span<Co
             firstOfRun = false;
             continue;
         }
-        // Overflow, or an underflow where the I term to be added would overflow.
-        if (rs1 > 0.0 || z.re < 0.0)
+        if (!ZeroUnderflowedK(rs1, z.re < 0.0, y, i, nz))
             return -1;
         firstOfRun = true;
-        y[i] = {};
-        ++nz;
-        if (i > 0 && !IsZero(y[i - 1])) {
-            y[i - 1] = {};
-            ++nz;
-        }
     }
     if (mr == 0)
         return nz;
@@ -133,11 +126,7 @@ int KUniformAiry(Complex z, double fnu, BesselScaling kode, int mr, std::span<Co
         if (yy <= 0.0)
             s2.im = -s2.im;
         const bool vanished = IsZero(s2);
-        s2 = s2 * bands.unscale[iflag];
-        Complex kValue = y[kk];
-        if (kode == BesselScaling::Scaled)
-            nz += CombineS1S2(zr, kValue, s2, limits.ascle, limits.alim, iuf);
-        y[kk] = kValue * cspn + s2;
+        nz += AddITerm(zr, kode, s2, bands.unscale[iflag], cspn, y, kk, iuf, limits);
         cspn = -cspn;
         cs = NextPhase(cs);
         firstOfRun = vanished;

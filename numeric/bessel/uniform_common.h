@@ -2,6 +2,7 @@
 // Pieces shared by the routines of the uniform expansions.
 
 #include <cmath>
+#include <span>
 
 #include "numeric/bessel/bessel_complex.h"
 #include "numeric/bessel/machinery.h"
@@ -26,6 +27,32 @@ inline Complex UniformExponent(Complex zr, Complex zeta1, Complex zeta2, double 
 inline double DebyeRefinement(const DebyeExpansion& e) noexcept { return std::log(Abs(e.phi)); }
 inline double AiryRefinement(const AiryTypeExpansion& e) noexcept {
     return std::log(Abs(e.phi)) - 0.25 * std::log(Abs(e.arg)) - kAic;
+}
+
+// A K member that left the scale: an overflow, or an underflow where the I term of the
+// continuation would still be added, ends the routine (false); otherwise the member and a
+// non-zero member before it are zeroed and counted (a run of underflows starts anew).
+inline bool ZeroUnderflowedK(double rs1, bool continued, std::span<Complex> y, int i, int& nz) noexcept {
+    if (rs1 > 0.0 || continued)
+        return false;
+    y[i] = {};
+    ++nz;
+    if (i > 0 && !IsZero(y[i - 1])) {
+        y[i - 1] = {};
+        ++nz;
+    }
+    return true;
+}
+
+// The continuation's last step for member kk: K times its phase plus the I term s2 (on
+// scale band iflag), with the scaled values' underflow test; returns the members counted.
+inline int AddITerm(Complex zr, BesselScaling kode, Complex s2, double unscale, Complex cspn,
+                    std::span<Complex> y, int kk, int& iuf, const BesselLimits& limits) noexcept {
+    s2 = s2 * unscale;
+    Complex kValue = y[kk];
+    const int nz = kode == BesselScaling::Scaled ? CombineS1S2(zr, kValue, s2, limits.ascle, limits.alim, iuf) : 0;
+    y[kk] = kValue * cspn + s2;
+    return nz;
 }
 
 } // namespace NCalculatorMath::detail
