@@ -62,6 +62,19 @@ Complex Rotate(Complex value, Complex phase, const BesselLimits& limits) noexcep
     return (value * phase) * atol;
 }
 
+// The checks every top-level routine starts with: IERR 1 for bad input, then IERR 4 (no
+// result) or 3 (a warning) from the magnitudes of the argument and the highest order.
+// False when the routine ends here.
+bool AcceptInput(bool badInput, double az, double fnu, std::size_t n, const BesselLimits& limits,
+                 BesselResult& result) noexcept {
+    if (badInput) {
+        result.ierr = 1;
+        return false;
+    }
+    result.ierr = RangeError(az, fnu + (static_cast<int>(n) - 1), limits);
+    return result.ierr != 4;
+}
+
 // (cos, sin) of pi/2 times the order reduced to [0, 2), with the sign of the reduction;
 // the cosine is exactly 0 at a reduced order of 1.
 Complex QuarterTurnPhase(double fnu, double scale) noexcept {
@@ -114,13 +127,8 @@ bool KOverflowTests(Complex z, double fnu, double az, BesselScaling kode, std::s
 
 BesselResult ComputeI(Complex z, double fnu, BesselScaling kode, std::span<Complex> y) noexcept {
     BesselResult result;
-    if (fnu < 0.0) {
-        result.ierr = 1;
-        return result;
-    }
     const BesselLimits& limits = MachineBesselLimits();
-    result.ierr = RangeError(ArgumentMagnitude(z), fnu + (static_cast<int>(y.size()) - 1), limits);
-    if (result.ierr == 4)
+    if (!AcceptInput(fnu < 0.0, ArgumentMagnitude(z), fnu, y.size(), limits, result))
         return result;
 
     Complex zn = z;
@@ -152,13 +160,8 @@ BesselResult ComputeI(Complex z, double fnu, BesselScaling kode, std::span<Compl
 
 BesselResult ComputeJ(Complex z, double fnu, BesselScaling kode, std::span<Complex> y) noexcept {
     BesselResult result;
-    if (fnu < 0.0) {
-        result.ierr = 1;
-        return result;
-    }
     const BesselLimits& limits = MachineBesselLimits();
-    result.ierr = RangeError(ArgumentMagnitude(z), fnu + (static_cast<int>(y.size()) - 1), limits);
-    if (result.ierr == 4)
+    if (!AcceptInput(fnu < 0.0, ArgumentMagnitude(z), fnu, y.size(), limits, result))
         return result;
 
     Complex csgn = QuarterTurnPhase(fnu, kHalfPi);
@@ -183,14 +186,9 @@ BesselResult ComputeJ(Complex z, double fnu, BesselScaling kode, std::span<Compl
 
 BesselResult ComputeK(Complex z, double fnu, BesselScaling kode, std::span<Complex> y) noexcept {
     BesselResult result;
-    if (IsZero(z) || fnu < 0.0) {
-        result.ierr = 1;
-        return result;
-    }
     const BesselLimits& limits = MachineBesselLimits();
     const double az = ArgumentMagnitude(z);
-    result.ierr = RangeError(az, fnu + (static_cast<int>(y.size()) - 1), limits);
-    if (result.ierr == 4)
+    if (!AcceptInput(IsZero(z) || fnu < 0.0, az, fnu, y.size(), limits, result))
         return result;
     if (az < limits.ufl) {
         result.ierr = 2;
@@ -226,17 +224,12 @@ BesselResult ComputeK(Complex z, double fnu, BesselScaling kode, std::span<Compl
 
 BesselResult ComputeH(Complex z, double fnu, BesselScaling kode, int kind, std::span<Complex> y) noexcept {
     BesselResult result;
-    if (IsZero(z) || fnu < 0.0 || (kind != 1 && kind != 2)) {
-        result.ierr = 1;
-        return result;
-    }
     const BesselLimits& limits = MachineBesselLimits();
+    const double az = ArgumentMagnitude(z);
+    if (!AcceptInput(IsZero(z) || fnu < 0.0 || (kind != 1 && kind != 2), az, fnu, y.size(), limits, result))
+        return result;
     const double fmm = 3 - 2 * kind;
     Complex zn{fmm * z.im, -fmm * z.re};
-    const double az = ArgumentMagnitude(z);
-    result.ierr = RangeError(az, fnu + (static_cast<int>(y.size()) - 1), limits);
-    if (result.ierr == 4)
-        return result;
     if (az < limits.ufl) {
         result.ierr = 2;
         return result;
