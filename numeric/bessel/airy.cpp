@@ -194,28 +194,7 @@ int AiryContinuation(Complex z, double fnu, BesselScaling kode, int mr, std::spa
     if (nw != 0)
         return nw == -2 ? -2 : -1;
 
-    const double sgn = -std::copysign(kPi, static_cast<double>(mr));
-    Complex csgn{0.0, sgn};
-    if (kode == BesselScaling::Scaled) {
-        const double yy = -zn.im;
-        const Complex unit = CosSin(yy);
-        csgn = {-sgn * unit.im, sgn * unit.re};
-    }
-    const long long inu = static_cast<long long>(fnu);
-    const double fraction = fnu - static_cast<double>(inu);
-    const double arg = fraction * sgn;
-    Complex cspn = CosSin(arg, fraction == 0.5);
-    if (inu % 2 != 0)
-        cspn = -cspn;
-    Complex c1 = cy[0];
-    Complex c2 = y[0];
-    int nz = 0;
-    if (kode == BesselScaling::Scaled) {
-        int iuf = 0;
-        nz = CombineS1S2(zn, c1, c2, limits.ascle, limits.alim, iuf);
-    }
-    y[0] = cspn * c1 + csgn * c2;
-    return nz;
+    return ApplyContinuation(zn, fnu, kode, mr, cy, y, limits);
 }
 
 } // namespace NCalculatorMath

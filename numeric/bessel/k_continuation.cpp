@@ -7,7 +7,8 @@
 // the same size.
 // KContinuation (published ZACON): K(fnu, z) for Re z < 0 by analytic continuation from
 // the right half-plane,
-//   K(nu, zn e^(i pi mr)) = e^(-i pi mr nu) K(nu, zn) - i pi mr I(nu, zn),  zn = -z.
+//   K(nu, zn e^(i pi mr)) = e^(-i pi mr nu) K(nu, zn) - i pi mr I(nu, zn),  zn = -z;
+// ApplyContinuation is that formula applied to I and K values at zn, member by member.
 
 #include <algorithm>
 #include <cmath>
@@ -68,6 +69,36 @@ int CombineS1S2(Complex z, Complex& s1, Complex& s2, double ascle, double alim, 
     return 1;
 }
 
+int ApplyContinuation(Complex zn, double fnu, BesselScaling kode, int mr, std::span<const Complex> kValues,
+                      std::span<Complex> y, const BesselLimits& limits) noexcept {
+    // csgn = -i pi mr (times e^(i Im z) when scaled), the coefficient of the I term.
+    const double sgn = -std::copysign(kPi, static_cast<double>(mr));
+    Complex csgn{0.0, sgn};
+    if (kode == BesselScaling::Scaled) {
+        const Complex unit = CosSin(-zn.im);
+        csgn = {-sgn * unit.im, sgn * unit.re};
+    }
+    // cspn = e^(-i pi mr fnu) with the order reduced for accuracy, and an exact zero
+    // cosine at half-integer orders.
+    const long long inu = static_cast<long long>(fnu);
+    const double fraction = fnu - static_cast<double>(inu);
+    Complex cspn = CosSin(fraction * sgn, fraction == 0.5);
+    if (inu % 2 != 0)
+        cspn = -cspn;
+
+    int nz = 0;
+    int iuf = 0;
+    for (std::size_t i = 0; i < y.size(); ++i) {
+        Complex c1 = kValues[i];
+        Complex c2 = y[i];
+        if (kode == BesselScaling::Scaled)
+            nz += CombineS1S2(zn, c1, c2, limits.ascle, limits.alim, iuf);
+        y[i] = cspn * c1 + csgn * c2;
+        cspn = -cspn;
+    }
+    return nz;
+}
+
 int KContinuation(Complex z, double fnu, BesselScaling kode, int mr, std::span<Complex> y,
                   const BesselLimits& limits) noexcept {
     const int n = static_cast<int>(y.size());
@@ -80,34 +111,7 @@ int KContinuation(Complex z, double fnu, BesselScaling kode, int mr, std::span<C
     if (nw != 0)
         return nw == -2 ? -2 : -1;
 
-    // csgn = -i pi mr (times e^(i Im z) when scaled), the coefficient of the I term.
-    const double sgn = -std::copysign(kPi, static_cast<double>(mr));
-    Complex csgn{0.0, sgn};
-    if (kode == BesselScaling::Scaled) {
-        const double yy = -zn.im;
-        csgn = csgn * CosSin(yy);
-    }
-    // cspn = e^(-i pi mr fnu) with the order reduced for accuracy, and an exact zero
-    // cosine at half-integer orders.
-    const long long inu = static_cast<long long>(fnu);
-    const double fraction = fnu - static_cast<double>(inu);
-    const double arg = fraction * sgn;
-    Complex cspn = CosSin(arg, fraction == 0.5);
-    if (inu % 2 != 0)
-        cspn = -cspn;
-
-    int nz = 0;
-    int iuf = 0;
-    const double ascle = limits.ascle;
-    for (int i = 0; i < n; ++i) {
-        Complex c1 = kValues[i];
-        Complex c2 = y[i];
-        if (kode == BesselScaling::Scaled)
-            nz += CombineS1S2(zn, c1, c2, ascle, limits.alim, iuf);
-        y[i] = cspn * c1 + csgn * c2;
-        cspn = -cspn;
-    }
-    return nz;
+    return ApplyContinuation(zn, fnu, kode, mr, std::span<const Complex>(kValues, y.size()), y, limits);
 }
 
 } // namespace NCalculatorMath

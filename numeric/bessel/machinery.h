@@ -52,6 +52,9 @@ int KScaleCheck(Complex z, std::span<Complex> y, double ascle, double tol, doubl
 // mr = +1 or -1: the rotation of the continuation.
 int KContinuation(Complex z, double fnu, BesselScaling kode, int mr, std::span<Complex> y,
                   const BesselLimits& limits) noexcept;
+// y holds I(nu, zn) and receives K(nu, -zn) from the continuation formula with K(nu, zn).
+int ApplyContinuation(Complex zn, double fnu, BesselScaling kode, int mr, std::span<const Complex> kValues,
+                      std::span<Complex> y, const BesselLimits& limits) noexcept;
 // Adds nothing: tests s1 (a K value) and s2 (an I value) of the continuation for
 // underflow; returns 1 and zeroes both when their sum would underflow.
 int CombineS1S2(Complex z, Complex& s1, Complex& s2, double ascle, double alim, int& iuf) noexcept;
