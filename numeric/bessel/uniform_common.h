@@ -2,6 +2,7 @@
 // Pieces shared by the routines of the uniform expansions.
 
 #include <cmath>
+#include <limits>
 #include <span>
 
 #include "numeric/bessel/bessel_complex.h"
@@ -27,6 +28,19 @@ inline Complex UniformExponent(Complex zr, Complex zeta1, Complex zeta2, double 
 inline double DebyeRefinement(const DebyeExpansion& e) noexcept { return std::log(Abs(e.phi)); }
 inline double AiryRefinement(const AiryTypeExpansion& e) noexcept {
     return std::log(Abs(e.phi)) - 0.25 * std::log(Abs(e.arg)) - kAic;
+}
+
+// z / fn too small: the leading parameters stand for an overflow of the exponent (an
+// underflow of I, an overflow of K) and the expansion is not formed (true).
+inline bool TinyRatioParameters(Complex z, double fn, Complex& zeta1, Complex& zeta2, Complex& phi) noexcept {
+    const double test = std::numeric_limits<double>::min() * 1.0e3;
+    const double ac = fn * test;
+    if (std::fabs(z.re) > ac || std::fabs(z.im) > ac)
+        return false;
+    zeta1 = {2.0 * std::fabs(std::log(test)) + fn, 0.0};
+    zeta2 = {fn, 0.0};
+    phi = {1.0, 0.0};
+    return true;
 }
 
 // A K member that left the scale: an overflow, or an underflow where the I term of the

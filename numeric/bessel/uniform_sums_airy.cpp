@@ -10,12 +10,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "numeric/bessel/axis_arithmetic.h"
 #include "numeric/bessel/bessel_complex.h"
 #include "numeric/bessel/bessel_tables.h"
 #include "numeric/bessel/machinery.h"
+#include "numeric/bessel/uniform_common.h"
 
 namespace NCalculatorMath {
 
@@ -275,13 +275,7 @@ void AwayFromTurningPoint(Complex zb, Complex w2, double aw2, double fnu, double
 
 void FormAiryType(Complex z, double fnu, Parts parts, double tol, AiryTypeExpansion& e) noexcept {
     const double rfnu = 1.0 / fnu;
-    // z / fnu too small: the exponent stands for an overflow.
-    const double test = std::numeric_limits<double>::min() * 1.0e3;
-    const double ac = fnu * test;
-    if (std::fabs(z.re) <= ac && std::fabs(z.im) <= ac) {
-        e.zeta1 = {2.0 * std::fabs(std::log(test)) + fnu, 0.0};
-        e.zeta2 = {fnu, 0.0};
-        e.phi = {1.0, 0.0};
+    if (TinyRatioParameters(z, fnu, e.zeta1, e.zeta2, e.phi)) {
         e.arg = {1.0, 0.0};
         e.asum = {};
         e.bsum = {};

@@ -9,13 +9,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <type_traits>
 
 #include "numeric/bessel/axis_arithmetic.h"
 #include "numeric/bessel/bessel_complex.h"
 #include "numeric/bessel/bessel_tables.h"
 #include "numeric/bessel/machinery.h"
+#include "numeric/bessel/uniform_common.h"
 
 namespace NCalculatorMath {
 
@@ -85,13 +85,7 @@ void UniformSumsBessel(Complex z, double fnu, UniformSequence sequence, bool phi
     Complex* const cwrk = e.terms;
     if (e.termCount == 0) {
         const double rfn = 1.0 / fnu;
-        // z / fnu too small: the exponent stands for an underflow of I or an overflow of K.
-        const double test = std::numeric_limits<double>::min() * 1.0e3;
-        const double ac = fnu * test;
-        if (std::fabs(z.re) <= ac && std::fabs(z.im) <= ac) {
-            e.zeta1 = {2.0 * std::fabs(std::log(test)) + fnu, 0.0};
-            e.zeta2 = {fnu, 0.0};
-            e.phi = {1.0, 0.0};
+        if (TinyRatioParameters(z, fnu, e.zeta1, e.zeta2, e.phi)) {
             e.sum = {};
             return;
         }
