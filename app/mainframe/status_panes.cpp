@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QStatusBar>
 
+#include <utility>
+
 #include "engine/core/format.h"
 #include "engine/driver/calculate.h"
 #include "engine/state/engine_state.h"
@@ -41,7 +43,8 @@ QString ResultIndicatorText(int formatI)
     return QStringLiteral("rslt = ") + QString::fromUtf16(value.data(), static_cast<qsizetype>(value.size()));
 }
 
-StatusPanes::StatusPanes(QStatusBar* bar)
+StatusPanes::StatusPanes(QStatusBar* bar, QString ledsDirectory)
+    : QObject(bar), ledsDirectory_(std::move(ledsDirectory))
 {
     for (int i = 0; i < 5; ++i) {
         const QString sizing = QString::fromUtf16(kPanes[i].sizingText);
@@ -55,11 +58,18 @@ StatusPanes::StatusPanes(QStatusBar* bar)
         bar->addPermanentWidget(label);
         labels_[i] = label;
     }
-    // Lock states are not told to applications on every platform; the panes stay for the layout.
-    labels_[static_cast<int>(StatusPane::CapsLock)]->clear();
-    labels_[static_cast<int>(StatusPane::NumLock)]->clear();
     labels_[static_cast<int>(StatusPane::SSE2)]->clear();
     labels_[static_cast<int>(StatusPane::Result)]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    RefreshLockKeys();
+    connect(&lockKeyTimer_, &QTimer::timeout, this, &StatusPanes::RefreshLockKeys);
+    lockKeyTimer_.start(250);
+}
+
+void StatusPanes::RefreshLockKeys()
+{
+    const LockKeyStates states = ReadLockKeyStates(ledsDirectory_);
+    SetText(StatusPane::CapsLock, states.capsLock ? QStringLiteral("CAP") : QString());
+    SetText(StatusPane::NumLock, states.numLock ? QStringLiteral("NUM") : QString());
 }
 
 void StatusPanes::SetText(StatusPane pane, const QString& text)

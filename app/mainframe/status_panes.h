@@ -1,7 +1,11 @@
 #pragma once
 // The status bar's indicator panes, each as wide as its sizing text.
 
+#include <QObject>
 #include <QString>
+#include <QTimer>
+
+#include "app/mainframe/lock_keys.h"
 
 class QLabel;
 class QStatusBar;
@@ -13,13 +17,20 @@ QString UnitIndicatorText(int trigonometricUnits);
 // "rslt = " and the previous result as the panes show values.
 QString ResultIndicatorText(int formatI);
 
-class StatusPanes {
+// Owned by the status bar. The lock-key panes show "CAP" and "NUM" while the lock is on,
+// read four times a second.
+class StatusPanes : public QObject {
+    Q_OBJECT
+
 public:
-    explicit StatusPanes(QStatusBar* bar);
+    explicit StatusPanes(QStatusBar* bar, QString ledsDirectory = kKeyboardLedsDirectory);
 
     void SetText(StatusPane pane, const QString& text);
     QString Text(StatusPane pane) const;
+    void RefreshLockKeys();
 
 private:
     QLabel* labels_[5];
+    QString ledsDirectory_;
+    QTimer lockKeyTimer_;
 };

@@ -6,10 +6,12 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QToolBar>
 
 #include "app/docking/calc_dlg_bar.h"
@@ -17,6 +19,8 @@
 #include "app/editor/calc_view.h"
 #include "app/mainframe/calc_main_frame.h"
 #include "app/mainframe/calc_tool_bar.h"
+#include "app/mainframe/lock_keys.h"
+#include "app/mainframe/status_panes.h"
 #include "app/mainframe/trigonometric_units_chooser.h"
 #include "app/notify/calc_notifier.h"
 #include "ui/resources/bundled_fonts.h"
@@ -328,6 +332,35 @@ private slots:
         f.boxes.Expect(QStringLiteral("Save changes to \u201CCalculation\u201D?"), IdNo);
         QVERIFY(f.frame->close());
         QVERIFY(f.boxes.AllAnswered());
+    }
+
+    void lock_key_panes_follow_the_keyboard_lights()
+    {
+        QTemporaryDir leds;
+        const auto setLight = [&](const QString& name, const char* brightness) {
+            QVERIFY(QDir(leds.path()).mkpath(name));
+            QFile file(leds.filePath(name + QStringLiteral("/brightness")));
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(brightness);
+        };
+        QCOMPARE(ReadLockKeyStates(leds.filePath(QStringLiteral("absent"))), LockKeyStates{});
+        QCOMPARE(ReadLockKeyStates(leds.path()), LockKeyStates{});
+        setLight(QStringLiteral("input3::capslock"), "1\n");
+        setLight(QStringLiteral("input3::numlock"), "0\n");
+        setLight(QStringLiteral("input3::scrolllock"), "1\n");
+        setLight(QStringLiteral("input9::numlock"), "unreadable");
+        QCOMPARE(ReadLockKeyStates(leds.path()), (LockKeyStates{true, false}));
+
+        // Any keyboard's light counts; the panes show the state at once and on refresh.
+        setLight(QStringLiteral("input9::numlock"), "255\n");
+        QStatusBar bar;
+        StatusPanes panes(&bar, leds.path());
+        QCOMPARE(panes.Text(StatusPane::CapsLock), QStringLiteral("CAP"));
+        QCOMPARE(panes.Text(StatusPane::NumLock), QStringLiteral("NUM"));
+        setLight(QStringLiteral("input3::capslock"), "0\n");
+        panes.RefreshLockKeys();
+        QCOMPARE(panes.Text(StatusPane::CapsLock), QString());
+        QCOMPARE(panes.Text(StatusPane::NumLock), QStringLiteral("NUM"));
     }
 
     void picture_of_the_window()
