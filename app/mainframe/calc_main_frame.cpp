@@ -24,7 +24,6 @@
 #include "app/preferences/preferences.h"
 #include "app/preferences/preferences_dialog.h"
 #include "engine/state/engine_state.h"
-#include "ui/dialogs/message_box.h"
 
 namespace {
 
@@ -282,12 +281,11 @@ void CCalcMainFrame::RunCommand(CommandId id)
     case EditPaste: view_->paste(); break;
     case ViewToolbar: toolBar_->setVisible(!toolBar_->isVisible()); break;
     case ViewStatusBar: statusBar()->setVisible(!statusBar()->isVisible()); break;
-    case FocusEditor: view_->setFocus(); break;
+    case FocusEditor: FocusEditorWindow(); break;
     case NotationWest: SetNotation(0); break;
     case NotationEast: SetNotation(1); break;
     case TrigonometricUnits: chooser_->setVisible(!chooser_->isVisible()); break;
     case CommandId::Preferences: ShowPreferences(); break;
-    case AppAbout: ShowAbout(); break;
     case AppExit: close(); break;
     case ContextHelp: QWhatsThis::enterWhatsThisMode(); break;
     case NextPane: FocusNextPane(1); break;
@@ -316,8 +314,8 @@ void CCalcMainFrame::UpdateCommandStates()
     set(EditUndo, view_->document()->isUndoAvailable());
     set(EditPaste, QApplication::clipboard()->mimeData() != nullptr && QApplication::clipboard()->mimeData()->hasText());
 
-    // Printing, page setup, the keypad's look and the help arrive with their own subsystems.
-    for (CommandId id : {FilePrint, FilePrintDirect, FilePrintPreview, FilePageSetup, HelpTopics, Help})
+    // Printing, page setup, the about box, the keypad's look and the help arrive with their own subsystems.
+    for (CommandId id : {FilePrint, FilePrintDirect, FilePrintPreview, FilePageSetup, AppAbout, HelpTopics, Help})
         set(id, false);
     for (int id = static_cast<int>(KeypadStyleXP); id <= static_cast<int>(KeypadColorDefault); ++id)
         set(static_cast<CommandId>(id), false);
@@ -356,10 +354,15 @@ void CCalcMainFrame::TogglePane(PaneId pane)
 {
     CCalcDlgBar* bar = Bar(pane);
     bar->setVisible(!bar->isVisible());
-    if (!bar->isVisible()) {
-        activateWindow();
-        view_->setFocus();
-    }
+    if (!bar->isVisible())
+        FocusEditorWindow();
+}
+
+void CCalcMainFrame::FocusEditorWindow()
+{
+    // A floating pane is a window of its own: the main window must become active again.
+    activateWindow();
+    view_->setFocus();
 }
 
 void CCalcMainFrame::FocusPane(PaneId pane)
@@ -414,12 +417,6 @@ void CCalcMainFrame::ShowPreferences()
         return;
     AcceptPreferences(preferenceStore, dialog.Values());
     ApplyPreferences();
-}
-
-void CCalcMainFrame::ShowAbout()
-{
-    CalcMessageBox(QStringLiteral("Calculator Vantor\nVersion %1").arg(QApplication::applicationVersion()),
-                   MessageBoxType::Ok | MessageBoxType::IconInformation);
 }
 
 void CCalcMainFrame::OpenDroppedFile(const QString& path)

@@ -64,11 +64,11 @@ private:
     void OpenRecentFile(int index);
     void TogglePane(PaneId pane);
     void FocusPane(PaneId pane);
+    void FocusEditorWindow();
     void FocusNextPane(int step);
     void SetNotation(int notation);
     void SetTrigonometricUnit(int unit);
     void ShowPreferences();
-    void ShowAbout();
     void OpenDroppedFile(const QString& path);
 
     CCalcDoc& document_;

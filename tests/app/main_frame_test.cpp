@@ -119,7 +119,7 @@ private slots:
     {
         Fixture f;
         for (CommandId id : {CommandId::FilePrint, CommandId::FilePrintPreview, CommandId::FilePageSetup,
-                             CommandId::KeypadStyleVista, CommandId::KeypadColorDefault})
+                             CommandId::AppAbout, CommandId::KeypadStyleVista, CommandId::KeypadColorDefault})
             QVERIFY(!f.frame->Action(id)->isEnabled());
         QVERIFY(!f.frame->Action(CommandId::MemoryFree)->isEnabled());
         QVERIFY(!f.frame->Action(CommandId::MemorySave)->isEnabled());
@@ -159,7 +159,7 @@ private slots:
         QVERIFY(log->isVisible());
     }
 
-    void focusing_a_hidden_pane_shows_it()
+    void focusing_a_hidden_pane_shows_it_and_the_editor_key_comes_back()
     {
         Fixture f;
         CCalcDlgBar* statistics = f.frame->Bar(PaneId::Statistics);
@@ -168,6 +168,11 @@ private slots:
         f.frame->RunCommand(CommandId::FocusStatistics);
         QVERIFY(statistics->isVisible());
         QVERIFY(f.frame->Action(CommandId::ViewStatistics)->isChecked());
+        QTRY_VERIFY(statistics->isActiveWindow());
+        // From the floating pane's own window back to the editor.
+        f.frame->RunCommand(CommandId::FocusEditor);
+        QTRY_VERIFY(f.frame->isActiveWindow());
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&f.View()));
     }
 
     void showing_a_pane_keeps_the_focus()
