@@ -5,6 +5,7 @@
 #include <QSettings>
 
 #include "app/document/document_file.h"
+#include "app/document/memory_file.h"
 #include "app/editor/calc_view.h"
 #include "app/editor/text_offsets.h"
 #include "app/notify/calc_notifier.h"
@@ -195,11 +196,7 @@ void CCalcDoc::MemorySave()
     const QString path = CCalcFileDialog(request, owner_).Run();
     if (path.isEmpty())
         return;
-    switch (WriteFileAtomically(path, NCalculatorText::EncodeUtf16LittleEndian(text))) {
-    case WriteOutcome::Ok: break;
-    case WriteOutcome::CannotOpen: CalcMessageBox(QStringLiteral("Cannot open the file for writing."), kWarning); break;
-    case WriteOutcome::WriteFailed: CalcMessageBox(QStringLiteral("Failed to save document."), kWarning); break;
-    }
+    SaveMemoryFile(path, text);
 }
 
 bool CCalcDoc::MemoryHasCells() const

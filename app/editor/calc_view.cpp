@@ -64,17 +64,13 @@ CCalcView::CCalcView(QWidget* parent) : QPlainTextEdit(parent)
 void CCalcView::BuildEditorFont(const EditorFontSettings& settings, int pointSize)
 {
     fontSize_ = pointSize;
-    QString face = settings.face.trimmed();
-    if (face.isEmpty()) {
-        // No usable description: the default editor font.
-        face = kDefaultEditorFace;
-        fontSize_ = kDefaultEditorPointSize;
-        QFont font = MonospacedFont(face, fontSize_);
-        ApplyFont(font);
-        return;
-    }
-    QFont font = MonospacedFont(face, fontSize_);
-    font.setWeight(static_cast<QFont::Weight>(std::clamp(settings.weight, 1, 1000)));
+    // A blank face names no font: like any face that is not installed, it is substituted,
+    // and the size, weight and slant still hold.
+    const QString face = settings.face.trimmed();
+    QFont font = MonospacedFont(face.isEmpty() ? kDefaultEditorFace : face, fontSize_);
+    // Weight 0 asks for no particular weight, which is the normal one.
+    const int weight = settings.weight == 0 ? 400 : settings.weight;
+    font.setWeight(static_cast<QFont::Weight>(std::clamp(weight, 1, 1000)));
     font.setItalic(settings.italic);
     ApplyFont(font);
 }
@@ -176,8 +172,10 @@ void CCalcView::keyPressEvent(QKeyEvent* event)
         event->setAccepted(plain.isAccepted());
         return;
     }
-    const int needed = lineBreak ? 2 : static_cast<int>(event->text().size());
-    const bool inserts = lineBreak || (!event->text().isEmpty() && event->text().at(0).isPrint());
+    const QString typed = event->text();
+    const int needed = lineBreak ? 2 : static_cast<int>(typed.size());
+    const bool inserts =
+        lineBreak || (!typed.isEmpty() && (typed.at(0).isPrint() || typed.at(0) == QLatin1Char('\t')));
     if (inserts && !isReadOnly() && needed > RoomForInput()) {
         QApplication::beep();
         event->accept();

@@ -5,13 +5,12 @@
 #include <QToolButton>
 #include <QTreeView>
 
-#include "app/document/document_file.h"
+#include "app/document/memory_file.h"
 #include "app/mainframe/dpi.h"
 #include "app/panes/column_widths.h"
 #include "app/panes/memory_items.h"
 #include "app/panes/memory_table_model.h"
 #include "app/panes/pane_preferences.h"
-#include "engine/files/calculation_file.h"
 #include "engine/state/memory_store.h"
 #include "ui/dialogs/calc_file_dialog.h"
 #include "ui/dialogs/message_box.h"
@@ -161,17 +160,7 @@ void CCalcMemory::OnSave() {
     const QString path = CCalcFileDialog(request, this).Run();
     if (path.isEmpty())
         return;
-    constexpr unsigned kWarning = MessageBoxType::Ok | MessageBoxType::IconExclamation;
-    switch (WriteFileAtomically(path, NCalculatorText::EncodeUtf16LittleEndian(text))) {
-    case WriteOutcome::Ok:
-        break;
-    case WriteOutcome::CannotOpen:
-        CalcMessageBox(QStringLiteral("Cannot open the file for writing."), kWarning);
-        break;
-    case WriteOutcome::WriteFailed:
-        CalcMessageBox(QStringLiteral("Failed to save document."), kWarning);
-        break;
-    }
+    SaveMemoryFile(path, text);
 }
 
 void CCalcMemory::OnStatistics() {

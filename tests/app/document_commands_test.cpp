@@ -448,6 +448,12 @@ private slots:
         f.view.moveCursor(QTextCursor::End);
         QTest::keyClick(&f.view, Qt::Key_Return);
         QCOMPARE(f.Text().size(), CCalcView::kTypedInputLimit - 1);
+        // A tab is typed input like any character.
+        QTest::keyClick(&f.view, Qt::Key_Tab);
+        QCOMPARE(f.Text().size(), CCalcView::kTypedInputLimit);
+        QTest::keyClick(&f.view, Qt::Key_Tab);
+        QCOMPARE(f.Text().size(), CCalcView::kTypedInputLimit);
+        QVERIFY(f.Text().endsWith(QStringLiteral("1\t")));
     }
 };
 

@@ -8,9 +8,8 @@
 // Registers every embedded font with the application; returns how many were taken.
 int LoadBundledFonts();
 
-// The editor's default face and size.
+// The editor's default face.
 inline const QString kDefaultEditorFace = QStringLiteral("Roboto Mono");
-inline constexpr int kDefaultEditorPointSize = 15;
 
 // A font of that face which, when the face is absent, falls back to a monospaced one.
 QFont MonospacedFont(const QString& family, int pointSize);
