@@ -13,7 +13,7 @@ namespace {
 
 using enum CommandId;
 
-// The buttons in order; FileNew stands for nothing but a separator where it repeats.
+// The buttons in order, kSeparator where a separator stands.
 constexpr CommandId kSeparator = static_cast<CommandId>(0);
 constexpr CommandId kButtons[] = {
     FileNew, FileOpen, FileSave, kSeparator, FileExecute, kSeparator, MemoryLoad, MemorySave, kSeparator,

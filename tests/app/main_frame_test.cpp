@@ -142,6 +142,15 @@ private slots:
         f.View().SetSelection(0, 0);
         QTest::keyClick(&f.View(), Qt::Key_Equal, Qt::ControlModifier);
         QCOMPARE(FromU16(f.View().DocumentText()), QStringLiteral("2*3=6;"));
+        // With Shift the same key arrives as "+" and calculates everything, from a pane too.
+        f.View().moveCursor(QTextCursor::End);
+        QTest::keyClicks(&f.View(), QStringLiteral("1+1;"));
+        QWidget* log = f.frame->Bar(PaneId::Log)->widget();
+        log->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(FromU16(f.View().DocumentText()), QStringLiteral("2*3=6;1+1=2;"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&f.View()));
     }
 
     void toggling_a_pane_and_the_focus()
@@ -265,6 +274,18 @@ private slots:
         QCOMPARE(settings.value(QStringLiteral("GUI/Frame/Maximized")).toInt(), 0);
         QCOMPARE(settings.value(QStringLiteral("GUI/Frame/Right")).toInt() - settings.value(QStringLiteral("GUI/Frame/Left")).toInt(),
                  930);
+    }
+
+    void stored_pane_sizes_are_used_at_start()
+    {
+        Fixture f;
+        {
+            QSettings settings;
+            settings.setValue(QStringLiteral("GUI/BarState-Bar105/VerticalX"), 260);
+        }
+        f.frame.reset();
+        f.Open();
+        QTRY_COMPARE(f.frame->Bar(PaneId::Memory)->width(), 260);
     }
 
     void a_pane_takes_the_size_of_its_new_side()
