@@ -31,6 +31,8 @@ using enum CommandId;
 
 const QString kBarStatePrefix = QStringLiteral("GUI/BarState");
 const QString kLayoutKey = QStringLiteral("GUI/BarState/Layout");
+// The main window's state keeps the toolbar and the panes but not the status bar.
+const QString kStatusBarKey = QStringLiteral("GUI/BarState/StatusBar");
 
 struct PaneSpec {
     PaneId pane;
@@ -174,6 +176,10 @@ void CCalcMainFrame::RestoreLayout()
     const QByteArray layout = settings.value(kLayoutKey).toByteArray();
     if (!layout.isEmpty())
         restoreState(layout);
+    bool ok = false;
+    const int statusBarShown = settings.value(kStatusBarKey).toInt(&ok);
+    if (ok)
+        statusBar()->setVisible(statusBarShown != 0);
 }
 
 CCalcDlgBar* CCalcMainFrame::Bar(PaneId pane) const
@@ -205,6 +211,7 @@ void CCalcMainFrame::SavePlacementAndLayout()
         bar->SaveState(kBarStatePrefix);
     QSettings settings;
     settings.setValue(kLayoutKey, saveState());
+    settings.setValue(kStatusBarKey, statusBar()->isHidden() ? 0 : 1);
 }
 
 void CCalcMainFrame::ApplyPreferences()

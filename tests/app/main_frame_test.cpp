@@ -261,9 +261,13 @@ private slots:
     {
         Fixture f;
         f.frame->RunCommand(CommandId::ViewLog);
+        f.frame->RunCommand(CommandId::ViewStatusBar);
         f.frame->addDockWidget(Qt::LeftDockWidgetArea, f.frame->Bar(PaneId::Memory));
         f.Reopen();
         QVERIFY(!f.frame->Bar(PaneId::Log)->isVisible());
+        QVERIFY(!f.frame->statusBar()->isVisible());
+        QVERIFY(!f.frame->Action(CommandId::ViewStatusBar)->isChecked());
+        QVERIFY(f.frame->ToolBar()->isVisible());
         QCOMPARE(f.frame->dockWidgetArea(f.frame->Bar(PaneId::Memory)), Qt::LeftDockWidgetArea);
         QSettings settings;
         QVERIFY(settings.childGroups().contains(QStringLiteral("GUI")));
