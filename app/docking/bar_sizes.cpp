@@ -2,13 +2,13 @@
 
 #include <QSettings>
 
+#include "app/settings/settings_int.h"
+
 namespace {
 
 int ReadAtLeast(QSettings& settings, const QString& key, int current, int minimum)
 {
-    bool ok = false;
-    const int stored = settings.value(key, current).toInt(&ok);
-    const int value = ok ? stored : current;
+    const int value = ReadSettingsInt(settings, key, current);
     return value < minimum ? minimum : value;
 }
 

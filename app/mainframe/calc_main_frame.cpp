@@ -23,6 +23,7 @@
 #include "app/mainframe/trigonometric_units_chooser.h"
 #include "app/preferences/preferences.h"
 #include "app/preferences/preferences_dialog.h"
+#include "app/settings/settings_int.h"
 #include "engine/state/engine_state.h"
 
 namespace {
@@ -176,10 +177,7 @@ void CCalcMainFrame::RestoreLayout()
     const QByteArray layout = settings.value(kLayoutKey).toByteArray();
     if (!layout.isEmpty())
         restoreState(layout);
-    bool ok = false;
-    const int statusBarShown = settings.value(kStatusBarKey).toInt(&ok);
-    if (ok)
-        statusBar()->setVisible(statusBarShown != 0);
+    statusBar()->setVisible(ReadSettingsInt(settings, kStatusBarKey, 1) != 0);
 }
 
 CCalcDlgBar* CCalcMainFrame::Bar(PaneId pane) const

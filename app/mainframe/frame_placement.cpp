@@ -8,6 +8,7 @@
 
 #include "app/mainframe/dpi.h"
 #include "app/mainframe/placement.h"
+#include "app/settings/settings_int.h"
 
 namespace {
 
@@ -35,11 +36,11 @@ void RestoreFramePlacement(QWidget& window)
                                        : FallbackNormalRect(width, height);
     QSettings settings;
     settings.beginGroup(kFrameGroup);
-    PlacementRect rect{settings.value(QStringLiteral("Left"), fallback.left).toInt(),
-                       settings.value(QStringLiteral("Top"), fallback.top).toInt(),
-                       settings.value(QStringLiteral("Right"), fallback.right).toInt(),
-                       settings.value(QStringLiteral("Bottom"), fallback.bottom).toInt()};
-    const bool maximized = settings.value(QStringLiteral("Maximized"), 1).toInt() != 0;
+    PlacementRect rect{ReadSettingsInt(settings, QStringLiteral("Left"), fallback.left),
+                       ReadSettingsInt(settings, QStringLiteral("Top"), fallback.top),
+                       ReadSettingsInt(settings, QStringLiteral("Right"), fallback.right),
+                       ReadSettingsInt(settings, QStringLiteral("Bottom"), fallback.bottom)};
+    const bool maximized = ReadSettingsInt(settings, QStringLiteral("Maximized"), 1) != 0;
     settings.endGroup();
     if (rect.Width() <= 0 || rect.Height() <= 0)
         rect = fallback;

@@ -350,6 +350,12 @@ private slots:
         f.frame->hide();
         f.frame->RestorePlacement();
         QVERIFY(f.frame->windowState() & Qt::WindowMaximized);
+        // A value that is no number counts as missing.
+        f.frame->showNormal();
+        f.frame->hide();
+        QSettings().setValue(QStringLiteral("GUI/Frame/Maximized"), QStringLiteral("no"));
+        f.frame->RestorePlacement();
+        QVERIFY(f.frame->windowState() & Qt::WindowMaximized);
     }
 
     void closing_asks_to_save_and_may_be_cancelled()
