@@ -35,7 +35,7 @@ const QString kLayoutKey = QStringLiteral("GUI/BarState/Layout");
 // The main window's state keeps the toolbar and the panes but not the status bar.
 const QString kStatusBarKey = QStringLiteral("GUI/BarState/StatusBar");
 
-struct PaneSpec {
+struct PaneDefinition {
     PaneId pane;
     const char* title;
     int barId;
@@ -45,18 +45,18 @@ struct PaneSpec {
     CommandId focus;
 };
 
-constexpr PaneSpec kPanes[] = {
+constexpr PaneDefinition kPanes[] = {
     {PaneId::Keypad, "Keypad", 101, BarSizing::Fixed, Qt::TopDockWidgetArea | Qt::BottomDockWidgetArea, ViewKeypad, FocusKeypad},
     {PaneId::Log, "Log", 102, BarSizing::Resizable, Qt::AllDockWidgetAreas, ViewLog, FocusLog},
     {PaneId::Memory, "Memory", 105, BarSizing::Resizable, Qt::AllDockWidgetAreas, ViewMemory, FocusMemory},
     {PaneId::Statistics, "Statistics", 106, BarSizing::Fixed, Qt::AllDockWidgetAreas, ViewStatistics, FocusStatistics},
 };
 
-const PaneSpec* SpecByCommand(CommandId id)
+const PaneDefinition* PaneByCommand(CommandId id)
 {
-    for (const PaneSpec& spec : kPanes) {
-        if (spec.toggle == id || spec.focus == id)
-            return &spec;
+    for (const PaneDefinition& definition : kPanes) {
+        if (definition.toggle == id || definition.focus == id)
+            return &definition;
     }
     return nullptr;
 }
@@ -137,9 +137,10 @@ void CCalcMainFrame::CreatePanes()
     const std::array<QWidget*, 4> widgets = {contents_.keypad, contents_.log, contents_.memory, contents_.statistics};
     const QList<QAction*> paneShortcuts = actions_->PaneShortcutActions();
     for (size_t i = 0; i < bars_.size(); ++i) {
-        const PaneSpec& spec = kPanes[i];
-        auto* bar = new CCalcDlgBar(QString::fromLatin1(spec.title), spec.barId, spec.sizing, widgets[i], this);
-        bar->setAllowedAreas(spec.allowed);
+        const PaneDefinition& definition = kPanes[i];
+        auto* bar = new CCalcDlgBar(QString::fromLatin1(definition.title), definition.barId, definition.sizing,
+                                    widgets[i], this);
+        bar->setAllowedAreas(definition.allowed);
         // The main window's keys work from a floating pane too; editing keys stay the editor's.
         bar->addActions(paneShortcuts);
         connect(bar, &QDockWidget::visibilityChanged, this, &CCalcMainFrame::UpdateCommandStates);
@@ -257,11 +258,11 @@ void CCalcMainFrame::ShowPane(PaneId pane)
 
 void CCalcMainFrame::RunCommand(CommandId id)
 {
-    if (const PaneSpec* spec = SpecByCommand(id)) {
-        if (spec->toggle == id)
-            TogglePane(spec->pane);
+    if (const PaneDefinition* definition = PaneByCommand(id)) {
+        if (definition->toggle == id)
+            TogglePane(definition->pane);
         else
-            FocusPane(spec->pane);
+            FocusPane(definition->pane);
         UpdateCommandStates();
         return;
     }
@@ -325,8 +326,8 @@ void CCalcMainFrame::UpdateCommandStates()
     for (int id = static_cast<int>(KeypadStyleXP); id <= static_cast<int>(KeypadColorDefault); ++id)
         set(static_cast<CommandId>(id), false);
 
-    for (const PaneSpec& spec : kPanes)
-        check(spec.toggle, Bar(spec.pane)->isVisible());
+    for (const PaneDefinition& definition : kPanes)
+        check(definition.toggle, Bar(definition.pane)->isVisible());
     check(ViewToolbar, toolBar_->isVisible());
     check(ViewStatusBar, statusBar()->isVisible());
     check(NotationWest, preferenceStore.values.notation == 0);

@@ -11,12 +11,12 @@
 
 namespace {
 
-struct PaneSpec {
+struct IndicatorPane {
     const char* name;
     const char16_t* sizingText;
 };
 
-constexpr PaneSpec kPanes[] = {
+constexpr IndicatorPane kPanes[] = {
     {"ResultIndicator", u"RESULT=-8.8888888888888888E+888 + i*8.8888888888888888E+888"},
     {"UnitIndicator", u"Grad"},
     {"SSE2Indicator", u"SSE2"},
