@@ -11,6 +11,7 @@
 #include <QTextDocument>
 
 #include "app/editor/text_offsets.h"
+#include "app/settings/settings_int.h"
 #include "ui/resources/bundled_fonts.h"
 
 namespace {
@@ -38,10 +39,8 @@ EditorFontSettings ReadEditorFontSettings(QSettings& settings)
 {
     EditorFontSettings result;
     result.face = settings.value(QStringLiteral("GUI/Editor/FontFace"), kDefaultEditorFace).toString();
-    bool ok = false;
-    const int weight = settings.value(QStringLiteral("GUI/Editor/FontWeight"), 400).toInt(&ok);
-    result.weight = ok ? weight : 400;
-    result.italic = settings.value(QStringLiteral("GUI/Editor/FontItalic"), 0).toInt() != 0;
+    result.weight = ReadSettingsInt(settings, QStringLiteral("GUI/Editor/FontWeight"), 400);
+    result.italic = ReadSettingsInt(settings, QStringLiteral("GUI/Editor/FontItalic"), 0) != 0;
     return result;
 }
 

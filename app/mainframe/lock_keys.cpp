@@ -3,11 +3,13 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
+
 namespace {
 
-bool LightIsOn(const QString& ledDirectory)
+bool LightIsOn(const QString& brightnessFile)
 {
-    QFile brightness(ledDirectory + QStringLiteral("/brightness"));
+    QFile brightness(brightnessFile);
     if (!brightness.open(QIODevice::ReadOnly))
         return false;
     bool number = false;
@@ -15,18 +17,29 @@ bool LightIsOn(const QString& ledDirectory)
     return number && value > 0;
 }
 
+bool AnyLightIsOn(const QStringList& brightnessFiles)
+{
+    return std::any_of(brightnessFiles.begin(), brightnessFiles.end(), LightIsOn);
+}
+
 } // namespace
 
-LockKeyStates ReadLockKeyStates(const QString& ledsDirectory)
+LockKeyLights FindLockKeyLights(const QString& ledsDirectory)
 {
-    LockKeyStates states;
+    LockKeyLights lights;
     const QDir leds(ledsDirectory);
     const QStringList names = leds.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::System);
     for (const QString& name : names) {
+        const QString brightness = leds.filePath(name + QStringLiteral("/brightness"));
         if (name.endsWith(QLatin1String("::capslock")))
-            states.capsLock = states.capsLock || LightIsOn(leds.filePath(name));
+            lights.capsLock.append(brightness);
         else if (name.endsWith(QLatin1String("::numlock")))
-            states.numLock = states.numLock || LightIsOn(leds.filePath(name));
+            lights.numLock.append(brightness);
     }
-    return states;
+    return lights;
+}
+
+LockKeyStates ReadLockKeyStates(const LockKeyLights& lights)
+{
+    return {AnyLightIsOn(lights.capsLock), AnyLightIsOn(lights.numLock)};
 }

@@ -4,6 +4,7 @@
 // where no keyboard light is exposed (a remote or nested display) both read as off.
 
 #include <QString>
+#include <QStringList>
 
 struct LockKeyStates {
     bool capsLock = false;
@@ -11,8 +12,17 @@ struct LockKeyStates {
     bool operator==(const LockKeyStates&) const = default;
 };
 
+// The brightness files of every keyboard's lock lights ("<device>::capslock",
+// "<device>::numlock"), found once so that polling reads only these files.
+struct LockKeyLights {
+    QStringList capsLock;
+    QStringList numLock;
+    bool IsEmpty() const { return capsLock.isEmpty() && numLock.isEmpty(); }
+};
+
 inline const QString kKeyboardLedsDirectory = QStringLiteral("/sys/class/leds");
 
-// A lock is on when any keyboard's light for it ("<device>::capslock", "<device>::numlock")
-// has a brightness above 0.
-LockKeyStates ReadLockKeyStates(const QString& ledsDirectory = kKeyboardLedsDirectory);
+LockKeyLights FindLockKeyLights(const QString& ledsDirectory = kKeyboardLedsDirectory);
+
+// A lock is on when any of its lights has a brightness above 0.
+LockKeyStates ReadLockKeyStates(const LockKeyLights& lights);

@@ -3,8 +3,6 @@
 #include <QLabel>
 #include <QStatusBar>
 
-#include <utility>
-
 #include "engine/core/format.h"
 #include "engine/driver/calculate.h"
 #include "engine/state/engine_state.h"
@@ -43,8 +41,8 @@ QString ResultIndicatorText(int formatI)
     return QStringLiteral("rslt = ") + QString::fromUtf16(value.data(), static_cast<qsizetype>(value.size()));
 }
 
-StatusPanes::StatusPanes(QStatusBar* bar, QString ledsDirectory)
-    : QObject(bar), ledsDirectory_(std::move(ledsDirectory))
+StatusPanes::StatusPanes(QStatusBar* bar, const QString& ledsDirectory)
+    : QObject(bar), lockKeyLights_(FindLockKeyLights(ledsDirectory))
 {
     for (int i = 0; i < 5; ++i) {
         const QString sizing = QString::fromUtf16(kPanes[i].sizingText);
@@ -61,13 +59,15 @@ StatusPanes::StatusPanes(QStatusBar* bar, QString ledsDirectory)
     labels_[static_cast<int>(StatusPane::SSE2)]->clear();
     labels_[static_cast<int>(StatusPane::Result)]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     RefreshLockKeys();
+    if (lockKeyLights_.IsEmpty())
+        return;
     connect(&lockKeyTimer_, &QTimer::timeout, this, &StatusPanes::RefreshLockKeys);
     lockKeyTimer_.start(250);
 }
 
 void StatusPanes::RefreshLockKeys()
 {
-    const LockKeyStates states = ReadLockKeyStates(ledsDirectory_);
+    const LockKeyStates states = ReadLockKeyStates(lockKeyLights_);
     SetText(StatusPane::CapsLock, states.capsLock ? QStringLiteral("CAP") : QString());
     SetText(StatusPane::NumLock, states.numLock ? QStringLiteral("NUM") : QString());
 }

@@ -18,12 +18,12 @@ QString UnitIndicatorText(int trigonometricUnits);
 QString ResultIndicatorText(int formatI);
 
 // Owned by the status bar. The lock-key panes show "CAP" and "NUM" while the lock is on,
-// read four times a second.
+// read four times a second from the lights found at start (none found: no polling).
 class StatusPanes : public QObject {
     Q_OBJECT
 
 public:
-    explicit StatusPanes(QStatusBar* bar, QString ledsDirectory = kKeyboardLedsDirectory);
+    explicit StatusPanes(QStatusBar* bar, const QString& ledsDirectory = kKeyboardLedsDirectory);
 
     void SetText(StatusPane pane, const QString& text);
     QString Text(StatusPane pane) const;
@@ -31,6 +31,6 @@ public:
 
 private:
     QLabel* labels_[5];
-    QString ledsDirectory_;
+    LockKeyLights lockKeyLights_;
     QTimer lockKeyTimer_;
 };

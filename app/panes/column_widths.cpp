@@ -7,6 +7,8 @@
 #include <QStyle>
 #include <QWidget>
 
+#include "app/settings/settings_int.h"
+
 namespace NCalculatorPanes {
 
 namespace {
@@ -23,9 +25,8 @@ QList<int> ReadColumnWidths(QSettings& settings, const QString& section,
     QList<int> widths;
     settings.beginGroup(section);
     for (const ColumnWidthSetting& column : columns) {
-        bool isNumber = false;
-        const int stored = settings.value(QLatin1String(column.key)).toInt(&isNumber);
-        const bool usable = isNumber && stored > 0 && stored <= kLargestWidth;
+        const int stored = ReadSettingsInt(settings, QLatin1String(column.key), 0);
+        const bool usable = stored > 0 && stored <= kLargestWidth;
         widths.append(usable ? stored
                             : qCeil(metrics.horizontalAdvance(QLatin1String(column.sampleText))) + cellMargins);
     }

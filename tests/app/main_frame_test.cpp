@@ -379,13 +379,13 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
             file.write(brightness);
         };
-        QCOMPARE(ReadLockKeyStates(leds.filePath(QStringLiteral("absent"))), LockKeyStates{});
-        QCOMPARE(ReadLockKeyStates(leds.path()), LockKeyStates{});
+        QCOMPARE(ReadLockKeyStates(FindLockKeyLights(leds.filePath(QStringLiteral("absent")))), LockKeyStates{});
+        QCOMPARE(ReadLockKeyStates(FindLockKeyLights(leds.path())), LockKeyStates{});
         setLight(QStringLiteral("input3::capslock"), "1\n");
         setLight(QStringLiteral("input3::numlock"), "0\n");
         setLight(QStringLiteral("input3::scrolllock"), "1\n");
         setLight(QStringLiteral("input9::numlock"), "unreadable");
-        QCOMPARE(ReadLockKeyStates(leds.path()), (LockKeyStates{true, false}));
+        QCOMPARE(ReadLockKeyStates(FindLockKeyLights(leds.path())), (LockKeyStates{true, false}));
 
         // Any keyboard's light counts; the panes show the state at once and on refresh.
         setLight(QStringLiteral("input9::numlock"), "255\n");
