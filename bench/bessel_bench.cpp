@@ -22,14 +22,15 @@ using NCalculatorMath::BesselStatus;
 struct RegionPoint {
     const char* name;
     double nu;
-    double x;  // real argument; the complex point is x (1 + i) / sqrt 2
+    double x; // real argument; the complex point is x (1 + i) / sqrt 2
 };
 
 // One point per region of the machinery. The routine reached depends on the function:
 // I and K work on x itself, J and Y on the rotated argument -+ix (docs/numeric-bessel.md).
 constexpr RegionPoint kPoints[] = {
-    {"nu0.5_x1.5", 0.5, 1.5},  {"nu0.5_x10", 0.5, 10.0},   {"nu2_x5", 2.0, 5.0},       {"nu1_x30", 1.0, 30.0},
-    {"nu30_x25", 30.0, 25.0},  {"nu100_x30", 100.0, 30.0}, {"nu100_x110", 100.0, 110.0},
+    {"nu0.5_x1.5", 0.5, 1.5},     {"nu0.5_x10", 0.5, 10.0}, {"nu2_x5", 2.0, 5.0},
+    {"nu1_x30", 1.0, 30.0},       {"nu30_x25", 30.0, 25.0}, {"nu100_x30", 100.0, 30.0},
+    {"nu100_x110", 100.0, 110.0},
 };
 
 using Kernel = Complex (*)(const Complex&, double, BesselStatus&) noexcept;
@@ -59,10 +60,18 @@ struct Family {
 #endif
 };
 
-double StdJ(double nu, double x) { return std::cyl_bessel_j(nu, x); }
-double StdY(double nu, double x) { return std::cyl_neumann(nu, x); }
-double StdI(double nu, double x) { return std::cyl_bessel_i(nu, x); }
-double StdK(double nu, double x) { return std::cyl_bessel_k(nu, x); }
+double StdJ(double nu, double x) {
+    return std::cyl_bessel_j(nu, x);
+}
+double StdY(double nu, double x) {
+    return std::cyl_neumann(nu, x);
+}
+double StdI(double nu, double x) {
+    return std::cyl_bessel_i(nu, x);
+}
+double StdK(double nu, double x) {
+    return std::cyl_bessel_k(nu, x);
+}
 
 const Family kFamilies[] = {
 #ifdef VANTOR_HAVE_GSL
@@ -85,13 +94,15 @@ const bool kRegistered = [] {
     for (const Family& family : kFamilies) {
         for (const RegionPoint& p : kPoints) {
             const std::string prefix = std::string("Bessel/") + family.name + "/" + p.name + "/";
-            benchmark::RegisterBenchmark((prefix + "ours").c_str(), Ours, family.ours, p.nu, Complex{p.x, 0.0});
+            benchmark::RegisterBenchmark((prefix + "ours").c_str(), Ours, family.ours, p.nu,
+                                         Complex{p.x, 0.0});
 #ifdef VANTOR_HAVE_GSL
             benchmark::RegisterBenchmark((prefix + "gsl").c_str(), Real, family.gsl, p.nu, p.x);
 #endif
             benchmark::RegisterBenchmark((prefix + "std").c_str(), Real, family.standard, p.nu, p.x);
             const double c = p.x * std::sqrt(0.5);
-            benchmark::RegisterBenchmark((prefix + "ours_complex").c_str(), Ours, family.ours, p.nu, Complex{c, c});
+            benchmark::RegisterBenchmark((prefix + "ours_complex").c_str(), Ours, family.ours, p.nu,
+                                         Complex{c, c});
         }
     }
     return true;

@@ -19,8 +19,8 @@ using namespace NCalculatorText;
 // from a fixed seed.
 std::u16string GenerateCalculation(std::size_t bytes) {
     static constexpr std::array<std::u16string_view, 8> kStatements = {
-        u"2.5*(3+4)=1;", u"7*3->mem[a#];", u"mem[a#]/7=0;", u"//total\r\n",
-        u"[2+3]*{4-1};", u"1/3+2/3=.9;",  u"rslt-mem[a#];", u"-(8-2)*1e-3;\r\n",
+        u"2.5*(3+4)=1;", u"7*3->mem[a#];", u"mem[a#]/7=0;",  u"//total\r\n",
+        u"[2+3]*{4-1};", u"1/3+2/3=.9;",   u"rslt-mem[a#];", u"-(8-2)*1e-3;\r\n",
     };
     std::u16string text;
     std::uint32_t state = 12345;

@@ -46,8 +46,7 @@ const std::vector<double>& RealArguments(double low, double high) {
     return arguments;
 }
 
-template <class F>
-void OverComplex(benchmark::State& state, F f) {
+template <class F> void OverComplex(benchmark::State& state, F f) {
     const std::vector<Complex>& arguments = ComplexArguments();
     std::size_t i = 0;
     for (auto _ : state) {
@@ -56,8 +55,7 @@ void OverComplex(benchmark::State& state, F f) {
     }
 }
 
-template <class F>
-void OverReal(benchmark::State& state, F f, double low, double high) {
+template <class F> void OverReal(benchmark::State& state, F f, double low, double high) {
     const std::vector<double> arguments = RealArguments(low, high);
     std::size_t i = 0;
     for (auto _ : state) {
@@ -70,16 +68,23 @@ Std AsStd(const Complex& z) {
     return {z.re, z.im};
 }
 
-#define KERNEL_PAIR(name, ours, theirs)                                                                              \
-    void Kernel_##name##_ours(benchmark::State& state) { OverComplex(state, [](const Complex& z) { return ours; }); } \
-    void Kernel_##name##_std(benchmark::State& state) {                                                              \
-        OverComplex(state, [](const Complex& c) { const Std z = AsStd(c); return theirs; });                         \
-    }                                                                                                                \
-    BENCHMARK(Kernel_##name##_ours);                                                                                 \
+#define KERNEL_PAIR(name, ours, theirs)                                                                      \
+    void Kernel_##name##_ours(benchmark::State& state) {                                                     \
+        OverComplex(state, [](const Complex& z) { return ours; });                                           \
+    }                                                                                                        \
+    void Kernel_##name##_std(benchmark::State& state) {                                                      \
+        OverComplex(state, [](const Complex& c) {                                                            \
+            const Std z = AsStd(c);                                                                          \
+            return theirs;                                                                                   \
+        });                                                                                                  \
+    }                                                                                                        \
+    BENCHMARK(Kernel_##name##_ours);                                                                         \
     BENCHMARK(Kernel_##name##_std)
 
-#define KERNEL_ALONE(name, ours)                                                                                     \
-    void Kernel_##name##_ours(benchmark::State& state) { OverComplex(state, [](const Complex& z) { return ours; }); } \
+#define KERNEL_ALONE(name, ours)                                                                             \
+    void Kernel_##name##_ours(benchmark::State& state) {                                                     \
+        OverComplex(state, [](const Complex& z) { return ours; });                                           \
+    }                                                                                                        \
     BENCHMARK(Kernel_##name##_ours)
 
 const Complex kExponent{2.5, -0.75};
@@ -112,16 +117,20 @@ KERNEL_ALONE(Gamma, m::Gamma(z));
 KERNEL_ALONE(LogGamma, m::LogGamma(z));
 
 void Kernel_RealGamma_ours(benchmark::State& state) {
-    OverReal(state, [](double x) { return m::RealGamma(x); }, 0.5, 170.0);
+    OverReal(
+        state, [](double x) { return m::RealGamma(x); }, 0.5, 170.0);
 }
 void Kernel_RealGamma_std(benchmark::State& state) {
-    OverReal(state, [](double x) { return std::tgamma(x); }, 0.5, 170.0);
+    OverReal(
+        state, [](double x) { return std::tgamma(x); }, 0.5, 170.0);
 }
 void Kernel_RealLogGamma_ours(benchmark::State& state) {
-    OverReal(state, [](double x) { return m::RealLogGamma(x, false); }, 0.5, 300.0);
+    OverReal(
+        state, [](double x) { return m::RealLogGamma(x, false); }, 0.5, 300.0);
 }
 void Kernel_RealLogGamma_std(benchmark::State& state) {
-    OverReal(state, [](double x) { return std::lgamma(x); }, 0.5, 300.0);
+    OverReal(
+        state, [](double x) { return std::lgamma(x); }, 0.5, 300.0);
 }
 BENCHMARK(Kernel_RealGamma_ours);
 BENCHMARK(Kernel_RealGamma_std);

@@ -125,7 +125,8 @@ ParsedCommandLine ParseCommandLine(std::span<const char* const> args) {
             const auto path = value();
             if (!path || path->empty())
                 return fail(std::string(split.name) + " needs a file");
-            (split.name == "--memory" ? invocation.memoryFile : invocation.saveMemoryFile) = std::string(*path);
+            (split.name == "--memory" ? invocation.memoryFile : invocation.saveMemoryFile) =
+                std::string(*path);
         } else {
             return fail("unknown option " + std::string(argument));
         }

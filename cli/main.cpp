@@ -24,14 +24,15 @@ constexpr int kUsageOrFileError = 2;
 
 // The log pane's four columns, one message per line.
 class StandardErrorLog final : public ILogReceiver {
-public:
+  public:
     void AddMessage(const LogMessage& message) override {
         std::cerr << ++count_ << '\t' << (message.kind == 1 ? "Error" : "Warning") << '\t'
-                  << vcalc::Utf16ToUtf8(message.operation) << '\t' << vcalc::Utf16ToUtf8(message.text) << '\n';
+                  << vcalc::Utf16ToUtf8(message.operation) << '\t' << vcalc::Utf16ToUtf8(message.text)
+                  << '\n';
     }
     void ClearMessages() override { count_ = 0; }
 
-private:
+  private:
     int count_ = 0;
 };
 
@@ -67,7 +68,8 @@ int Run(const vcalc::Invocation& invocation) {
             texts.push_back({&input, vcalc::Utf8ToUtf16(input.value)});
             break;
         case vcalc::Input::Kind::StandardInput: {
-            const std::string bytes((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+            const std::string bytes((std::istreambuf_iterator<char>(std::cin)),
+                                    std::istreambuf_iterator<char>());
             texts.push_back({&input, vcalc::Utf8ToUtf16(bytes)});
             break;
         }
@@ -102,7 +104,8 @@ int Run(const vcalc::Invocation& invocation) {
         }
     }
     if (invocation.saveMemoryFile &&
-        !vcalc::WriteFileAtomically(*invocation.saveMemoryFile, EncodeUtf16LittleEndian(WriteMemoryText(true)))) {
+        !vcalc::WriteFileAtomically(*invocation.saveMemoryFile,
+                                    EncodeUtf16LittleEndian(WriteMemoryText(true)))) {
         writeFailed = true;
         std::cerr << "vcalc: cannot write " << *invocation.saveMemoryFile << '\n';
     }
@@ -117,7 +120,8 @@ int Run(const vcalc::Invocation& invocation) {
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
-    const auto parsed = vcalc::ParseCommandLine(std::span<const char* const>(argv + 1, static_cast<std::size_t>(argc - 1)));
+    const auto parsed =
+        vcalc::ParseCommandLine(std::span<const char* const>(argv + 1, static_cast<std::size_t>(argc - 1)));
     if (!parsed.error.empty())
         return Fail(parsed.error + " (see vcalc --help)");
     if (parsed.invocation.help) {

@@ -22,12 +22,12 @@ namespace NCalculatorMath {
 
 enum class BesselStatus : int {
     Normal = 0,
-    InputError = 1,     // z = 0 for Y and K (or a NaN argument): the result is (0, 0) or NaN
-    Overflow = 2,       // the result would overflow, or abs(z) is below 2.2e-305 for Y and K
-    PartialLoss = 3,    // abs(z) or the order above 47453132.8: about half the digits lost
-    TotalLoss = 4,      // abs(z) or the order above 2^51: no result, (0, 0)
-    NoConvergence = 5,  // an iteration did not meet its termination test
-    Underflow = 6,      // the result underflowed and was set to zero
+    InputError = 1,    // z = 0 for Y and K (or a NaN argument): the result is (0, 0) or NaN
+    Overflow = 2,      // the result would overflow, or abs(z) is below 2.2e-305 for Y and K
+    PartialLoss = 3,   // abs(z) or the order above 47453132.8: about half the digits lost
+    TotalLoss = 4,     // abs(z) or the order above 2^51: no result, (0, 0)
+    NoConvergence = 5, // an iteration did not meet its termination test
+    Underflow = 6,     // the result underflowed and was set to zero
 };
 
 // s = sin(pi nu) and c = cos(pi nu), s exactly 0 at integers and c exactly 0 at half-integers.

@@ -57,9 +57,9 @@ Complex GammaLeftHalfPlane(const Complex& z) noexcept {
         const double f = std::exp(-2.0 * d);
         const double g = 1.0 - f;
         const double sign = z.im > 0.0 ? -1.0 : 1.0;
-        const Complex inverseSine{
-            m * angle.sin * (f + 1.0) / ((f + 1.0) * (f + 1.0) - 4.0 * f * angle.cos * angle.cos),
-            sign * m * g * angle.cos / (4.0 * f * angle.sin * angle.sin + g * g)};
+        const Complex inverseSine{m * angle.sin * (f + 1.0) /
+                                      ((f + 1.0) * (f + 1.0) - 4.0 * f * angle.cos * angle.cos),
+                                  sign * m * g * angle.cos / (4.0 * f * angle.sin * angle.sin + g * g)};
         return Divide(Multiply(inverseSine, scaled), series);
     }
     const Complex sine{angle.sin * std::cosh(piY), angle.cos * std::sinh(piY)};

@@ -21,12 +21,12 @@
 
 namespace NCalculatorMath {
 
-Complex ArcSin(const Complex& z) noexcept;    // real part in [-pi/2, pi/2]
-Complex ArcCos(const Complex& z) noexcept;    // real part in [0, pi]
-Complex ArcTg(const Complex& z) noexcept;     // real part in [-pi/2, pi/2]
-Complex ArcCtg(const Complex& z) noexcept;    // pi/2 - arctan z, real part in [0, pi]
-Complex ArcCosec(const Complex& z) noexcept;  // arcsin(1/z)
-Complex ArcSec(const Complex& z) noexcept;    // pi/2 - arccosec z
+Complex ArcSin(const Complex& z) noexcept;   // real part in [-pi/2, pi/2]
+Complex ArcCos(const Complex& z) noexcept;   // real part in [0, pi]
+Complex ArcTg(const Complex& z) noexcept;    // real part in [-pi/2, pi/2]
+Complex ArcCtg(const Complex& z) noexcept;   // pi/2 - arctan z, real part in [0, pi]
+Complex ArcCosec(const Complex& z) noexcept; // arcsin(1/z)
+Complex ArcSec(const Complex& z) noexcept;   // pi/2 - arccosec z
 
 Complex ArSh(const Complex& z) noexcept;   // -i arcsin(iz)
 Complex ArCh(const Complex& z) noexcept;   // +-i arccos(z), real part >= 0

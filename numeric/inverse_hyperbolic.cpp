@@ -70,12 +70,12 @@ Complex ArCth(const Complex& z) noexcept {
 Complex ArSch(const Complex& z) noexcept {
     const double x = z.re;
     const double y = z.im;
-    Complex root;  // sqrt(1 - z^2) with a non-negative real part
+    Complex root; // sqrt(1 - z^2) with a non-negative real part
     if (std::fabs(x) > 1.0 || std::fabs(y) > Thresholds().sqrtMax)
         root = Multiply(Sqrt({1.0 - x, -y}), Sqrt({1.0 + x, y}));
     else
         root = Sqrt({1.0 - (x * x - y * y), -2.0 * x * y});
-    Complex m;  // -Log(z), the argument taken as -pi on the closed negative real axis
+    Complex m; // -Log(z), the argument taken as -pi on the closed negative real axis
     if (y == 0.0 && x <= 0.0) {
         m = {-Log({x, 0.0}).re, std::atan2(0.0, x)};
         // On the axis below -1 the limit from below, where 1/z lies on arch's upper

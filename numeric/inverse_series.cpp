@@ -5,7 +5,7 @@
 namespace NCalculatorMath::detail {
 
 namespace {
-inline constexpr int kLastOddDenominator = 31;  // 2 * 16 - 1
+inline constexpr int kLastOddDenominator = 31; // 2 * 16 - 1
 }
 
 Complex ArcSinSeries(const Complex& z) noexcept {

@@ -62,8 +62,7 @@ Complex LogOfFolded(const Complex& w) noexcept {
     const bool squaresUnderflow = y != 0.0 && y < kSmallPart;
     const double r = squaresUnderflow ? std::hypot(a + 1.0, y) : std::sqrt((a + 1.0) * (a + 1.0) + y * y);
     const double s = squaresUnderflow ? std::hypot(a - 1.0, y) : std::sqrt((a - 1.0) * (a - 1.0) + y * y);
-    const Complex p =
-        Aligned(w, Multiply(PrincipalRoot(a - 1.0, w.im, s), PrincipalRoot(a + 1.0, w.im, r)));
+    const Complex p = Aligned(w, Multiply(PrincipalRoot(a - 1.0, w.im, s), PrincipalRoot(a + 1.0, w.im, r)));
     const Complex q = WithPositiveZero({a + p.re, w.im + p.im});
 
     const double halfSum = 0.5 * (r + s);

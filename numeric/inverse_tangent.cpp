@@ -31,8 +31,8 @@ double UnitSign(double v) noexcept {
 // The pieces of arctan z for 0.1 < |z| <= 2^53:
 // arctan z = 0.5 atan2(2x, 1 - |z|^2) + i 0.25 ln(((1 + y)^2 + x^2) / ((1 - y)^2 + x^2)).
 struct ModerateParts {
-    double b;              // 1 - |z|^2
-    double logRatio;       // ln((1 + y)^2 + x^2) - ln((1 - y)^2 + x^2)
+    double b;        // 1 - |z|^2
+    double logRatio; // ln((1 + y)^2 + x^2) - ln((1 - y)^2 + x^2)
 };
 
 ModerateParts Moderate(double x, double y) noexcept {
@@ -56,7 +56,7 @@ struct HugeParts {
     double w;
     double q;
     double log1pArgument;
-    bool onImaginaryAxis;  // x = 0 while |y| >= |x|: W is a signed zero
+    bool onImaginaryAxis; // x = 0 while |y| >= |x|: W is a signed zero
 };
 
 HugeParts Huge(double x, double y) noexcept {
@@ -105,7 +105,8 @@ Complex ArcCtg(const Complex& z) noexcept {
     const double rho2 = SquaredMagnitude(z);
     if (rho2 > kSquaredHugeArgument) {
         const HugeParts parts = Huge(x, y);
-        const double re = parts.onImaginaryAxis ? (y > 0.0 ? 0.0 : kPi) : HalfPiLessHalfAtan2(parts.w, parts.q);
+        const double re =
+            parts.onImaginaryAxis ? (y > 0.0 ? 0.0 : kPi) : HalfPiLessHalfAtan2(parts.w, parts.q);
         return {re, -0.25 * Log1p(parts.log1pArgument)};
     }
     if (rho2 > kSquaredSeriesSwitch) {
@@ -113,7 +114,7 @@ Complex ArcCtg(const Complex& z) noexcept {
         double re;
         if (x != 0.0 || parts.b >= 0.0)
             re = HalfPiLessHalfAtan2(2.0 * x, parts.b);
-        else  // on the imaginary axis beyond the poles
+        else // on the imaginary axis beyond the poles
             re = y < 0.0 ? kPi : 0.0;
         return {re, -0.25 * parts.logRatio};
     }

@@ -22,12 +22,12 @@ inline constexpr double kNearZeroRadius = 0.2;
 inline constexpr double kEulerGamma = 0.5772156649015329;
 // (-1)^k zeta(k) / k for k = 2..25, enough for |e| <= 0.2.
 inline constexpr std::array<double, 24> kLogGammaSeries = {
-    0.8224670334241132,   -0.40068563438653143, 0.27058080842778454,  -0.20738555102867398,   // 2
-    0.1695571769974082,   -0.1440498967688461,  0.12550966952474304,  -0.11133426586956469,   // 6
-    0.1000994575127818,   -0.09095401714582904, 0.083353840546109,    -0.0769325164113522,    // 10
-    0.07143294629536133,  -0.06666870588242046, 0.06250095514121304,  -0.058823978658684585,  // 14
-    0.055555767627403614, -0.05263167937961666, 0.05000004769810169,  -0.047619070330142226,  // 18
-    0.04545455629320467,  -0.04347826605304026, 0.04166666915034121,  -0.04000000119214014,   // 22
+    0.8224670334241132,   -0.40068563438653143, 0.27058080842778454, -0.20738555102867398,  // 2
+    0.1695571769974082,   -0.1440498967688461,  0.12550966952474304, -0.11133426586956469,  // 6
+    0.1000994575127818,   -0.09095401714582904, 0.083353840546109,   -0.0769325164113522,   // 10
+    0.07143294629536133,  -0.06666870588242046, 0.06250095514121304, -0.058823978658684585, // 14
+    0.055555767627403614, -0.05263167937961666, 0.05000004769810169, -0.047619070330142226, // 18
+    0.04545455629320467,  -0.04347826605304026, 0.04166666915034121, -0.04000000119214014,  // 22
 };
 
 Complex LogGammaOfOnePlus(const Complex& e) noexcept {
@@ -78,7 +78,8 @@ double RealLogGamma(double x, bool allowNegative) noexcept {
     const double s = SinCosPiOfNegative(-x).sin;
     if (s > 0.0 || (s < 0.0 && allowNegative)) {
         const double f = kLanczosShift - x;
-        return f - std::log(f) * (0.5 - x) + kLogPiLessLogSqrtTwoPi - std::log(std::fabs(s) * LanczosSeries(-x));
+        return f - std::log(f) * (0.5 - x) + kLogPiLessLogSqrtTwoPi -
+               std::log(std::fabs(s) * LanczosSeries(-x));
     }
     return std::numeric_limits<double>::quiet_NaN();
 }
@@ -107,7 +108,7 @@ Complex LogGamma(const Complex& z) noexcept {
     // P = (q + 1/2) Log w - w
     const double pRe = (q.re + 0.5) * logW.re - q.im * logW.im - w.re;
     const double pIm = (q.re + 0.5) * logW.im + q.im * logW.re - q.im;
-    if (x >= 0.0)  // imaginary parts added without reduction, to stay on the continuous branch
+    if (x >= 0.0) // imaginary parts added without reduction, to stay on the continuous branch
         return {pRe + kLogSqrtTwoPi + LogMagnitude(series) - LogMagnitude(z),
                 pIm + Argument(series) - Argument(z)};
 
@@ -131,7 +132,8 @@ Complex LogGamma(const Complex& z) noexcept {
     const double phi = std::atan2((1.0 - a) * angle.cos, (1.0 + a) * angle.sin);
     const double k = angle.reduced > 0.5 ? kTwoPi * (turns + 1.0) : kTwoPi * turns;
     const double theta = y < 0.0 ? -phi - k : phi + k;
-    return {kLogPiLessLogSqrtTwoPi - pRe - LogMagnitude(series) - logAbsSine, -pIm - Argument(series) - theta};
+    return {kLogPiLessLogSqrtTwoPi - pRe - LogMagnitude(series) - logAbsSine,
+            -pIm - Argument(series) - theta};
 }
 
 } // namespace NCalculatorMath

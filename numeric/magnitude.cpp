@@ -32,7 +32,7 @@ ScaledValue ScaledMagnitude(const Complex& z) noexcept {
     }
 
     const double difference = larger - smaller;
-    if (difference == larger)  // the smaller component is negligible
+    if (difference == larger) // the smaller component is negligible
         return {larger, exponent};
     if (smaller < difference) {
         const double q = larger / smaller;
@@ -62,7 +62,7 @@ double Magnitude(const Complex& z) noexcept {
 
 Complex Sqrt(const Complex& z) noexcept {
     const ScaledValue scaled = ScaledMagnitude(z);
-    if (scaled.exponent == 0)  // zero, infinite or NaN
+    if (scaled.exponent == 0) // zero, infinite or NaN
         return {scaled.mantissa, scaled.mantissa};
     const double scaledRe = std::fabs(z.re) * PowerOfTwo(-scaled.exponent);
     // sqrt((|re| + |z|) / 2) = 2^(k/2 - 1) sqrt(2 (R + m)), formed on the scaled values
@@ -94,7 +94,7 @@ double SquaredMagnitudeLessOne(double a, double b) noexcept {
     return (sum - 1.0) + (sumError + aaError + bbError);
 }
 
-inline constexpr double kLog10OfE = 0.4342944819032518;  // 1 / ln 10
+inline constexpr double kLog10OfE = 0.4342944819032518; // 1 / ln 10
 
 bool NearOne(const ScaledValue& scaled) noexcept {
     const double magnitude = scaled.mantissa * PowerOfTwo(scaled.exponent);

@@ -12,7 +12,8 @@ MathErrorHandler SetMathErrorHandler(MathErrorHandler handler) noexcept {
     return previous;
 }
 
-double RaiseMathError(MathErrorType type, const char* name, double arg1, double arg2, double retval) noexcept {
+double RaiseMathError(MathErrorType type, const char* name, double arg1, double arg2,
+                      double retval) noexcept {
     MathErrorRecord record{static_cast<int>(type), name, arg1, arg2, retval};
     if (installedHandler != nullptr)
         installedHandler(record);

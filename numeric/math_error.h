@@ -15,11 +15,11 @@ enum class MathErrorType : int {
 };
 
 struct MathErrorRecord {
-    int type;          // a MathErrorType value; others are ignored by the handler
-    const char* name;  // the real function's name
+    int type;         // a MathErrorType value; others are ignored by the handler
+    const char* name; // the real function's name
     double arg1;
     double arg2;
-    double retval;     // what the function returns; the handler may change it
+    double retval; // what the function returns; the handler may change it
 };
 
 using MathErrorHandler = int (*)(MathErrorRecord& record);

@@ -41,8 +41,8 @@ void CheckAngleArgument(const char* name, double x, double value) noexcept {
     const double size = std::fabs(x);
     if (size < kPartialLossArgument || !std::isfinite(size))
         return;
-    RaiseMathError(size >= kTotalLossArgument ? MathErrorType::TotalLoss : MathErrorType::PartialLoss, name, x,
-                   0.0, value);
+    RaiseMathError(size >= kTotalLossArgument ? MathErrorType::TotalLoss : MathErrorType::PartialLoss, name,
+                   x, 0.0, value);
 }
 
 } // namespace detail

@@ -13,7 +13,7 @@ using namespace detail;
 namespace {
 
 // Below this both tan x and sinh y are too small to be squared.
-inline constexpr double kTinyThreshold = 0x1p-537;  // 2.2227587494850775e-162
+inline constexpr double kTinyThreshold = 0x1p-537; // 2.2227587494850775e-162
 
 double UnitSign(bool negative) noexcept {
     return negative ? -1.0 : 1.0;

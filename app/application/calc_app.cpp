@@ -23,15 +23,13 @@ namespace {
 
 constexpr int kExitFailure = 1;
 
-void ReportPrintingUnavailable()
-{
+void ReportPrintingUnavailable() {
     std::fputs("vantor-calculator: printing is not available in this version\n", stderr);
     CalcMessageBox(QStringLiteral("Printing is not available in this version of Calculator."),
                    MessageBoxType::Ok | MessageBoxType::IconExclamation);
 }
 
-void BringToFront(CCalcMainFrame& frame)
-{
+void BringToFront(CCalcMainFrame& frame) {
     if (frame.isHidden())
         frame.show();
     if (frame.isMinimized())
@@ -42,16 +40,14 @@ void BringToFront(CCalcMainFrame& frame)
 
 } // namespace
 
-void SetApplicationIdentity(QApplication& application)
-{
+void SetApplicationIdentity(QApplication& application) {
     application.setOrganizationName(QStringLiteral("Vantor"));
     application.setApplicationName(QStringLiteral("Calculator"));
     application.setApplicationVersion(QStringLiteral(VANTOR_VERSION));
     application.setDesktopFileName(QStringLiteral("vantor-calculator"));
 }
 
-int RunCalculatorApplication(int argc, char** argv)
-{
+int RunCalculatorApplication(int argc, char** argv) {
     NCalculatorText::SeedRandom();
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QApplication application(argc, argv);
@@ -62,7 +58,8 @@ int RunCalculatorApplication(int argc, char** argv)
     const CommandLine commandLine = ParseCommandLine(application.arguments().mid(1));
     if (!commandLine.valid)
         return kExitFailure;
-    if (commandLine.action == CommandLine::Action::Print || commandLine.action == CommandLine::Action::PrintTo) {
+    if (commandLine.action == CommandLine::Action::Print ||
+        commandLine.action == CommandLine::Action::PrintTo) {
         ReportPrintingUnavailable();
         return kExitFailure;
     }

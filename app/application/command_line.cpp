@@ -2,14 +2,12 @@
 
 namespace {
 
-bool IsKnownFlag(const QString& name)
-{
+bool IsKnownFlag(const QString& name) {
     return name == QLatin1String("p") || name == QLatin1String("pt") || name == QLatin1String("dde");
 }
 
 // "/" also starts every absolute path, so only our own flags count with it.
-bool IsFlag(const QString& argument)
-{
+bool IsFlag(const QString& argument) {
     if (argument.size() < 2)
         return false;
     if (argument.startsWith(QLatin1Char('-')))
@@ -19,10 +17,9 @@ bool IsFlag(const QString& argument)
 
 } // namespace
 
-CommandLine ParseCommandLine(const QStringList& arguments)
-{
+CommandLine ParseCommandLine(const QStringList& arguments) {
     CommandLine line;
-    QStringList parameters;  // the non-flag arguments, in order
+    QStringList parameters; // the non-flag arguments, in order
     for (const QString& argument : arguments) {
         if (!IsFlag(argument)) {
             parameters << argument;
@@ -43,7 +40,9 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         if (!line.file.isEmpty())
             line.action = CommandLine::Action::OpenFile;
         break;
-    case CommandLine::Action::Print: line.valid = !line.file.isEmpty(); break;
+    case CommandLine::Action::Print:
+        line.valid = !line.file.isEmpty();
+        break;
     case CommandLine::Action::PrintTo:
         line.valid = !line.file.isEmpty() && parameters.size() >= 3;
         if (line.valid) {
@@ -53,7 +52,8 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         }
         break;
     case CommandLine::Action::OpenFile:
-    case CommandLine::Action::WaitForOpen: break;
+    case CommandLine::Action::WaitForOpen:
+        break;
     }
     return line;
 }

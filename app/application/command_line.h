@@ -14,7 +14,7 @@ struct CommandLine {
     QString printer;
     QString driver;
     QString port;
-    bool valid = true;  // false when a print flag lacks its arguments
+    bool valid = true; // false when a print flag lacks its arguments
 };
 
 // The arguments after the program's name.

@@ -8,15 +8,13 @@
 
 namespace {
 
-QByteArray ReadResource(const QString& path)
-{
+QByteArray ReadResource(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Writes only when the content differs; tells whether it did.
-bool WriteIfDifferent(const QString& path, const QByteArray& content, bool& failed)
-{
+bool WriteIfDifferent(const QString& path, const QByteArray& content, bool& failed) {
     QFile existing(path);
     if (existing.open(QIODevice::ReadOnly) && existing.readAll() == content)
         return false;
@@ -35,18 +33,15 @@ bool WriteIfDifferent(const QString& path, const QByteArray& content, bool& fail
 
 } // namespace
 
-QString MimeTypeOf(const QString& typeId)
-{
+QString MimeTypeOf(const QString& typeId) {
     return QStringLiteral("application/vnd.") + typeId.toLower();
 }
 
-QString MimeIconOf(const QString& typeId)
-{
+QString MimeIconOf(const QString& typeId) {
     return MimeTypeOf(typeId).replace(QLatin1Char('/'), QLatin1Char('-'));
 }
 
-QString DesktopExecQuoted(const QString& path)
-{
+QString DesktopExecQuoted(const QString& path) {
     static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
     bool needsQuotes = false;
     for (QChar c : path)
@@ -64,20 +59,17 @@ QString DesktopExecQuoted(const QString& path)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-QString ExpandTemplate(QString text, const QHash<QString, QString>& values)
-{
+QString ExpandTemplate(QString text, const QHash<QString, QString>& values) {
     for (auto it = values.cbegin(); it != values.cend(); ++it)
         text.replace(QLatin1Char('@') + it.key() + QLatin1Char('@'), it.value());
     return text;
 }
 
-QString UserDataHome()
-{
+QString UserDataHome() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
 }
 
-RegistrationResult RegisterFileTypes(const QString& dataHome, const QString& executable, bool refreshCaches)
-{
+RegistrationResult RegisterFileTypes(const QString& dataHome, const QString& executable, bool refreshCaches) {
     const QHash<QString, QString> values = {
         {QStringLiteral("EXEC"), DesktopExecQuoted(executable)},
         {QStringLiteral("ICON"), QStringLiteral("vantor-calculator")},
@@ -94,14 +86,20 @@ RegistrationResult RegisterFileTypes(const QString& dataHome, const QString& exe
     };
     const Output outputs[] = {
         {data.filePath(QStringLiteral("applications/vantor-calculator.desktop")),
-         ExpandTemplate(QString::fromUtf8(ReadResource(QStringLiteral(":/vantor-calculator.desktop"))), values).toUtf8()},
+         ExpandTemplate(QString::fromUtf8(ReadResource(QStringLiteral(":/vantor-calculator.desktop"))),
+                        values)
+             .toUtf8()},
         {data.filePath(QStringLiteral("mime/packages/vantor-calculator.xml")),
-         ExpandTemplate(QString::fromUtf8(ReadResource(QStringLiteral(":/vantor-calculator-mime.xml"))), values).toUtf8()},
+         ExpandTemplate(QString::fromUtf8(ReadResource(QStringLiteral(":/vantor-calculator-mime.xml"))),
+                        values)
+             .toUtf8()},
         {data.filePath(icons + QStringLiteral("apps/vantor-calculator.svg")),
          ReadResource(QStringLiteral(":/icons/application.svg"))},
-        {data.filePath(icons + QStringLiteral("mimetypes/") + MimeIconOf(kCalculationTypeId) + QStringLiteral(".svg")),
+        {data.filePath(icons + QStringLiteral("mimetypes/") + MimeIconOf(kCalculationTypeId) +
+                       QStringLiteral(".svg")),
          ReadResource(QStringLiteral(":/icons/calculation-file.svg"))},
-        {data.filePath(icons + QStringLiteral("mimetypes/") + MimeIconOf(kMemoryTypeId) + QStringLiteral(".svg")),
+        {data.filePath(icons + QStringLiteral("mimetypes/") + MimeIconOf(kMemoryTypeId) +
+                       QStringLiteral(".svg")),
          ReadResource(QStringLiteral(":/icons/memory-file.svg"))},
     };
     RegistrationResult result;
@@ -115,7 +113,8 @@ RegistrationResult RegisterFileTypes(const QString& dataHome, const QString& exe
     }
     result.written = !failed;
     if (result.changed && refreshCaches) {
-        QProcess::startDetached(QStringLiteral("update-mime-database"), {data.filePath(QStringLiteral("mime"))});
+        QProcess::startDetached(QStringLiteral("update-mime-database"),
+                                {data.filePath(QStringLiteral("mime"))});
         QProcess::startDetached(QStringLiteral("update-desktop-database"),
                                 {data.filePath(QStringLiteral("applications"))});
     }

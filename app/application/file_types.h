@@ -22,9 +22,10 @@ QString ExpandTemplate(QString text, const QHash<QString, QString>& values);
 QString UserDataHome();
 
 struct RegistrationResult {
-    bool written = false;  // every file is in place
-    bool changed = false;  // some file differed, so the desktop's caches were refreshed
+    bool written = false; // every file is in place
+    bool changed = false; // some file differed, so the desktop's caches were refreshed
 };
 
 // Failures are reported back but never stop the program.
-RegistrationResult RegisterFileTypes(const QString& dataHome, const QString& executable, bool refreshCaches = true);
+RegistrationResult RegisterFileTypes(const QString& dataHome, const QString& executable,
+                                     bool refreshCaches = true);

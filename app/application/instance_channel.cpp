@@ -15,8 +15,7 @@ constexpr qint64 kLargestRequest = 64 * 1024;
 
 } // namespace
 
-QString DefaultChannelName()
-{
+QString DefaultChannelName() {
     // Tests run the program against a channel of their own.
     const QString chosen = qEnvironmentVariable("VANTOR_CALCULATOR_CHANNEL");
     if (!chosen.isEmpty())
@@ -24,8 +23,7 @@ QString DefaultChannelName()
     return QStringLiteral("vantor-calculator-%1").arg(static_cast<qulonglong>(getuid()));
 }
 
-bool HandFileToRunningInstance(const QString& channelName, const QString& path, int timeoutMs)
-{
+bool HandFileToRunningInstance(const QString& channelName, const QString& path, int timeoutMs) {
     QLocalSocket socket;
     socket.connectToServer(channelName);
     if (!socket.waitForConnected(timeoutMs))
@@ -40,24 +38,21 @@ bool HandFileToRunningInstance(const QString& channelName, const QString& path, 
 }
 
 CInstanceChannel::CInstanceChannel(QString channelName, QObject* parent)
-    : QObject(parent), name_(std::move(channelName)), server_(new QLocalServer(this))
-{
+    : QObject(parent), name_(std::move(channelName)), server_(new QLocalServer(this)) {
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     connect(server_, &QLocalServer::newConnection, this, &CInstanceChannel::AcceptConnection);
 }
 
 CInstanceChannel::~CInstanceChannel() = default;
 
-bool CInstanceChannel::Listen()
-{
+bool CInstanceChannel::Listen() {
     if (server_->listen(name_))
         return true;
     QLocalServer::removeServer(name_);
     return server_->listen(name_);
 }
 
-void CInstanceChannel::AcceptConnection()
-{
+void CInstanceChannel::AcceptConnection() {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
@@ -67,7 +62,7 @@ void CInstanceChannel::AcceptConnection()
                 return;
             }
             if (pending.count('\n') < 2)
-                return;  // the rest of the request is on its way
+                return; // the rest of the request is on its way
             const QByteArray verb = socket->readLine();
             const QString path = QString::fromUtf8(socket->readLine()).chopped(1);
             if (verb != kOpenVerb) {

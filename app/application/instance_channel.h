@@ -16,17 +16,17 @@ bool HandFileToRunningInstance(const QString& channelName, const QString& path, 
 class CInstanceChannel : public QObject {
     Q_OBJECT
 
-public:
+  public:
     explicit CInstanceChannel(QString channelName, QObject* parent = nullptr);
     ~CInstanceChannel() override;
 
     // Starts listening; a name left behind by an instance that died is taken over.
     bool Listen();
 
-signals:
+  signals:
     void openRequested(const QString& path);
 
-private:
+  private:
     void AcceptConnection();
 
     QString name_;

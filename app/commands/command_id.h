@@ -10,7 +10,7 @@ enum class CommandId : int {
     FilePrint = 57607,
     FilePrintDirect = 57608,
     FilePrintPreview = 57609,
-    RecentFile1 = 57616,  // up to four, RecentFile1 + 0 .. 3
+    RecentFile1 = 57616, // up to four, RecentFile1 + 0 .. 3
     AppAbout = 57664,
     AppExit = 57665,
     HelpTopics = 57667,
@@ -65,8 +65,7 @@ enum class CommandId : int {
 
 inline constexpr int kRecentFileCount = 4;
 
-inline bool IsKeypadLookCommand(CommandId id)
-{
+inline bool IsKeypadLookCommand(CommandId id) {
     return static_cast<int>(id) >= static_cast<int>(CommandId::KeypadStyleXP) &&
            static_cast<int>(id) <= static_cast<int>(CommandId::KeypadColorDefault);
 }

@@ -9,10 +9,10 @@ class QSettings;
 enum class BarOrientation { Horizontal, Vertical, Floating };
 
 struct BarSizes {
-    QSize horizontal;  // docked at the top or bottom
-    QSize vertical;    // docked at the left or right
+    QSize horizontal; // docked at the top or bottom
+    QSize vertical;   // docked at the left or right
     QSize floating;
-    QSize minimum;     // lower bound of every size
+    QSize minimum; // lower bound of every size
 
     QSize For(BarOrientation orientation) const;
     void Set(BarOrientation orientation, QSize size);

@@ -7,8 +7,7 @@
 
 namespace {
 
-QList<CCalcDlgBar*>& LiveBars()
-{
+QList<CCalcDlgBar*>& LiveBars() {
     static QList<CCalcDlgBar*> bars;
     return bars;
 }
@@ -17,8 +16,7 @@ QList<CCalcDlgBar*>& LiveBars()
 
 CCalcDlgBar::CCalcDlgBar(const QString& title, int barId, BarSizing sizing, QWidget* content,
                          QMainWindow* window)
-    : QDockWidget(title, window), window_(window), barId_(barId), sizing_(sizing)
-{
+    : QDockWidget(title, window), window_(window), barId_(barId), sizing_(sizing) {
     setObjectName(QStringLiteral("Bar%1").arg(barId));
     setAccessibleName(title);
     setWidget(content);
@@ -31,73 +29,69 @@ CCalcDlgBar::CCalcDlgBar(const QString& title, int barId, BarSizing sizing, QWid
         content->setMinimumSize(sizes_.minimum);
     }
     LiveBars().append(this);
-    connect(this, &QDockWidget::dockLocationChanged, this, [this] {
-        QTimer::singleShot(0, this, &CCalcDlgBar::ApplyRememberedSize);
-    });
-    connect(this, &QDockWidget::topLevelChanged, this, [this] {
-        QTimer::singleShot(0, this, &CCalcDlgBar::ApplyRememberedSize);
-    });
+    connect(this, &QDockWidget::dockLocationChanged, this,
+            [this] { QTimer::singleShot(0, this, &CCalcDlgBar::ApplyRememberedSize); });
+    connect(this, &QDockWidget::topLevelChanged, this,
+            [this] { QTimer::singleShot(0, this, &CCalcDlgBar::ApplyRememberedSize); });
 }
 
-CCalcDlgBar::~CCalcDlgBar()
-{
+CCalcDlgBar::~CCalcDlgBar() {
     LiveBars().removeOne(this);
 }
 
-const QList<CCalcDlgBar*>& CCalcDlgBar::AllBars()
-{
+const QList<CCalcDlgBar*>& CCalcDlgBar::AllBars() {
     return LiveBars();
 }
 
-BarOrientation CCalcDlgBar::Orientation() const
-{
+BarOrientation CCalcDlgBar::Orientation() const {
     if (isFloating())
         return BarOrientation::Floating;
     const Qt::DockWidgetArea area = window_->dockWidgetArea(const_cast<CCalcDlgBar*>(this));
     return area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea ? BarOrientation::Vertical
-                                                                            : BarOrientation::Horizontal;
+                                                                             : BarOrientation::Horizontal;
 }
 
-void CCalcDlgBar::SetDialogSize(QSize size)
-{
+void CCalcDlgBar::SetDialogSize(QSize size) {
     sizes_ = FixedBarSizes(size);
     if (widget() != nullptr)
         widget()->setFixedSize(size);
 }
 
-void CCalcDlgBar::LoadState(const QString& prefix)
-{
+void CCalcDlgBar::LoadState(const QString& prefix) {
     if (IsFixedSize())
         return;
     QSettings settings;
     sizes_ = LoadBarSizes(settings, prefix, barId_, sizes_);
 }
 
-void CCalcDlgBar::SaveState(const QString& prefix) const
-{
+void CCalcDlgBar::SaveState(const QString& prefix) const {
     if (IsFixedSize())
         return;
     QSettings settings;
     SaveBarSizes(settings, prefix, barId_, sizes_);
 }
 
-void CCalcDlgBar::ApplyRememberedSize()
-{
+void CCalcDlgBar::ApplyRememberedSize() {
     if (IsFixedSize() || isHidden())
         return;
     applying_ = true;
     const BarOrientation orientation = Orientation();
     const QSize size = sizes_.For(orientation).expandedTo(sizes_.minimum);
     switch (orientation) {
-    case BarOrientation::Floating: resize(size); break;
-    case BarOrientation::Horizontal: window_->resizeDocks({this}, {size.height()}, Qt::Vertical); break;
-    case BarOrientation::Vertical: window_->resizeDocks({this}, {size.width()}, Qt::Horizontal); break;
+    case BarOrientation::Floating:
+        resize(size);
+        break;
+    case BarOrientation::Horizontal:
+        window_->resizeDocks({this}, {size.height()}, Qt::Vertical);
+        break;
+    case BarOrientation::Vertical:
+        window_->resizeDocks({this}, {size.width()}, Qt::Horizontal);
+        break;
     }
     applying_ = false;
 }
 
-void CCalcDlgBar::resizeEvent(QResizeEvent* event)
-{
+void CCalcDlgBar::resizeEvent(QResizeEvent* event) {
     QDockWidget::resizeEvent(event);
     if (applying_ || IsFixedSize() || !isVisible())
         return;

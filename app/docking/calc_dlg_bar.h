@@ -14,7 +14,7 @@ enum class BarSizing { Fixed, Resizable };
 class CCalcDlgBar : public QDockWidget {
     Q_OBJECT
 
-public:
+  public:
     CCalcDlgBar(const QString& title, int barId, BarSizing sizing, QWidget* content, QMainWindow* window);
     ~CCalcDlgBar() override;
 
@@ -35,10 +35,10 @@ public:
     // Gives the pane the size remembered for where it is now.
     void ApplyRememberedSize();
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     QMainWindow* window_;
     int barId_;
     BarSizing sizing_;

@@ -26,20 +26,17 @@ const QString kMemoryFilesOnlyFilter = QStringLiteral("Memory files (*.vcm)|*.vc
 constexpr unsigned kWarning = MessageBoxType::Ok | MessageBoxType::IconExclamation;
 constexpr unsigned kQuestion = MessageBoxType::YesNo | MessageBoxType::IconQuestion;
 
-QString FromU16(std::u16string_view text)
-{
+QString FromU16(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-NCalculatorText::CalculationOptions CurrentCalculationOptions()
-{
+NCalculatorText::CalculationOptions CurrentCalculationOptions() {
     return {NCalculatorText::AngleUnitFromPreference(preferenceStore.values.trigonometricUnits),
             NCalculatorText::ImaginaryLetterFromPreference(preferenceStore.values.formatI)};
 }
 
 // The message for a file the document could not read.
-QString OpenFailureText(ReadOutcome outcome, const QString& path)
-{
+QString OpenFailureText(ReadOutcome outcome, const QString& path) {
     if (outcome == ReadOutcome::CannotOpen && !QFileInfo::exists(path))
         return QStringLiteral("File \u201C%1\u201D is not found.\nVerify the file name and try again.")
             .arg(QFileInfo(path).fileName());
@@ -50,28 +47,24 @@ QString OpenFailureText(ReadOutcome outcome, const QString& path)
 
 } // namespace
 
-CCalcDoc::CCalcDoc(CCalcNotifier& notifier, QObject* parent) : QObject(parent), notifier_(notifier)
-{
+CCalcDoc::CCalcDoc(CCalcNotifier& notifier, QObject* parent) : QObject(parent), notifier_(notifier) {
     QSettings settings;
     recentFiles_.Load(settings);
 }
 
-void CCalcDoc::AttachView(CCalcView* view)
-{
+void CCalcDoc::AttachView(CCalcView* view) {
     view_ = view;
     connect(view_, &CCalcView::edited, this, [this] { SetModifiedFlag(true); });
 }
 
-void CCalcDoc::SetModifiedFlag(bool modified)
-{
+void CCalcDoc::SetModifiedFlag(bool modified) {
     if (modified == modified_)
         return;
     modified_ = modified;
     emit captionChanged();
 }
 
-bool CCalcDoc::OnNewDocument()
-{
+bool CCalcDoc::OnNewDocument() {
     SetPathName(QString());
     view_->SetDocumentText(u"");
     SetModifiedFlag(false);
@@ -79,8 +72,7 @@ bool CCalcDoc::OnNewDocument()
     return true;
 }
 
-bool CCalcDoc::OnOpenDocument(const QString& path)
-{
+bool CCalcDoc::OnOpenDocument(const QString& path) {
     ReadResult read = ReadCalculationFile(path);
     if (read.outcome != ReadOutcome::Ok && read.outcome != ReadOutcome::NoBytes) {
         CalcMessageBox(OpenFailureText(read.outcome, path), kWarning);
@@ -94,8 +86,7 @@ bool CCalcDoc::OnOpenDocument(const QString& path)
     return true;
 }
 
-bool CCalcDoc::OnSaveDocument(const QString& path)
-{
+bool CCalcDoc::OnSaveDocument(const QString& path) {
     const std::string bytes = NCalculatorText::EncodeCalculationFile(view_->DocumentText());
     if (WriteFileAtomically(path, bytes) != WriteOutcome::Ok) {
         CalcMessageBox(QStringLiteral("Failed to save document."), kWarning);
@@ -105,20 +96,21 @@ bool CCalcDoc::OnSaveDocument(const QString& path)
     return true;
 }
 
-bool CCalcDoc::SaveModified()
-{
+bool CCalcDoc::SaveModified() {
     if (!modified_)
         return true;
     const QString question = QStringLiteral("Save changes to \u201C%1\u201D?").arg(NameForQuestion());
     switch (CalcMessageBox(question, MessageBoxType::YesNoCancel)) {
-    case IdYes: return DoFileSave();
-    case IdNo: return true;
-    default: return false;
+    case IdYes:
+        return DoFileSave();
+    case IdNo:
+        return true;
+    default:
+        return false;
     }
 }
 
-bool CCalcDoc::DoSave(const QString& path, bool replace)
-{
+bool CCalcDoc::DoSave(const QString& path, bool replace) {
     QString target = path;
     if (target.isEmpty()) {
         FileDialogRequest request{FileDialogMode::Save, QStringLiteral("Save As"), QStringLiteral("vcl"),
@@ -137,22 +129,19 @@ bool CCalcDoc::DoSave(const QString& path, bool replace)
     return true;
 }
 
-bool CCalcDoc::DoFileSave()
-{
+bool CCalcDoc::DoFileSave() {
     const QFileInfo info(pathName_);
     if (pathName_.isEmpty() || (info.exists() && !info.isWritable()))
         return DoSave(QString(), true);
     return DoSave(pathName_, true);
 }
 
-void CCalcDoc::FileNew()
-{
+void CCalcDoc::FileNew() {
     if (SaveModified())
         OnNewDocument();
 }
 
-void CCalcDoc::FileOpen()
-{
+void CCalcDoc::FileOpen() {
     // The Open command proposes memory files as its default extension, unlike Execute.
     FileDialogRequest request{FileDialogMode::Open, QStringLiteral("Open"), QStringLiteral("vcm"), QString(),
                               kAllFilesFilter};
@@ -161,8 +150,7 @@ void CCalcDoc::FileOpen()
         OpenDocumentFile(path);
 }
 
-bool CCalcDoc::OpenDocumentFile(const QString& path)
-{
+bool CCalcDoc::OpenDocumentFile(const QString& path) {
     // The document open already is only re-activated.
     if (!pathName_.isEmpty() && QFileInfo(path).absoluteFilePath() == QFileInfo(pathName_).absoluteFilePath())
         return true;
@@ -178,18 +166,27 @@ bool CCalcDoc::OpenDocumentFile(const QString& path)
     return true;
 }
 
-void CCalcDoc::FileSave() { DoFileSave(); }
+void CCalcDoc::FileSave() {
+    DoFileSave();
+}
 
-void CCalcDoc::FileSaveAs() { DoSave(QString(), true); }
+void CCalcDoc::FileSaveAs() {
+    DoSave(QString(), true);
+}
 
-void CCalcDoc::FileExecute() { RunFile(RunFileKind::Execute); }
+void CCalcDoc::FileExecute() {
+    RunFile(RunFileKind::Execute);
+}
 
-void CCalcDoc::MemoryFree() { ReceiveCommand(CmdFreeMemory); }
+void CCalcDoc::MemoryFree() {
+    ReceiveCommand(CmdFreeMemory);
+}
 
-void CCalcDoc::MemoryLoad() { RunFile(RunFileKind::LoadMemory); }
+void CCalcDoc::MemoryLoad() {
+    RunFile(RunFileKind::LoadMemory);
+}
 
-void CCalcDoc::MemorySave()
-{
+void CCalcDoc::MemorySave() {
     const std::u16string text = NCalculatorText::WriteMemoryText(true);
     FileDialogRequest request{FileDialogMode::Save, QStringLiteral("Save As"), QStringLiteral("vcm"),
                               QStringLiteral("Memory 1"), kMemoryFilesOnlyFilter};
@@ -199,30 +196,37 @@ void CCalcDoc::MemorySave()
     SaveMemoryFile(path, text);
 }
 
-bool CCalcDoc::MemoryHasCells() const
-{
+bool CCalcDoc::MemoryHasCells() const {
     return !NCalculatorText::memoryStore.cells.empty();
 }
 
-void CCalcDoc::ReceiveCommand(std::int32_t code)
-{
+void CCalcDoc::ReceiveCommand(std::int32_t code) {
     switch (code) {
-    case CmdClear: Clear(); break;
-    case CmdBackspace: Backspace(); break;
-    case CmdCalculate: Calculate(view_->Selection().first); break;
-    case CmdCalculateAll: Calculate(NCalculatorText::kCalculateAll); break;
-    case CmdFreeMemory: FreeMemory(); break;
-    default: break;
+    case CmdClear:
+        Clear();
+        break;
+    case CmdBackspace:
+        Backspace();
+        break;
+    case CmdCalculate:
+        Calculate(view_->Selection().first);
+        break;
+    case CmdCalculateAll:
+        Calculate(NCalculatorText::kCalculateAll);
+        break;
+    case CmdFreeMemory:
+        FreeMemory();
+        break;
+    default:
+        break;
     }
 }
 
-void CCalcDoc::ReceiveText(std::u16string_view text)
-{
+void CCalcDoc::ReceiveText(std::u16string_view text) {
     view_->ReplaceSelection(FromU16(text));
 }
 
-void CCalcDoc::Calculate(int caret)
-{
+void CCalcDoc::Calculate(int caret) {
     std::u16string text = view_->DocumentText();
     NCalculatorText::Calculate(text, caret, CurrentCalculationOptions());
     view_->SetDocumentText(text);
@@ -232,8 +236,7 @@ void CCalcDoc::Calculate(int caret)
     emit notifier_.memoryChanged();
 }
 
-void CCalcDoc::Clear()
-{
+void CCalcDoc::Clear() {
     if (view_->IsEmpty())
         return;
     if (preferenceStore.values.clearConfirmation != 0 &&
@@ -244,8 +247,7 @@ void CCalcDoc::Clear()
     view_->DeleteSelection();
 }
 
-void CCalcDoc::Backspace()
-{
+void CCalcDoc::Backspace() {
     auto [start, end] = view_->Selection();
     if (start == end) {
         if (start == 0)
@@ -257,8 +259,7 @@ void CCalcDoc::Backspace()
     view_->DeleteSelection();
 }
 
-void CCalcDoc::FreeMemory()
-{
+void CCalcDoc::FreeMemory() {
     if (!MemoryHasCells())
         return;
     if (preferenceStore.values.freeConfirmation != 0 &&
@@ -268,8 +269,7 @@ void CCalcDoc::FreeMemory()
     emit notifier_.memoryChanged();
 }
 
-void CCalcDoc::RunFile(RunFileKind kind)
-{
+void CCalcDoc::RunFile(RunFileKind kind) {
     const bool execute = kind == RunFileKind::Execute;
     FileDialogRequest request{FileDialogMode::Open, QStringLiteral("Open"),
                               execute ? QStringLiteral("vcl") : QStringLiteral("vcm"), QString(),
@@ -292,14 +292,12 @@ void CCalcDoc::RunFile(RunFileKind kind)
     emit notifier_.memoryChanged();
 }
 
-void CCalcDoc::SetPathName(const QString& path)
-{
+void CCalcDoc::SetPathName(const QString& path) {
     pathName_ = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
     title_ = path.isEmpty() ? kDefaultTitle : QFileInfo(path).fileName();
 }
 
-QString CCalcDoc::ProposedSaveName() const
-{
+QString CCalcDoc::ProposedSaveName() const {
     if (!pathName_.isEmpty())
         return pathName_;
     QString name = title_;
@@ -309,15 +307,13 @@ QString CCalcDoc::ProposedSaveName() const
     return name + QStringLiteral(".vcl");
 }
 
-QString CCalcDoc::NameForQuestion() const
-{
+QString CCalcDoc::NameForQuestion() const {
     if (!pathName_.isEmpty())
         return QFileInfo(pathName_).fileName();
     return title_.isEmpty() ? QStringLiteral("Untitled") : title_;
 }
 
-void CCalcDoc::AddToRecentFiles(const QString& path)
-{
+void CCalcDoc::AddToRecentFiles(const QString& path) {
     recentFiles_.Add(path);
     QSettings settings;
     recentFiles_.Save(settings);

@@ -16,7 +16,7 @@ class QWidget;
 class CCalcDoc : public QObject, public ICmdReceiver {
     Q_OBJECT
 
-public:
+  public:
     static inline const QString kDefaultTitle = QStringLiteral("Calculation");
 
     CCalcDoc(CCalcNotifier& notifier, QObject* parent = nullptr);
@@ -56,12 +56,12 @@ public:
     void ReceiveCommand(std::int32_t code) override;
     void ReceiveText(std::u16string_view text) override;
 
-signals:
+  signals:
     // The title or the modified flag changed: the caption is composed again.
     void captionChanged();
     void recentFilesChanged();
 
-private:
+  private:
     enum class RunFileKind { Execute, LoadMemory };
 
     void Calculate(int caret);

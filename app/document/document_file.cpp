@@ -5,8 +5,7 @@
 
 #include "engine/files/calculation_file.h"
 
-ReadResult ReadCalculationFile(const QString& path, qint64 largest)
-{
+ReadResult ReadCalculationFile(const QString& path, qint64 largest) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {ReadOutcome::CannotOpen, {}};
@@ -19,12 +18,11 @@ ReadResult ReadCalculationFile(const QString& path, qint64 largest)
         return {ReadOutcome::TooLarge, {}};
     if (bytes.isEmpty())
         return {ReadOutcome::NoBytes, {}};
-    return {ReadOutcome::Ok,
-            NCalculatorText::DecodeCalculationFile(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())))};
+    return {ReadOutcome::Ok, NCalculatorText::DecodeCalculationFile(
+                                 std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())))};
 }
 
-WriteOutcome WriteFileAtomically(const QString& path, const std::string& bytes)
-{
+WriteOutcome WriteFileAtomically(const QString& path, const std::string& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return WriteOutcome::CannotOpen;

@@ -13,7 +13,7 @@ enum class ReadOutcome { Ok, CannotOpen, NoBytes, TooLarge, ReadFailed };
 
 struct ReadResult {
     ReadOutcome outcome = ReadOutcome::Ok;
-    std::u16string text;  // only for Ok
+    std::u16string text; // only for Ok
 };
 
 ReadResult ReadCalculationFile(const QString& path, qint64 largest = kLargestCalculationFile);

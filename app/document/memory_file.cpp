@@ -4,12 +4,16 @@
 #include "engine/files/calculation_file.h"
 #include "ui/dialogs/message_box.h"
 
-void SaveMemoryFile(const QString& path, std::u16string_view text)
-{
+void SaveMemoryFile(const QString& path, std::u16string_view text) {
     constexpr unsigned kWarning = MessageBoxType::Ok | MessageBoxType::IconExclamation;
     switch (WriteFileAtomically(path, NCalculatorText::EncodeUtf16LittleEndian(text))) {
-    case WriteOutcome::Ok: break;
-    case WriteOutcome::CannotOpen: CalcMessageBox(QStringLiteral("Cannot open the file for writing."), kWarning); break;
-    case WriteOutcome::WriteFailed: CalcMessageBox(QStringLiteral("Failed to save document."), kWarning); break;
+    case WriteOutcome::Ok:
+        break;
+    case WriteOutcome::CannotOpen:
+        CalcMessageBox(QStringLiteral("Cannot open the file for writing."), kWarning);
+        break;
+    case WriteOutcome::WriteFailed:
+        CalcMessageBox(QStringLiteral("Failed to save document."), kWarning);
+        break;
     }
 }

@@ -8,15 +8,13 @@ namespace {
 
 const QString kSection = QStringLiteral("Recent File List");
 
-bool SamePath(const QString& a, const QString& b)
-{
+bool SamePath(const QString& a, const QString& b) {
     return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
 }
 
 } // namespace
 
-void RecentFileList::Add(const QString& path)
-{
+void RecentFileList::Add(const QString& path) {
     if (path.isEmpty())
         return;
     Remove(path);
@@ -25,13 +23,11 @@ void RecentFileList::Add(const QString& path)
         files_.removeLast();
 }
 
-void RecentFileList::Remove(const QString& path)
-{
+void RecentFileList::Remove(const QString& path) {
     files_.removeIf([&](const QString& file) { return SamePath(file, path); });
 }
 
-void RecentFileList::Load(QSettings& settings)
-{
+void RecentFileList::Load(QSettings& settings) {
     files_.clear();
     settings.beginGroup(kSection);
     for (int i = 1; i <= capacity_; ++i) {
@@ -42,8 +38,7 @@ void RecentFileList::Load(QSettings& settings)
     settings.endGroup();
 }
 
-void RecentFileList::Save(QSettings& settings) const
-{
+void RecentFileList::Save(QSettings& settings) const {
     settings.beginGroup(kSection);
     for (int i = 1; i <= capacity_; ++i) {
         const QString key = QStringLiteral("File%1").arg(i);
@@ -55,8 +50,7 @@ void RecentFileList::Save(QSettings& settings) const
     settings.endGroup();
 }
 
-QString RecentFileList::MenuText(int index, const QString& path)
-{
+QString RecentFileList::MenuText(int index, const QString& path) {
     QString shown = QDir::toNativeSeparators(path);
     const QString home = QDir::homePath();
     if (shown.startsWith(home + QLatin1Char('/')))

@@ -6,7 +6,7 @@
 class QSettings;
 
 class RecentFileList {
-public:
+  public:
     explicit RecentFileList(int capacity = 4) : capacity_(capacity) {}
 
     void Add(const QString& path);
@@ -20,7 +20,7 @@ public:
     // "&1 name" for the menu, with "&" in the name doubled.
     static QString MenuText(int index, const QString& path);
 
-private:
+  private:
     int capacity_;
     QStringList files_;
 };

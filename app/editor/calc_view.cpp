@@ -16,8 +16,7 @@
 
 namespace {
 
-QString FirstLocalFile(const QMimeData* data)
-{
+QString FirstLocalFile(const QMimeData* data) {
     if (data == nullptr || !data->hasUrls())
         return {};
     for (const QUrl& url : data->urls()) {
@@ -28,15 +27,13 @@ QString FirstLocalFile(const QMimeData* data)
 }
 
 // Tab stops every 32 dialog units: eight average characters of the dialog font.
-qreal TabStopDistance()
-{
+qreal TabStopDistance() {
     return 8.0 * QFontMetricsF(QApplication::font()).averageCharWidth();
 }
 
 } // namespace
 
-EditorFontSettings ReadEditorFontSettings(QSettings& settings)
-{
+EditorFontSettings ReadEditorFontSettings(QSettings& settings) {
     EditorFontSettings result;
     result.face = settings.value(QStringLiteral("GUI/Editor/FontFace"), kDefaultEditorFace).toString();
     result.weight = ReadSettingsInt(settings, QStringLiteral("GUI/Editor/FontWeight"), 400);
@@ -44,8 +41,7 @@ EditorFontSettings ReadEditorFontSettings(QSettings& settings)
     return result;
 }
 
-CCalcView::CCalcView(QWidget* parent) : QPlainTextEdit(parent)
-{
+CCalcView::CCalcView(QWidget* parent) : QPlainTextEdit(parent) {
     setObjectName(QStringLiteral("Editor"));
     setAccessibleName(QStringLiteral("Calculation editor"));
     setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -60,8 +56,7 @@ CCalcView::CCalcView(QWidget* parent) : QPlainTextEdit(parent)
     });
 }
 
-void CCalcView::BuildEditorFont(const EditorFontSettings& settings, int pointSize)
-{
+void CCalcView::BuildEditorFont(const EditorFontSettings& settings, int pointSize) {
     fontSize_ = pointSize;
     // A blank face names no font: like any face that is not installed, it is substituted,
     // and the size, weight and slant still hold.
@@ -74,8 +69,7 @@ void CCalcView::BuildEditorFont(const EditorFontSettings& settings, int pointSiz
     ApplyFont(font);
 }
 
-void CCalcView::ChangeFontSize(int pointSize)
-{
+void CCalcView::ChangeFontSize(int pointSize) {
     if (pointSize == fontSize_)
         return;
     fontSize_ = pointSize;
@@ -84,45 +78,38 @@ void CCalcView::ChangeFontSize(int pointSize)
     ApplyFont(font);
 }
 
-void CCalcView::ApplyFont(const QFont& font)
-{
+void CCalcView::ApplyFont(const QFont& font) {
     setFont(font);
     ++fontBuilds_;
     viewport()->update();
 }
 
-QString CCalcView::RawText() const
-{
+QString CCalcView::RawText() const {
     return document()->toRawText();
 }
 
-std::u16string CCalcView::DocumentText() const
-{
+std::u16string CCalcView::DocumentText() const {
     return DocumentTextFromRaw(RawText());
 }
 
-void CCalcView::SetDocumentText(std::u16string_view text)
-{
+void CCalcView::SetDocumentText(std::u16string_view text) {
     settingText_ = true;
     setPlainText(WidgetTextFromDocument(text));
     settingText_ = false;
 }
 
-bool CCalcView::IsEmpty() const
-{
+bool CCalcView::IsEmpty() const {
     return document()->isEmpty();
 }
 
-std::pair<int, int> CCalcView::Selection() const
-{
+std::pair<int, int> CCalcView::Selection() const {
     const QString raw = RawText();
     const QTextCursor cursor = textCursor();
     return {DocumentOffsetFromWidget(raw, cursor.selectionStart()),
             DocumentOffsetFromWidget(raw, cursor.selectionEnd())};
 }
 
-void CCalcView::SetSelection(int start, int end)
-{
+void CCalcView::SetSelection(int start, int end) {
     const QString raw = RawText();
     QTextCursor cursor(document());
     cursor.setPosition(WidgetPositionFromDocument(raw, start));
@@ -130,21 +117,18 @@ void CCalcView::SetSelection(int start, int end)
     setTextCursor(cursor);
 }
 
-void CCalcView::ScrollCaretIntoView()
-{
+void CCalcView::ScrollCaretIntoView() {
     ensureCursorVisible();
 }
 
-void CCalcView::ReplaceSelection(const QString& text)
-{
+void CCalcView::ReplaceSelection(const QString& text) {
     QTextCursor cursor = textCursor();
     cursor.insertText(text);
     setTextCursor(cursor);
     ensureCursorVisible();
 }
 
-void CCalcView::DeleteSelection()
-{
+void CCalcView::DeleteSelection() {
     QTextCursor cursor = textCursor();
     if (!cursor.hasSelection())
         return;
@@ -152,8 +136,7 @@ void CCalcView::DeleteSelection()
     setTextCursor(cursor);
 }
 
-int CCalcView::RoomForInput() const
-{
+int CCalcView::RoomForInput() const {
     const QString raw = RawText();
     const QTextCursor cursor = textCursor();
     const int selected = DocumentOffsetFromWidget(raw, cursor.selectionEnd()) -
@@ -161,8 +144,7 @@ int CCalcView::RoomForInput() const
     return std::max(0, kTypedInputLimit - (DocumentLength(raw) - selected));
 }
 
-void CCalcView::keyPressEvent(QKeyEvent* event)
-{
+void CCalcView::keyPressEvent(QKeyEvent* event) {
     const bool lineBreak = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (lineBreak && (event->modifiers() & Qt::ShiftModifier)) {
         // A soft line break would not survive in the file: make it an ordinary one.
@@ -183,8 +165,7 @@ void CCalcView::keyPressEvent(QKeyEvent* event)
     QPlainTextEdit::keyPressEvent(event);
 }
 
-void CCalcView::inputMethodEvent(QInputMethodEvent* event)
-{
+void CCalcView::inputMethodEvent(QInputMethodEvent* event) {
     const QString commit = event->commitString();
     const int room = RoomForInput();
     if (commit.size() > room) {
@@ -197,13 +178,11 @@ void CCalcView::inputMethodEvent(QInputMethodEvent* event)
     QPlainTextEdit::inputMethodEvent(event);
 }
 
-bool CCalcView::canInsertFromMimeData(const QMimeData* source) const
-{
+bool CCalcView::canInsertFromMimeData(const QMimeData* source) const {
     return source->hasText() && FirstLocalFile(source).isEmpty();
 }
 
-void CCalcView::insertFromMimeData(const QMimeData* source)
-{
+void CCalcView::insertFromMimeData(const QMimeData* source) {
     if (!source->hasText())
         return;
     QString text = source->text();
@@ -215,7 +194,7 @@ void CCalcView::insertFromMimeData(const QMimeData* source)
         const QChar c = text[keep];
         int width = 1;
         if (c == QLatin1Char('\r') && keep + 1 < text.size() && text[keep + 1] == QLatin1Char('\n'))
-            width = 0;  // the LF that follows carries the break
+            width = 0; // the LF that follows carries the break
         else if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::LineSeparator ||
                  c == QChar::ParagraphSeparator)
             width = 2;
@@ -231,8 +210,7 @@ void CCalcView::insertFromMimeData(const QMimeData* source)
         reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size()))));
 }
 
-void CCalcView::dragEnterEvent(QDragEnterEvent* event)
-{
+void CCalcView::dragEnterEvent(QDragEnterEvent* event) {
     if (!FirstLocalFile(event->mimeData()).isEmpty()) {
         event->acceptProposedAction();
         return;
@@ -240,8 +218,7 @@ void CCalcView::dragEnterEvent(QDragEnterEvent* event)
     QPlainTextEdit::dragEnterEvent(event);
 }
 
-void CCalcView::dragMoveEvent(QDragMoveEvent* event)
-{
+void CCalcView::dragMoveEvent(QDragMoveEvent* event) {
     if (!FirstLocalFile(event->mimeData()).isEmpty()) {
         event->acceptProposedAction();
         return;
@@ -249,8 +226,7 @@ void CCalcView::dragMoveEvent(QDragMoveEvent* event)
     QPlainTextEdit::dragMoveEvent(event);
 }
 
-void CCalcView::dropEvent(QDropEvent* event)
-{
+void CCalcView::dropEvent(QDropEvent* event) {
     const QString path = FirstLocalFile(event->mimeData());
     if (!path.isEmpty()) {
         event->acceptProposedAction();

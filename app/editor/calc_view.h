@@ -10,8 +10,8 @@
 class QSettings;
 
 struct EditorFontSettings {
-    QString face;      // "GUI/Editor/FontFace"
-    int weight = 400;  // "GUI/Editor/FontWeight": 400 normal, 700 bold
+    QString face;     // "GUI/Editor/FontFace"
+    int weight = 400; // "GUI/Editor/FontWeight": 400 normal, 700 bold
     bool italic = false;
 };
 
@@ -20,7 +20,7 @@ EditorFontSettings ReadEditorFontSettings(QSettings& settings);
 class CCalcView : public QPlainTextEdit {
     Q_OBJECT
 
-public:
+  public:
     // Typed and pasted input stops at this many code units; text set by the program does not.
     static constexpr int kTypedInputLimit = 0xFFFFF;
 
@@ -47,12 +47,12 @@ public:
     void ReplaceSelection(const QString& text);
     void DeleteSelection();
 
-signals:
+  signals:
     // A user edit (typing, cut, paste, undo, the keypad's insertions).
     void edited();
     void fileDropped(const QString& path);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
@@ -61,7 +61,7 @@ protected:
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
-private:
+  private:
     // How many code units may still be inserted in place of the selection.
     int RoomForInput() const;
     void ApplyFont(const QFont& font);

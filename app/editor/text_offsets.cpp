@@ -2,15 +2,13 @@
 
 namespace {
 
-bool IsBreak(QChar c)
-{
+bool IsBreak(QChar c) {
     return c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
 }
 
 } // namespace
 
-std::u16string DocumentTextFromRaw(const QString& raw)
-{
+std::u16string DocumentTextFromRaw(const QString& raw) {
     std::u16string text;
     text.reserve(static_cast<size_t>(raw.size()) + static_cast<size_t>(raw.size() / 16));
     for (QChar c : raw) {
@@ -22,8 +20,7 @@ std::u16string DocumentTextFromRaw(const QString& raw)
     return text;
 }
 
-QString WidgetTextFromDocument(std::u16string_view text)
-{
+QString WidgetTextFromDocument(std::u16string_view text) {
     QString plain;
     plain.reserve(static_cast<qsizetype>(text.size()));
     for (size_t i = 0; i < text.size(); ++i) {
@@ -41,8 +38,7 @@ QString WidgetTextFromDocument(std::u16string_view text)
     return plain;
 }
 
-int DocumentOffsetFromWidget(const QString& raw, int position)
-{
+int DocumentOffsetFromWidget(const QString& raw, int position) {
     const int end = std::min<int>(std::max(position, 0), static_cast<int>(raw.size()));
     int offset = end;
     for (int i = 0; i < end; ++i) {
@@ -52,8 +48,7 @@ int DocumentOffsetFromWidget(const QString& raw, int position)
     return offset;
 }
 
-int WidgetPositionFromDocument(const QString& raw, int offset)
-{
+int WidgetPositionFromDocument(const QString& raw, int offset) {
     int counted = 0;
     for (int i = 0; i < raw.size(); ++i) {
         if (counted >= offset)
@@ -63,13 +58,11 @@ int WidgetPositionFromDocument(const QString& raw, int offset)
     return static_cast<int>(raw.size());
 }
 
-int DocumentLength(const QString& raw)
-{
+int DocumentLength(const QString& raw) {
     return DocumentOffsetFromWidget(raw, static_cast<int>(raw.size()));
 }
 
-int PreviousCharacterOffset(const QString& raw, int offset)
-{
+int PreviousCharacterOffset(const QString& raw, int offset) {
     int position = WidgetPositionFromDocument(raw, offset);
     if (position == 0)
         return 0;

@@ -46,14 +46,15 @@ struct PaneDefinition {
 };
 
 constexpr PaneDefinition kPanes[] = {
-    {PaneId::Keypad, "Keypad", 101, BarSizing::Fixed, Qt::TopDockWidgetArea | Qt::BottomDockWidgetArea, ViewKeypad, FocusKeypad},
+    {PaneId::Keypad, "Keypad", 101, BarSizing::Fixed, Qt::TopDockWidgetArea | Qt::BottomDockWidgetArea,
+     ViewKeypad, FocusKeypad},
     {PaneId::Log, "Log", 102, BarSizing::Resizable, Qt::AllDockWidgetAreas, ViewLog, FocusLog},
     {PaneId::Memory, "Memory", 105, BarSizing::Resizable, Qt::AllDockWidgetAreas, ViewMemory, FocusMemory},
-    {PaneId::Statistics, "Statistics", 106, BarSizing::Fixed, Qt::AllDockWidgetAreas, ViewStatistics, FocusStatistics},
+    {PaneId::Statistics, "Statistics", 106, BarSizing::Fixed, Qt::AllDockWidgetAreas, ViewStatistics,
+     FocusStatistics},
 };
 
-const PaneDefinition* PaneByCommand(CommandId id)
-{
+const PaneDefinition* PaneByCommand(CommandId id) {
     for (const PaneDefinition& definition : kPanes) {
         if (definition.toggle == id || definition.focus == id)
             return &definition;
@@ -64,12 +65,12 @@ const PaneDefinition* PaneByCommand(CommandId id)
 } // namespace
 
 CCalcMainFrame::CCalcMainFrame(CCalcDoc& document, CCalcNotifier& notifier)
-    : document_(document), notifier_(notifier)
-{
+    : document_(document), notifier_(notifier) {
     setObjectName(QStringLiteral("MainFrame"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/application.svg")));
     setAcceptDrops(true);
-    setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks | QMainWindow::AllowTabbedDocks);
+    setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks |
+                   QMainWindow::AllowTabbedDocks);
 
     actions_ = new CommandActions(this);
     connect(actions_, &CommandActions::triggered, this, &CCalcMainFrame::RunCommand);
@@ -110,36 +111,33 @@ CCalcMainFrame::CCalcMainFrame(CCalcDoc& document, CCalcNotifier& notifier)
     UpdateCommandStates();
 }
 
-CCalcMainFrame::~CCalcMainFrame()
-{
+CCalcMainFrame::~CCalcMainFrame() {
     // Panes hidden while the window goes must not touch what is already gone.
     ready_ = false;
     if (NCalculatorText::engineState.logReceiver == contents_.logReceiver)
         NCalculatorText::engineState.logReceiver = nullptr;
 }
 
-void CCalcMainFrame::CreateToolBar()
-{
+void CCalcMainFrame::CreateToolBar() {
     toolBar_ = new CCalcToolBar(*actions_, this);
     addToolBar(Qt::TopToolBarArea, toolBar_);
     connect(toolBar_, &CCalcToolBar::unitChosen, this, &CCalcMainFrame::SetTrigonometricUnit);
     connect(toolBar_, &CCalcToolBar::listShown, chooser_, &QWidget::hide);
 }
 
-void CCalcMainFrame::CreateStatusBar()
-{
+void CCalcMainFrame::CreateStatusBar() {
     statusPanes_ = new StatusPanes(statusBar());
 }
 
-void CCalcMainFrame::CreatePanes()
-{
+void CCalcMainFrame::CreatePanes() {
     contents_ = CreatePaneContents(PaneContext{document_, notifier_});
-    const std::array<QWidget*, 4> widgets = {contents_.keypad, contents_.log, contents_.memory, contents_.statistics};
+    const std::array<QWidget*, 4> widgets = {contents_.keypad, contents_.log, contents_.memory,
+                                             contents_.statistics};
     const QList<QAction*> paneShortcuts = actions_->PaneShortcutActions();
     for (size_t i = 0; i < bars_.size(); ++i) {
         const PaneDefinition& definition = kPanes[i];
-        auto* bar = new CCalcDlgBar(QString::fromLatin1(definition.title), definition.barId, definition.sizing,
-                                    widgets[i], this);
+        auto* bar = new CCalcDlgBar(QString::fromLatin1(definition.title), definition.barId,
+                                    definition.sizing, widgets[i], this);
         bar->setAllowedAreas(definition.allowed);
         // The main window's keys work from a floating pane too; editing keys stay the editor's.
         bar->addActions(paneShortcuts);
@@ -159,8 +157,7 @@ void CCalcMainFrame::CreatePanes()
     statistics->hide();
 }
 
-void CCalcMainFrame::CreateMenus()
-{
+void CCalcMainFrame::CreateMenus() {
     MainMenu menu = BuildMainMenu(menuBar(), *actions_);
     recentPlaceholder_ = menu.recentPlaceholder;
     recentActions_ = menu.recentFiles;
@@ -170,8 +167,7 @@ void CCalcMainFrame::CreateMenus()
         connect(each, &QMenu::aboutToShow, this, &CCalcMainFrame::UpdateCommandStates);
 }
 
-void CCalcMainFrame::RestoreLayout()
-{
+void CCalcMainFrame::RestoreLayout() {
     for (CCalcDlgBar* bar : CCalcDlgBar::AllBars())
         bar->LoadState(kBarStatePrefix);
     QSettings settings;
@@ -181,30 +177,25 @@ void CCalcMainFrame::RestoreLayout()
     statusBar()->setVisible(ReadSettingsInt(settings, kStatusBarKey, 1) != 0);
 }
 
-CCalcDlgBar* CCalcMainFrame::Bar(PaneId pane) const
-{
+CCalcDlgBar* CCalcMainFrame::Bar(PaneId pane) const {
     return bars_[static_cast<size_t>(pane)];
 }
 
-QAction* CCalcMainFrame::Action(CommandId id) const
-{
+QAction* CCalcMainFrame::Action(CommandId id) const {
     return actions_->Action(id);
 }
 
-QString CCalcMainFrame::StatusText(int pane) const
-{
+QString CCalcMainFrame::StatusText(int pane) const {
     if (pane == 0)
         return statusBar()->currentMessage();
     return statusPanes_->Text(static_cast<StatusPane>(pane - 1));
 }
 
-void CCalcMainFrame::RestorePlacement()
-{
+void CCalcMainFrame::RestorePlacement() {
     RestoreFramePlacement(*this);
 }
 
-void CCalcMainFrame::SavePlacementAndLayout()
-{
+void CCalcMainFrame::SavePlacementAndLayout() {
     SaveFramePlacement(*this);
     for (CCalcDlgBar* bar : CCalcDlgBar::AllBars())
         bar->SaveState(kBarStatePrefix);
@@ -213,8 +204,7 @@ void CCalcMainFrame::SavePlacementAndLayout()
     settings.setValue(kStatusBarKey, statusBar()->isHidden() ? 0 : 1);
 }
 
-void CCalcMainFrame::ApplyPreferences()
-{
+void CCalcMainFrame::ApplyPreferences() {
     view_->ChangeFontSize(preferenceStore.values.fontSize);
     emit notifier_.memoryChanged();
     UpdateResultIndicator();
@@ -223,13 +213,11 @@ void CCalcMainFrame::ApplyPreferences()
     UpdateCommandStates();
 }
 
-void CCalcMainFrame::UpdateResultIndicator()
-{
+void CCalcMainFrame::UpdateResultIndicator() {
     statusPanes_->SetText(StatusPane::Result, ResultIndicatorText(preferenceStore.values.formatI));
 }
 
-void CCalcMainFrame::UpdateUnitDisplays()
-{
+void CCalcMainFrame::UpdateUnitDisplays() {
     const int unit = preferenceStore.values.trigonometricUnits;
     statusPanes_->SetText(StatusPane::Unit, UnitIndicatorText(unit));
     const int index = unit >= 0 && unit <= 2 ? unit : 0;
@@ -238,15 +226,13 @@ void CCalcMainFrame::UpdateUnitDisplays()
     statusPanes_->SetText(StatusPane::SSE2, UsesSSE2(preferenceStore) ? QStringLiteral("SSE2") : QString());
 }
 
-void CCalcMainFrame::ComposeCaption()
-{
+void CCalcMainFrame::ComposeCaption() {
     const QString caption = ::ComposeCaption(true, document_.Title(), document_.IsModified());
     if (windowTitle() != caption)
         setWindowTitle(caption);
 }
 
-void CCalcMainFrame::ShowPane(PaneId pane)
-{
+void CCalcMainFrame::ShowPane(PaneId pane) {
     CCalcDlgBar* bar = Bar(pane);
     if (bar->isVisible())
         return;
@@ -256,8 +242,7 @@ void CCalcMainFrame::ShowPane(PaneId pane)
         focus->setFocus();
 }
 
-void CCalcMainFrame::RunCommand(CommandId id)
-{
+void CCalcMainFrame::RunCommand(CommandId id) {
     if (const PaneDefinition* definition = PaneByCommand(id)) {
         if (definition->toggle == id)
             TogglePane(definition->pane);
@@ -271,38 +256,88 @@ void CCalcMainFrame::RunCommand(CommandId id)
         return;
     }
     switch (id) {
-    case FileNew: document_.FileNew(); break;
-    case FileOpen: document_.FileOpen(); break;
-    case FileSave: document_.FileSave(); break;
-    case FileSaveAs: document_.FileSaveAs(); break;
-    case FileExecute: document_.FileExecute(); break;
-    case MemoryFree: document_.MemoryFree(); break;
-    case MemoryLoad: document_.MemoryLoad(); break;
-    case MemorySave: document_.MemorySave(); break;
-    case Calculate: document_.ReceiveCommand(CmdCalculate); break;
-    case CalculateAll: document_.ReceiveCommand(CmdCalculateAll); break;
-    case EditUndo: view_->undo(); break;
-    case EditCut: view_->cut(); break;
-    case EditCopy: view_->copy(); break;
-    case EditPaste: view_->paste(); break;
-    case ViewToolbar: toolBar_->setVisible(!toolBar_->isVisible()); break;
-    case ViewStatusBar: statusBar()->setVisible(!statusBar()->isVisible()); break;
-    case FocusEditor: FocusEditorWindow(); break;
-    case NotationWest: SetNotation(0); break;
-    case NotationEast: SetNotation(1); break;
-    case TrigonometricUnits: chooser_->setVisible(!chooser_->isVisible()); break;
-    case CommandId::Preferences: ShowPreferences(); break;
-    case AppExit: close(); break;
-    case ContextHelp: QWhatsThis::enterWhatsThisMode(); break;
-    case NextPane: FocusNextPane(1); break;
-    case PreviousPane: FocusNextPane(-1); break;
-    default: break;
+    case FileNew:
+        document_.FileNew();
+        break;
+    case FileOpen:
+        document_.FileOpen();
+        break;
+    case FileSave:
+        document_.FileSave();
+        break;
+    case FileSaveAs:
+        document_.FileSaveAs();
+        break;
+    case FileExecute:
+        document_.FileExecute();
+        break;
+    case MemoryFree:
+        document_.MemoryFree();
+        break;
+    case MemoryLoad:
+        document_.MemoryLoad();
+        break;
+    case MemorySave:
+        document_.MemorySave();
+        break;
+    case Calculate:
+        document_.ReceiveCommand(CmdCalculate);
+        break;
+    case CalculateAll:
+        document_.ReceiveCommand(CmdCalculateAll);
+        break;
+    case EditUndo:
+        view_->undo();
+        break;
+    case EditCut:
+        view_->cut();
+        break;
+    case EditCopy:
+        view_->copy();
+        break;
+    case EditPaste:
+        view_->paste();
+        break;
+    case ViewToolbar:
+        toolBar_->setVisible(!toolBar_->isVisible());
+        break;
+    case ViewStatusBar:
+        statusBar()->setVisible(!statusBar()->isVisible());
+        break;
+    case FocusEditor:
+        FocusEditorWindow();
+        break;
+    case NotationWest:
+        SetNotation(0);
+        break;
+    case NotationEast:
+        SetNotation(1);
+        break;
+    case TrigonometricUnits:
+        chooser_->setVisible(!chooser_->isVisible());
+        break;
+    case CommandId::Preferences:
+        ShowPreferences();
+        break;
+    case AppExit:
+        close();
+        break;
+    case ContextHelp:
+        QWhatsThis::enterWhatsThisMode();
+        break;
+    case NextPane:
+        FocusNextPane(1);
+        break;
+    case PreviousPane:
+        FocusNextPane(-1);
+        break;
+    default:
+        break;
     }
     UpdateCommandStates();
 }
 
-void CCalcMainFrame::UpdateCommandStates()
-{
+void CCalcMainFrame::UpdateCommandStates() {
     if (!ready_)
         return;
     const auto set = [this](CommandId id, bool enabled) {
@@ -318,10 +353,12 @@ void CCalcMainFrame::UpdateCommandStates()
     set(EditCut, hasSelection && !view_->isReadOnly());
     set(EditCopy, hasSelection);
     set(EditUndo, view_->document()->isUndoAvailable());
-    set(EditPaste, QApplication::clipboard()->mimeData() != nullptr && QApplication::clipboard()->mimeData()->hasText());
+    set(EditPaste,
+        QApplication::clipboard()->mimeData() != nullptr && QApplication::clipboard()->mimeData()->hasText());
 
     // Printing, page setup, the about box, the keypad's look and the help arrive with their own subsystems.
-    for (CommandId id : {FilePrint, FilePrintDirect, FilePrintPreview, FilePageSetup, AppAbout, HelpTopics, Help})
+    for (CommandId id :
+         {FilePrint, FilePrintDirect, FilePrintPreview, FilePageSetup, AppAbout, HelpTopics, Help})
         set(id, false);
     for (int id = static_cast<int>(KeypadStyleXP); id <= static_cast<int>(KeypadColorDefault); ++id)
         set(static_cast<CommandId>(id), false);
@@ -335,8 +372,7 @@ void CCalcMainFrame::UpdateCommandStates()
     check(TrigonometricUnits, chooser_->isVisible());
 }
 
-void CCalcMainFrame::UpdateRecentFiles()
-{
+void CCalcMainFrame::UpdateRecentFiles() {
     const QStringList& files = document_.RecentFiles().Files();
     for (int i = 0; i < recentActions_.size(); ++i) {
         const bool used = i < files.size();
@@ -349,43 +385,38 @@ void CCalcMainFrame::UpdateRecentFiles()
     recentPlaceholder_->setVisible(files.isEmpty());
 }
 
-void CCalcMainFrame::OpenRecentFile(int index)
-{
+void CCalcMainFrame::OpenRecentFile(int index) {
     const QStringList files = document_.RecentFiles().Files();
     if (index < files.size())
         document_.OpenDocumentFile(files[index]);
 }
 
-void CCalcMainFrame::TogglePane(PaneId pane)
-{
+void CCalcMainFrame::TogglePane(PaneId pane) {
     CCalcDlgBar* bar = Bar(pane);
     bar->setVisible(!bar->isVisible());
     if (!bar->isVisible())
         FocusEditorWindow();
 }
 
-void CCalcMainFrame::FocusEditorWindow()
-{
+void CCalcMainFrame::FocusEditorWindow() {
     // A floating pane is a window of its own: the main window must become active again.
     activateWindow();
     view_->setFocus();
 }
 
-void CCalcMainFrame::FocusPane(PaneId pane)
-{
+void CCalcMainFrame::FocusPane(PaneId pane) {
     CCalcDlgBar* bar = Bar(pane);
     if (!bar->isVisible())
         bar->show();
     if (bar->isFloating())
         bar->activateWindow();
     bar->widget()->setFocus();
-    if (QWidget* first = bar->widget()->nextInFocusChain(); first != nullptr && bar->widget()->isAncestorOf(first) &&
-                                                            !bar->widget()->hasFocus())
+    if (QWidget* first = bar->widget()->nextInFocusChain();
+        first != nullptr && bar->widget()->isAncestorOf(first) && !bar->widget()->hasFocus())
         first->setFocus();
 }
 
-void CCalcMainFrame::FocusNextPane(int step)
-{
+void CCalcMainFrame::FocusNextPane(int step) {
     // The editor and the shown panes, in creation order, as one ring.
     QList<QWidget*> ring{view_};
     for (CCalcDlgBar* bar : bars_) {
@@ -402,22 +433,19 @@ void CCalcMainFrame::FocusNextPane(int step)
     next->setFocus();
 }
 
-void CCalcMainFrame::SetNotation(int notation)
-{
+void CCalcMainFrame::SetNotation(int notation) {
     preferenceStore.values.notation = notation;
     preferenceStore.changed = true;
     emit notifier_.preferencesApplied();
 }
 
-void CCalcMainFrame::SetTrigonometricUnit(int unit)
-{
+void CCalcMainFrame::SetTrigonometricUnit(int unit) {
     preferenceStore.values.trigonometricUnits = unit;
     preferenceStore.changed = true;
     UpdateUnitDisplays();
 }
 
-void CCalcMainFrame::ShowPreferences()
-{
+void CCalcMainFrame::ShowPreferences() {
     CCalcPreferences dialog(preferenceStore.values, preferenceStore.sse2Available, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -425,14 +453,12 @@ void CCalcMainFrame::ShowPreferences()
     ApplyPreferences();
 }
 
-void CCalcMainFrame::OpenDroppedFile(const QString& path)
-{
+void CCalcMainFrame::OpenDroppedFile(const QString& path) {
     activateWindow();
     document_.OpenDocumentFile(path);
 }
 
-void CCalcMainFrame::closeEvent(QCloseEvent* event)
-{
+void CCalcMainFrame::closeEvent(QCloseEvent* event) {
     if (!document_.SaveModified()) {
         event->ignore();
         return;
@@ -442,14 +468,12 @@ void CCalcMainFrame::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void CCalcMainFrame::dragEnterEvent(QDragEnterEvent* event)
-{
+void CCalcMainFrame::dragEnterEvent(QDragEnterEvent* event) {
     if (event->mimeData()->hasUrls())
         event->acceptProposedAction();
 }
 
-void CCalcMainFrame::dropEvent(QDropEvent* event)
-{
+void CCalcMainFrame::dropEvent(QDropEvent* event) {
     for (const QUrl& url : event->mimeData()->urls()) {
         if (url.isLocalFile()) {
             event->acceptProposedAction();

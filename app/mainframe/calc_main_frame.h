@@ -23,7 +23,7 @@ class StatusPanes;
 class CCalcMainFrame : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     CCalcMainFrame(CCalcDoc& document, CCalcNotifier& notifier);
     ~CCalcMainFrame() override;
 
@@ -48,12 +48,12 @@ public:
 
     void RunCommand(CommandId id);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
-private:
+  private:
     void CreateToolBar();
     void CreateStatusBar();
     void CreatePanes();
@@ -82,5 +82,5 @@ private:
     PaneContents contents_;
     QList<QAction*> recentActions_;
     QAction* recentPlaceholder_ = nullptr;
-    bool ready_ = false;  // every part exists: command states may be updated
+    bool ready_ = false; // every part exists: command states may be updated
 };

@@ -16,13 +16,13 @@ using enum CommandId;
 // The buttons in order, kSeparator where a separator stands.
 constexpr CommandId kSeparator = static_cast<CommandId>(0);
 constexpr CommandId kButtons[] = {
-    FileNew, FileOpen, FileSave, kSeparator, FileExecute, kSeparator, MemoryLoad, MemorySave, kSeparator,
-    FilePrint, kSeparator, EditCut, EditCopy, EditPaste, kSeparator, ViewLog, ViewKeypad, ViewMemory,
-    kSeparator, Preferences, TrigonometricUnits, CalculateAll, kSeparator, ContextHelp,
+    FileNew,    FileOpen,    FileSave,           kSeparator,   FileExecute, kSeparator,
+    MemoryLoad, MemorySave,  kSeparator,         FilePrint,    kSeparator,  EditCut,
+    EditCopy,   EditPaste,   kSeparator,         ViewLog,      ViewKeypad,  ViewMemory,
+    kSeparator, Preferences, TrigonometricUnits, CalculateAll, kSeparator,  ContextHelp,
 };
 
-QFont UnitListFont(const QWidget* widget)
-{
+QFont UnitListFont(const QWidget* widget) {
     QFont font(QStringLiteral("Arial"));
     font.setStyleHint(QFont::SansSerif, QFont::PreferAntialias);
     font.setBold(true);
@@ -32,14 +32,12 @@ QFont UnitListFont(const QWidget* widget)
 
 } // namespace
 
-QStringList ToolbarUnitNames()
-{
+QStringList ToolbarUnitNames() {
     return {QStringLiteral(" Rad"), QStringLiteral(" Deg"), QStringLiteral(" Grad")};
 }
 
 CCalcToolBar::CCalcToolBar(CommandActions& actions, QWidget* parent)
-    : QToolBar(QStringLiteral("Vantor Calculator"), parent), list_(new QComboBox(this))
-{
+    : QToolBar(QStringLiteral("Vantor Calculator"), parent), list_(new QComboBox(this)) {
     setObjectName(QStringLiteral("ToolBar"));
     setAccessibleName(QStringLiteral("Toolbar"));
     setIconSize(QSize(ScaledPixels(32, this), ScaledPixels(32, this)));
@@ -79,26 +77,22 @@ CCalcToolBar::CCalcToolBar(CommandActions& actions, QWidget* parent)
     LayOut(Qt::Horizontal);
 }
 
-void CCalcToolBar::SetUnit(int unit)
-{
+void CCalcToolBar::SetUnit(int unit) {
     if (list_->currentIndex() == unit)
         return;
     const QSignalBlocker blocker(list_);
     list_->setCurrentIndex(unit);
 }
 
-int CCalcToolBar::Unit() const
-{
+int CCalcToolBar::Unit() const {
     return list_->currentIndex();
 }
 
-bool CCalcToolBar::ListShown() const
-{
+bool CCalcToolBar::ListShown() const {
     return listAction_->isVisible();
 }
 
-void CCalcToolBar::LayOut(Qt::Orientation orientation)
-{
+void CCalcToolBar::LayOut(Qt::Orientation orientation) {
     const bool horizontal = orientation == Qt::Horizontal;
     listAction_->setVisible(horizontal);
     buttonAction_->setVisible(!horizontal);

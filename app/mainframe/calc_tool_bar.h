@@ -13,7 +13,7 @@ QStringList ToolbarUnitNames();
 class CCalcToolBar : public QToolBar {
     Q_OBJECT
 
-public:
+  public:
     CCalcToolBar(CommandActions& actions, QWidget* parent);
 
     void SetUnit(int unit);
@@ -21,12 +21,12 @@ public:
     bool ListShown() const;
     QComboBox* UnitList() const { return list_; }
 
-signals:
+  signals:
     void unitChosen(int unit);
     // The list came back (horizontal layout): the chooser window hides.
     void listShown();
 
-private:
+  private:
     void LayOut(Qt::Orientation orientation);
 
     QComboBox* list_;

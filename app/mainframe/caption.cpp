@@ -1,7 +1,6 @@
 #include "app/mainframe/caption.h"
 
-QString ComposeCaption(bool hasDocument, const QString& documentTitle, bool modified)
-{
+QString ComposeCaption(bool hasDocument, const QString& documentTitle, bool modified) {
     QString caption = QLatin1Char(' ') + kApplicationTitle;
     if (hasDocument) {
         caption += QStringLiteral(" \u2014 ") + documentTitle;

@@ -4,8 +4,7 @@
 #include <QIcon>
 #include <QWidget>
 
-CommandActions::CommandActions(QWidget* window) : QObject(window)
-{
+CommandActions::CommandActions(QWidget* window) : QObject(window) {
     for (const CommandInfo& info : CommandTable()) {
         auto* action = new QAction(QString::fromUtf16(info.menuText), window);
         action->setObjectName(QStringLiteral("Command%1").arg(static_cast<int>(info.id)));
@@ -19,9 +18,13 @@ CommandActions::CommandActions(QWidget* window) : QObject(window)
         if (info.icon != nullptr)
             action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(info.icon))));
         switch (info.scope) {
-        case ShortcutScope::Editor: action->setShortcutContext(Qt::WidgetWithChildrenShortcut); break;
+        case ShortcutScope::Editor:
+            action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+            break;
         case ShortcutScope::MainWindow:
-        case ShortcutScope::Everywhere: action->setShortcutContext(Qt::WindowShortcut); break;
+        case ShortcutScope::Everywhere:
+            action->setShortcutContext(Qt::WindowShortcut);
+            break;
         }
         if (info.scope != ShortcutScope::Editor)
             window->addAction(action);
@@ -31,13 +34,11 @@ CommandActions::CommandActions(QWidget* window) : QObject(window)
     }
 }
 
-QAction* CommandActions::Action(CommandId id) const
-{
+QAction* CommandActions::Action(CommandId id) const {
     return actions_.value(static_cast<int>(id));
 }
 
-QList<QAction*> CommandActions::PaneShortcutActions() const
-{
+QList<QAction*> CommandActions::PaneShortcutActions() const {
     QList<QAction*> result;
     for (const CommandInfo& info : CommandTable()) {
         if (info.scope == ShortcutScope::Everywhere && info.shortcuts[0])
@@ -46,8 +47,7 @@ QList<QAction*> CommandActions::PaneShortcutActions() const
     return result;
 }
 
-QList<QAction*> CommandActions::EditorActions() const
-{
+QList<QAction*> CommandActions::EditorActions() const {
     QList<QAction*> result;
     for (const CommandInfo& info : CommandTable()) {
         if (info.scope == ShortcutScope::Editor)

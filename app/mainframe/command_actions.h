@@ -13,7 +13,7 @@ class QWidget;
 class CommandActions : public QObject {
     Q_OBJECT
 
-public:
+  public:
     explicit CommandActions(QWidget* window);
 
     QAction* Action(CommandId id) const;
@@ -22,9 +22,9 @@ public:
     // The editing commands, whose keys belong to the editor.
     QList<QAction*> EditorActions() const;
 
-signals:
+  signals:
     void triggered(CommandId id);
 
-private:
+  private:
     QHash<int, QAction*> actions_;
 };

@@ -3,8 +3,7 @@
 
 #include <QWidget>
 
-inline int ScaledPixels(int pixelsAt96, const QWidget* widget)
-{
+inline int ScaledPixels(int pixelsAt96, const QWidget* widget) {
     const int dpi = widget != nullptr ? widget->logicalDpiY() : 96;
     return (pixelsAt96 * dpi + 48) / 96;
 }

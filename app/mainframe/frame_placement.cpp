@@ -14,26 +14,23 @@ namespace {
 
 const QString kFrameGroup = QStringLiteral("GUI/Frame");
 
-PlacementRect ToPlacement(const QRect& rect)
-{
+PlacementRect ToPlacement(const QRect& rect) {
     return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
 }
 
-QRect ToQRect(const PlacementRect& rect)
-{
+QRect ToQRect(const PlacementRect& rect) {
     return QRect(rect.left, rect.top, rect.Width(), rect.Height());
 }
 
 } // namespace
 
-void RestoreFramePlacement(QWidget& window)
-{
+void RestoreFramePlacement(QWidget& window) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const int width = ScaledPixels(930, &window);
     const int height = ScaledPixels(550, &window);
-    const PlacementRect fallback = screen != nullptr
-                                       ? DefaultNormalRect(ToPlacement(screen->availableGeometry()), width, height)
-                                       : FallbackNormalRect(width, height);
+    const PlacementRect fallback =
+        screen != nullptr ? DefaultNormalRect(ToPlacement(screen->availableGeometry()), width, height)
+                          : FallbackNormalRect(width, height);
     QSettings settings;
     settings.beginGroup(kFrameGroup);
     PlacementRect rect{ReadSettingsInt(settings, QStringLiteral("Left"), fallback.left),
@@ -50,7 +47,8 @@ void RestoreFramePlacement(QWidget& window)
         nearest = screen;
     if (nearest != nullptr) {
         // The small caption of a tool window: enough to grab the window by.
-        const int smallCaption = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window) * 2 / 3;
+        const int smallCaption =
+            window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window) * 2 / 3;
         rect = BringOntoWorkArea(rect, ToPlacement(nearest->availableGeometry()), smallCaption);
     }
     window.setGeometry(ToQRect(rect));
@@ -58,8 +56,7 @@ void RestoreFramePlacement(QWidget& window)
         window.setWindowState(window.windowState() | Qt::WindowMaximized);
 }
 
-void SaveFramePlacement(const QWidget& window)
-{
+void SaveFramePlacement(const QWidget& window) {
     QSettings settings;
     settings.beginGroup(kFrameGroup);
     const bool restored = !window.isMaximized() && !window.isFullScreen();

@@ -7,8 +7,7 @@
 
 namespace {
 
-bool LightIsOn(const QString& brightnessFile)
-{
+bool LightIsOn(const QString& brightnessFile) {
     QFile brightness(brightnessFile);
     if (!brightness.open(QIODevice::ReadOnly))
         return false;
@@ -17,15 +16,13 @@ bool LightIsOn(const QString& brightnessFile)
     return number && value > 0;
 }
 
-bool AnyLightIsOn(const QStringList& brightnessFiles)
-{
+bool AnyLightIsOn(const QStringList& brightnessFiles) {
     return std::any_of(brightnessFiles.begin(), brightnessFiles.end(), LightIsOn);
 }
 
 } // namespace
 
-LockKeyLights FindLockKeyLights(const QString& ledsDirectory)
-{
+LockKeyLights FindLockKeyLights(const QString& ledsDirectory) {
     LockKeyLights lights;
     const QDir leds(ledsDirectory);
     const QStringList names = leds.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::System);
@@ -39,7 +36,6 @@ LockKeyLights FindLockKeyLights(const QString& ledsDirectory)
     return lights;
 }
 
-LockKeyStates ReadLockKeyStates(const LockKeyLights& lights)
-{
+LockKeyStates ReadLockKeyStates(const LockKeyLights& lights) {
     return {AnyLightIsOn(lights.capsLock), AnyLightIsOn(lights.numLock)};
 }

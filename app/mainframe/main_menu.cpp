@@ -11,8 +11,7 @@ using enum CommandId;
 
 constexpr CommandId kSeparator = static_cast<CommandId>(0);
 
-void AddActions(QMenu* menu, CommandActions& actions, std::initializer_list<CommandId> ids)
-{
+void AddActions(QMenu* menu, CommandActions& actions, std::initializer_list<CommandId> ids) {
     for (CommandId id : ids) {
         if (id == kSeparator)
             menu->addSeparator();
@@ -23,12 +22,12 @@ void AddActions(QMenu* menu, CommandActions& actions, std::initializer_list<Comm
 
 } // namespace
 
-MainMenu BuildMainMenu(QMenuBar* bar, CommandActions& actions)
-{
+MainMenu BuildMainMenu(QMenuBar* bar, CommandActions& actions) {
     MainMenu result;
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    AddActions(file, actions, {FileNew, FileOpen, FileSave, FileSaveAs, kSeparator, FileExecute, kSeparator, FilePrint,
-                               FilePrintPreview, FilePageSetup, kSeparator});
+    AddActions(file, actions,
+               {FileNew, FileOpen, FileSave, FileSaveAs, kSeparator, FileExecute, kSeparator, FilePrint,
+                FilePrintPreview, FilePageSetup, kSeparator});
     result.recentPlaceholder = file->addAction(QStringLiteral("Recent File"));
     result.recentPlaceholder->setEnabled(false);
     for (int i = 0; i < kRecentFileCount; ++i) {
@@ -41,7 +40,8 @@ MainMenu BuildMainMenu(QMenuBar* bar, CommandActions& actions)
     file->addAction(actions.Action(AppExit));
 
     AddActions(bar->addMenu(QStringLiteral("&Memory")), actions, {MemoryFree, MemoryLoad, MemorySave});
-    AddActions(bar->addMenu(QStringLiteral("&Edit")), actions, {EditUndo, kSeparator, EditCut, EditCopy, EditPaste});
+    AddActions(bar->addMenu(QStringLiteral("&Edit")), actions,
+               {EditUndo, kSeparator, EditCut, EditCopy, EditPaste});
     AddActions(bar->addMenu(QStringLiteral("&View")), actions,
                {ViewToolbar, ViewKeypad, ViewLog, ViewMemory, ViewStatistics, ViewStatusBar});
 
@@ -51,9 +51,11 @@ MainMenu BuildMainMenu(QMenuBar* bar, CommandActions& actions)
     QMenu* keypad = set->addMenu(QStringLiteral("&Keypad"));
     AddActions(keypad->addMenu(QStringLiteral("&Style")), actions,
                {KeypadStyle2000, KeypadStyleVantor, KeypadStyleXP, KeypadStyleVista});
-    AddActions(keypad->addMenu(QStringLiteral("&Font")), actions, {KeypadFontSelect, KeypadFontSystem, KeypadFontDefault});
+    AddActions(keypad->addMenu(QStringLiteral("&Font")), actions,
+               {KeypadFontSelect, KeypadFontSystem, KeypadFontDefault});
     AddActions(keypad->addMenu(QStringLiteral("&Text Color")), actions,
-               {KeypadTextFunction, KeypadTextDigit, KeypadTextService, kSeparator, KeypadTextSystem, KeypadTextDefault});
+               {KeypadTextFunction, KeypadTextDigit, KeypadTextService, kSeparator, KeypadTextSystem,
+                KeypadTextDefault});
     AddActions(keypad->addMenu(QStringLiteral("&Color")), actions,
                {KeypadColorFunction, KeypadColorDigit, KeypadColorService, kSeparator, KeypadColorSystem,
                 KeypadColorDefault});

@@ -8,8 +8,8 @@ class QAction;
 class QMenuBar;
 
 struct MainMenu {
-    QAction* recentPlaceholder = nullptr;  // "Recent File", shown while the list is empty
-    QList<QAction*> recentFiles;           // the recent-file entries, hidden while unused
+    QAction* recentPlaceholder = nullptr; // "Recent File", shown while the list is empty
+    QList<QAction*> recentFiles;          // the recent-file entries, hidden while unused
 };
 
 MainMenu BuildMainMenu(QMenuBar* bar, CommandActions& actions);

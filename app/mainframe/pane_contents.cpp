@@ -11,8 +11,7 @@
 namespace {
 
 // Dialog units of the application font to pixels, as the pane dialogs are laid out.
-QSize DialogUnits(int x, int y)
-{
+QSize DialogUnits(int x, int y) {
     const QFontMetrics metrics(QApplication::font());
     return QSize(x * metrics.averageCharWidth() / 4, y * metrics.height() / 8);
 }
@@ -20,14 +19,12 @@ QSize DialogUnits(int x, int y)
 } // namespace
 
 CPanePlaceholder::CPanePlaceholder(const QString& name, QSize size)
-    : size_(size), minimum_(size.boundedTo(QSize(100, 60)))
-{
+    : size_(size), minimum_(size.boundedTo(QSize(100, 60))) {
     setObjectName(name + QStringLiteral("Placeholder"));
     setAccessibleName(name);
 }
 
-PaneContents CreatePaneContents(const PaneContext& context)
-{
+PaneContents CreatePaneContents(const PaneContext& context) {
     PaneContents contents;
     contents.keypad = new CPanePlaceholder(QStringLiteral("Keypad"), DialogUnits(449, 116));
 

@@ -10,11 +10,11 @@ class CCalcDoc;
 class CCalcNotifier;
 
 struct PaneContents {
-    QWidget* keypad = nullptr;      // fixed size
-    QWidget* log = nullptr;         // resizable
-    QWidget* memory = nullptr;      // resizable
-    QWidget* statistics = nullptr;  // fixed size
-    NCalculatorText::ILogReceiver* logReceiver = nullptr;  // installed in the engine
+    QWidget* keypad = nullptr;                            // fixed size
+    QWidget* log = nullptr;                               // resizable
+    QWidget* memory = nullptr;                            // resizable
+    QWidget* statistics = nullptr;                        // fixed size
+    NCalculatorText::ILogReceiver* logReceiver = nullptr; // installed in the engine
 };
 
 struct PaneContext {
@@ -28,12 +28,12 @@ PaneContents CreatePaneContents(const PaneContext& context);
 class CPanePlaceholder : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     CPanePlaceholder(const QString& name, QSize size);
     QSize sizeHint() const override { return size_; }
     QSize minimumSizeHint() const override { return minimum_; }
 
-private:
+  private:
     QSize size_;
     QSize minimum_;
 };

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-PlacementRect DefaultNormalRect(const PlacementRect& work, int width, int height)
-{
+PlacementRect DefaultNormalRect(const PlacementRect& work, int width, int height) {
     PlacementRect rect;
     rect.left = std::max(work.left + (work.Width() - width) / 2, work.left);
     rect.right = std::min(rect.left + width, work.right);
@@ -12,13 +11,11 @@ PlacementRect DefaultNormalRect(const PlacementRect& work, int width, int height
     return rect;
 }
 
-PlacementRect FallbackNormalRect(int width, int height)
-{
+PlacementRect FallbackNormalRect(int width, int height) {
     return {0, 25, width, 25 + height};
 }
 
-PlacementRect BringOntoWorkArea(PlacementRect rect, const PlacementRect& work, int smallCaptionHeight)
-{
+PlacementRect BringOntoWorkArea(PlacementRect rect, const PlacementRect& work, int smallCaptionHeight) {
     const int width = rect.Width();
     const int height = rect.Height();
     if (rect.left >= work.right) {

@@ -24,17 +24,18 @@ constexpr IndicatorPane kPanes[] = {
 
 } // namespace
 
-QString UnitIndicatorText(int trigonometricUnits)
-{
+QString UnitIndicatorText(int trigonometricUnits) {
     switch (trigonometricUnits) {
-    case 1: return QStringLiteral("Deg");
-    case 2: return QStringLiteral("Grad");
-    default: return QStringLiteral("Rad");
+    case 1:
+        return QStringLiteral("Deg");
+    case 2:
+        return QStringLiteral("Grad");
+    default:
+        return QStringLiteral("Rad");
     }
 }
 
-QString ResultIndicatorText(int formatI)
-{
+QString ResultIndicatorText(int formatI) {
     const std::u16string value = NCalculatorText::FormatComplex(
         NCalculatorText::engineState.previousResult,
         NCalculatorText::DisplayFormat(NCalculatorText::ImaginaryLetterFromPreference(formatI)));
@@ -42,15 +43,15 @@ QString ResultIndicatorText(int formatI)
 }
 
 StatusPanes::StatusPanes(QStatusBar* bar, const QString& ledsDirectory)
-    : QObject(bar), lockKeyLights_(FindLockKeyLights(ledsDirectory))
-{
+    : QObject(bar), lockKeyLights_(FindLockKeyLights(ledsDirectory)) {
     for (int i = 0; i < 5; ++i) {
         const QString sizing = QString::fromUtf16(kPanes[i].sizingText);
         auto* label = new QLabel(sizing, bar);
         label->setObjectName(QLatin1String(kPanes[i].name));
         label->setAccessibleName(QLatin1String(kPanes[i].name));
         label->setAlignment(Qt::AlignCenter);
-        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(sizing) + label->fontMetrics().averageCharWidth() * 2);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(sizing) +
+                               label->fontMetrics().averageCharWidth() * 2);
         label->setFrameShape(QFrame::StyledPanel);
         label->setFrameShadow(QFrame::Sunken);
         bar->addPermanentWidget(label);
@@ -65,21 +66,18 @@ StatusPanes::StatusPanes(QStatusBar* bar, const QString& ledsDirectory)
     lockKeyTimer_.start(250);
 }
 
-void StatusPanes::RefreshLockKeys()
-{
+void StatusPanes::RefreshLockKeys() {
     const LockKeyStates states = ReadLockKeyStates(lockKeyLights_);
     SetText(StatusPane::CapsLock, states.capsLock ? QStringLiteral("CAP") : QString());
     SetText(StatusPane::NumLock, states.numLock ? QStringLiteral("NUM") : QString());
 }
 
-void StatusPanes::SetText(StatusPane pane, const QString& text)
-{
+void StatusPanes::SetText(StatusPane pane, const QString& text) {
     QLabel* label = labels_[static_cast<int>(pane)];
     if (label->text() != text)
         label->setText(text);
 }
 
-QString StatusPanes::Text(StatusPane pane) const
-{
+QString StatusPanes::Text(StatusPane pane) const {
     return labels_[static_cast<int>(pane)]->text();
 }

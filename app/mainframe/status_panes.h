@@ -22,14 +22,14 @@ QString ResultIndicatorText(int formatI);
 class StatusPanes : public QObject {
     Q_OBJECT
 
-public:
+  public:
     explicit StatusPanes(QStatusBar* bar, const QString& ledsDirectory = kKeyboardLedsDirectory);
 
     void SetText(StatusPane pane, const QString& text);
     QString Text(StatusPane pane) const;
     void RefreshLockKeys();
 
-private:
+  private:
     QLabel* labels_[5];
     LockKeyLights lockKeyLights_;
     QTimer lockKeyTimer_;

@@ -4,14 +4,12 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-QStringList TrigonometricUnitNames()
-{
+QStringList TrigonometricUnitNames() {
     return {QStringLiteral("Radians"), QStringLiteral("Degrees"), QStringLiteral("Grads")};
 }
 
 CCalcTrigonometricUnits::CCalcTrigonometricUnits(QWidget* owner)
-    : QDialog(owner, Qt::Tool), list_(new QComboBox(this))
-{
+    : QDialog(owner, Qt::Tool), list_(new QComboBox(this)) {
     setObjectName(QStringLiteral("TrigonometricUnitsChooser"));
     setWindowTitle(QStringLiteral("Trigonometric function"));
     list_->setObjectName(QStringLiteral("TrigonometricUnitsList"));
@@ -23,27 +21,23 @@ CCalcTrigonometricUnits::CCalcTrigonometricUnits(QWidget* owner)
     connect(list_, &QComboBox::activated, this, &CCalcTrigonometricUnits::unitChosen);
 }
 
-void CCalcTrigonometricUnits::SetUnit(int unit)
-{
+void CCalcTrigonometricUnits::SetUnit(int unit) {
     if (list_->currentIndex() == unit)
         return;
     const QSignalBlocker blocker(list_);
     list_->setCurrentIndex(unit);
 }
 
-int CCalcTrigonometricUnits::Unit() const
-{
+int CCalcTrigonometricUnits::Unit() const {
     return list_->currentIndex();
 }
 
-void CCalcTrigonometricUnits::showEvent(QShowEvent* event)
-{
+void CCalcTrigonometricUnits::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     emit shownChanged(true);
 }
 
-void CCalcTrigonometricUnits::hideEvent(QHideEvent* event)
-{
+void CCalcTrigonometricUnits::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
     emit shownChanged(false);
 }

@@ -6,26 +6,26 @@
 
 class QComboBox;
 
-QStringList TrigonometricUnitNames();  // "Radians", "Degrees", "Grads"
+QStringList TrigonometricUnitNames(); // "Radians", "Degrees", "Grads"
 
 class CCalcTrigonometricUnits : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit CCalcTrigonometricUnits(QWidget* owner);
 
     // Shows the unit without reporting a choice.
     void SetUnit(int unit);
     int Unit() const;
 
-signals:
+  signals:
     void unitChosen(int unit);
     void shownChanged(bool shown);
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
-private:
+  private:
     QComboBox* list_;
 };

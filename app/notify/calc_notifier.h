@@ -9,10 +9,10 @@ enum class PaneId { Keypad, Log, Memory, Statistics };
 class CCalcNotifier : public QObject {
     Q_OBJECT
 
-public:
+  public:
     using QObject::QObject;
 
-signals:
+  signals:
     // The previous result may have changed (after every calculation run).
     void resultChanged();
     // Memory cells may have changed: the memory pane refreshes its list.

@@ -53,8 +53,8 @@ CCalcLog::CCalcLog(QWidget* parent)
     header->setSectionResizeMode(QHeaderView::Interactive);
 
     QSettings settings;
-    SetSectionWidths(*header, ReadColumnWidths(settings, kWidthSection, kWidths, list_->font(),
-                                               CellTextMargins(*list_)));
+    SetSectionWidths(
+        *header, ReadColumnWidths(settings, kWidthSection, kWidths, list_->font(), CellTextMargins(*list_)));
 }
 
 CCalcLog::~CCalcLog() {
@@ -80,8 +80,14 @@ void CCalcLog::AddMessage(const NCalculatorText::LogMessage& message) {
         emit popupRequested();
 }
 
-void CCalcLog::ClearMessages() { model_->Clear(); }
+void CCalcLog::ClearMessages() {
+    model_->Clear();
+}
 
-QSize CCalcLog::sizeHint() const { return {ScaledPixels(400, this), ScaledPixels(120, this)}; }
+QSize CCalcLog::sizeHint() const {
+    return {ScaledPixels(400, this), ScaledPixels(120, this)};
+}
 
-QSize CCalcLog::minimumSizeHint() const { return {ScaledPixels(120, this), ScaledPixels(60, this)}; }
+QSize CCalcLog::minimumSizeHint() const {
+    return {ScaledPixels(120, this), ScaledPixels(60, this)};
+}

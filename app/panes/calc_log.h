@@ -15,9 +15,9 @@ class LogTableModel;
 class CCalcLog : public QWidget, public NCalculatorText::ILogReceiver {
     Q_OBJECT
 
-public:
+  public:
     explicit CCalcLog(QWidget* parent = nullptr);
-    ~CCalcLog() override;  // keeps the column widths for the next run
+    ~CCalcLog() override; // keeps the column widths for the next run
 
     void AddMessage(const NCalculatorText::LogMessage& message) override;
     void ClearMessages() override;
@@ -27,11 +27,11 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-signals:
+  signals:
     // A message arrived while the LogPopup preference is on: show the "Log" pane if hidden.
     void popupRequested();
 
-private:
+  private:
     NCalculatorPanes::LogTableModel* model_;
     QTreeView* list_;
     bool scrollPending_ = false;

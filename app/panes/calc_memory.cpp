@@ -80,8 +80,8 @@ CCalcMemory::CCalcMemory(QWidget* parent)
     connect(list_, &QTreeView::clicked, this, &CCalcMemory::OnRowClicked);
 
     QSettings settings;
-    SetSectionWidths(*header, ReadColumnWidths(settings, kWidthSection, kWidths, list_->font(),
-                                               CellTextMargins(*list_)));
+    SetSectionWidths(
+        *header, ReadColumnWidths(settings, kWidthSection, kWidths, list_->font(), CellTextMargins(*list_)));
 
     using Handler = void (CCalcMemory::*)();
     constexpr std::array<Handler, kMemoryButtonCount> kHandlers{
@@ -121,9 +121,13 @@ void CCalcMemory::Refresh() {
     shownLetter_ = letter;
 }
 
-int CCalcMemory::SyncChecks() const { return CountIncluded(model_->Items()); }
+int CCalcMemory::SyncChecks() const {
+    return CountIncluded(model_->Items());
+}
 
-void CCalcMemory::StoreChecks() const { NCalculatorPanes::StoreChecks(model_->Items(), memoryStore); }
+void CCalcMemory::StoreChecks() const {
+    NCalculatorPanes::StoreChecks(model_->Items(), memoryStore);
+}
 
 void CCalcMemory::OnFree() {
     const int included = SyncChecks();
@@ -164,11 +168,12 @@ void CCalcMemory::OnSave() {
 }
 
 void CCalcMemory::OnStatistics() {
-    if (SyncChecks() == 1 && !AskYesNo(QStringLiteral("Only one cell is selected.\nCalculate for all cells?")))
+    if (SyncChecks() == 1 &&
+        !AskYesNo(QStringLiteral("Only one cell is selected.\nCalculate for all cells?")))
         return;
     const std::vector<Complex> sample = StatisticsSample(model_->Items());
     if (sample.size() < 2)
-        return;  // the button is enabled only with two cells or more
+        return; // the button is enabled only with two cells or more
     emit statisticsComputed(ComputeStatistics(sample));
 }
 

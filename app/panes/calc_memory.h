@@ -24,9 +24,9 @@ Q_DECLARE_METATYPE(NCalculatorPanes::StatisticsResult)
 class CCalcMemory : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit CCalcMemory(QWidget* parent = nullptr);
-    ~CCalcMemory() override;  // keeps the column widths for the next run
+    ~CCalcMemory() override; // keeps the column widths for the next run
 
     // Rebuilds the list when the store changed, or when the imaginary unit's letter
     // differs from the one the list shows.
@@ -43,21 +43,23 @@ public:
     void OnClear();
 
     QTreeView* List() const { return list_; }
-    QToolButton* ButtonOf(NCalculatorPanes::MemoryButton button) const { return buttons_[static_cast<std::size_t>(button)]; }
+    QToolButton* ButtonOf(NCalculatorPanes::MemoryButton button) const {
+        return buttons_[static_cast<std::size_t>(button)];
+    }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-signals:
+  signals:
     // The Statistics button computed a result: show it in the "Statistics" pane.
     void statisticsComputed(const NCalculatorPanes::StatisticsResult& result);
     // Free erased cells: whatever depends on the store being empty may change.
     void cellsErased();
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void OnHeaderClicked(int section);
     void OnRowClicked(const QModelIndex& index);
     void ShowSortIndicator();
@@ -65,7 +67,7 @@ private:
 
     NCalculatorPanes::MemoryPaneMetrics metrics_;
     NCalculatorPanes::MemorySortState sort_;
-    char16_t shownLetter_ = 0;  // 0 until the list is first filled
+    char16_t shownLetter_ = 0; // 0 until the list is first filled
     NCalculatorPanes::MemoryTableModel* model_;
     QTreeView* list_;
     std::array<QToolButton*, NCalculatorPanes::kMemoryButtonCount> buttons_{};

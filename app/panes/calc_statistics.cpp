@@ -15,7 +15,8 @@ constexpr std::array<const char*, kStatisticCount> kLabels{
 };
 
 // The widest value a box shows whole: both parts with 14 digits and a three-digit exponent.
-constexpr char16_t kWidestValue[] = u"\u22128.8888888888888e\u2212888 \u2212 i\u22178.8888888888888e\u2212888";
+constexpr char16_t kWidestValue[] =
+    u"\u22128.8888888888888e\u2212888 \u2212 i\u22178.8888888888888e\u2212888";
 
 } // namespace
 

@@ -13,13 +13,15 @@ class QLineEdit;
 class CCalcStatistics : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit CCalcStatistics(QWidget* parent = nullptr);
 
     void ShowStatistics(const NCalculatorPanes::StatisticsResult& result);
 
-    QLineEdit* Box(NCalculatorPanes::Statistic which) const { return boxes_[static_cast<std::size_t>(which)]; }
+    QLineEdit* Box(NCalculatorPanes::Statistic which) const {
+        return boxes_[static_cast<std::size_t>(which)];
+    }
 
-private:
+  private:
     std::array<QLineEdit*, NCalculatorPanes::kStatisticCount> boxes_{};
 };

@@ -1,11 +1,11 @@
 #include "app/panes/column_widths.h"
 
 #include <QFontMetricsF>
-#include <QtMath>
 #include <QHeaderView>
 #include <QSettings>
 #include <QStyle>
 #include <QWidget>
+#include <QtMath>
 
 #include "app/settings/settings_int.h"
 
@@ -27,15 +27,16 @@ QList<int> ReadColumnWidths(QSettings& settings, const QString& section,
     for (const ColumnWidthSetting& column : columns) {
         const int stored = ReadSettingsInt(settings, QLatin1String(column.key), 0);
         const bool usable = stored > 0 && stored <= kLargestWidth;
-        widths.append(usable ? stored
-                            : qCeil(metrics.horizontalAdvance(QLatin1String(column.sampleText))) + cellMargins);
+        widths.append(usable
+                          ? stored
+                          : qCeil(metrics.horizontalAdvance(QLatin1String(column.sampleText))) + cellMargins);
     }
     settings.endGroup();
     return widths;
 }
 
-void WriteColumnWidths(QSettings& settings, const QString& section, std::span<const ColumnWidthSetting> columns,
-                       const QList<int>& widths) {
+void WriteColumnWidths(QSettings& settings, const QString& section,
+                       std::span<const ColumnWidthSetting> columns, const QList<int>& widths) {
     settings.beginGroup(section);
     for (std::size_t i = 0; i < columns.size() && i < static_cast<std::size_t>(widths.size()); ++i)
         settings.setValue(QLatin1String(columns[i].key), widths[static_cast<qsizetype>(i)]);

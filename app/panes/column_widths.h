@@ -16,15 +16,15 @@ class QWidget;
 namespace NCalculatorPanes {
 
 struct ColumnWidthSetting {
-    const char* key;         // value name inside the section, e.g. "NumberWidth"
-    const char* sampleText;  // its default is this text's width
+    const char* key;        // value name inside the section, e.g. "NumberWidth"
+    const char* sampleText; // its default is this text's width
 };
 
 QList<int> ReadColumnWidths(QSettings& settings, const QString& section,
                             std::span<const ColumnWidthSetting> columns, const QFont& font, int cellMargins);
 
-void WriteColumnWidths(QSettings& settings, const QString& section, std::span<const ColumnWidthSetting> columns,
-                       const QList<int>& widths);
+void WriteColumnWidths(QSettings& settings, const QString& section,
+                       std::span<const ColumnWidthSetting> columns, const QList<int>& widths);
 
 // The widths of a header's sections in logical order (as the columns were created,
 // whatever order the user dragged them into).

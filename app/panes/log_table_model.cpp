@@ -11,14 +11,17 @@ namespace {
 
 constexpr int kNumberColumn = static_cast<int>(LogColumn::Number);
 
-bool IsError(std::int32_t kind) { return kind == static_cast<std::int32_t>(NCalculatorText::LogKind::Error); }
+bool IsError(std::int32_t kind) {
+    return kind == static_cast<std::int32_t>(NCalculatorText::LogKind::Error);
+}
 
 } // namespace
 
 void LogTableModel::Append(const NCalculatorText::LogMessage& message) {
     const int row = static_cast<int>(rows_.size());
     beginInsertRows({}, row, row);
-    rows_.push_back({message.kind, QStringView(message.operation).toString(), QStringView(message.text).toString()});
+    rows_.push_back(
+        {message.kind, QStringView(message.operation).toString(), QStringView(message.text).toString()});
     endInsertRows();
 }
 
@@ -34,7 +37,9 @@ int LogTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
-int LogTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kLogColumnCount; }
+int LogTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kLogColumnCount;
+}
 
 QVariant LogTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= static_cast<int>(rows_.size()))

@@ -15,7 +15,7 @@ enum class LogColumn : int { Number = 0, Status = 1, Context = 2, Description = 
 inline constexpr int kLogColumnCount = 4;
 
 class LogTableModel : public QAbstractTableModel {
-public:
+  public:
     using QAbstractTableModel::QAbstractTableModel;
 
     // Copies the message: the engine's texts live only during the call.
@@ -27,7 +27,7 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-private:
+  private:
     struct Row {
         std::int32_t kind;
         QString operation;

@@ -15,7 +15,7 @@ namespace NCalculatorPanes {
 struct MemoryItem {
     std::u16string name;
     Complex value{};
-    std::int32_t included = 0;  // 0 or 1: the row's check box
+    std::int32_t included = 0; // 0 or 1: the row's check box
 };
 
 // Every cell of the store, in the store's order, with its selected flag as the check box.

@@ -13,7 +13,7 @@ namespace NCalculatorPanes {
 
 struct MemoryPaneMetrics {
     int margin = 5;
-    int step = 57;  // from the top of one button to the top of the next
+    int step = 57; // from the top of one button to the top of the next
     int buttonWidth = 52;
     int buttonHeight = 52;
 };
@@ -22,7 +22,7 @@ MemoryPaneMetrics MemoryPaneMetricsForDpi(int dpiX, int dpiY);
 
 struct MemoryPaneGeometry {
     QRect list;
-    std::array<QRect, kMemoryButtonCount> buttons;  // in the order of MemoryButton
+    std::array<QRect, kMemoryButtonCount> buttons; // in the order of MemoryButton
 };
 
 // client: the pane's client rectangle.

@@ -8,8 +8,7 @@ namespace NCalculatorPanes {
 
 namespace {
 
-template <typename T>
-int ThreeWay(const T& a, const T& b) {
+template <typename T> int ThreeWay(const T& a, const T& b) {
     return a < b ? -1 : (b < a ? 1 : 0);
 }
 
@@ -42,9 +41,8 @@ std::vector<int> SortedMemoryRows(const std::vector<MemoryItem>& items, const Me
     if (state.IsInsertionOrder())
         return rows;
     const int sign = state.Ascending() ? 1 : -1;
-    std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
-        return sign * CompareMemoryItems(items, a, b, state.column) < 0;
-    });
+    std::stable_sort(rows.begin(), rows.end(),
+                     [&](int a, int b) { return sign * CompareMemoryItems(items, a, b, state.column) < 0; });
     return rows;
 }
 

@@ -12,7 +12,8 @@ constexpr int kNumberColumn = static_cast<int>(MemoryColumn::Number);
 
 } // namespace
 
-void MemoryTableModel::Reset(std::vector<MemoryItem> items, char16_t imaginaryLetter, const MemorySortState& sort) {
+void MemoryTableModel::Reset(std::vector<MemoryItem> items, char16_t imaginaryLetter,
+                             const MemorySortState& sort) {
     beginResetModel();
     items_ = std::move(items);
     imaginaryLetter_ = imaginaryLetter;
@@ -85,7 +86,8 @@ QVariant MemoryTableModel::data(const QModelIndex& index, int role) const {
 }
 
 bool MemoryTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!index.isValid() || role != Qt::CheckStateRole || index.column() != static_cast<int>(MemoryColumn::Include))
+    if (!index.isValid() || role != Qt::CheckStateRole ||
+        index.column() != static_cast<int>(MemoryColumn::Include))
         return false;
     SetIncluded(index.row(), value.toInt() == Qt::Checked);
     return true;

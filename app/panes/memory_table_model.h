@@ -12,7 +12,7 @@
 namespace NCalculatorPanes {
 
 class MemoryTableModel : public QAbstractTableModel {
-public:
+  public:
     using QAbstractTableModel::QAbstractTableModel;
 
     // Replaces every row; values are shown with the imaginary unit's letter.
@@ -25,8 +25,7 @@ public:
     int ItemIndex(int row) const { return rows_[static_cast<std::size_t>(row)]; }
     void SetIncluded(int row, bool included);
     // Applies f to every item's check box and shows the result.
-    template <typename Change>
-    void ChangeEveryCheck(Change change) {
+    template <typename Change> void ChangeEveryCheck(Change change) {
         for (MemoryItem& item : items_)
             item.included = change(item.included != 0) ? 1 : 0;
         EmitChecksChanged();
@@ -39,13 +38,13 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-private:
+  private:
     void EmitChecksChanged();
     MemoryItem& ItemAt(int row) { return items_[static_cast<std::size_t>(ItemIndex(row))]; }
     const MemoryItem& ItemAt(int row) const { return items_[static_cast<std::size_t>(ItemIndex(row))]; }
 
-    std::vector<MemoryItem> items_;  // the store's order
-    std::vector<int> rows_;          // row -> index into items_
+    std::vector<MemoryItem> items_; // the store's order
+    std::vector<int> rows_;         // row -> index into items_
     char16_t imaginaryLetter_ = u'i';
 };
 

@@ -5,10 +5,16 @@
 
 namespace NCalculatorPanes {
 
-char16_t ImaginaryLetter() { return NCalculatorText::ImaginaryLetterFromPreference(preferenceStore.values.formatI); }
+char16_t ImaginaryLetter() {
+    return NCalculatorText::ImaginaryLetterFromPreference(preferenceStore.values.formatI);
+}
 
-bool LogPopupEnabled() { return preferenceStore.values.logPopup != 0; }
+bool LogPopupEnabled() {
+    return preferenceStore.values.logPopup != 0;
+}
 
-bool FreeConfirmationEnabled() { return preferenceStore.values.freeConfirmation != 0; }
+bool FreeConfirmationEnabled() {
+    return preferenceStore.values.freeConfirmation != 0;
+}
 
 } // namespace NCalculatorPanes

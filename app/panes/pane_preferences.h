@@ -3,8 +3,8 @@
 
 namespace NCalculatorPanes {
 
-char16_t ImaginaryLetter();      // FormatI: "j" for 1, else "i"
-bool LogPopupEnabled();          // LogPopup non-zero
-bool FreeConfirmationEnabled();  // FreeConfirmation non-zero
+char16_t ImaginaryLetter();     // FormatI: "j" for 1, else "i"
+bool LogPopupEnabled();         // LogPopup non-zero
+bool FreeConfirmationEnabled(); // FreeConfirmation non-zero
 
 } // namespace NCalculatorPanes

@@ -10,12 +10,24 @@ namespace NCalculatorPanes {
 
 namespace {
 
-constexpr Complex Add(Complex a, Complex b) { return {a.re + b.re, a.im + b.im}; }
-constexpr Complex Subtract(Complex a, Complex b) { return {a.re - b.re, a.im - b.im}; }
-constexpr Complex Multiply(Complex a, Complex b) { return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re}; }
-constexpr Complex Square(Complex a) { return {a.re * a.re - a.im * a.im, 2.0 * a.re * a.im}; }
-constexpr Complex Scale(Complex a, double s) { return {a.re * s, a.im * s}; }
-Complex Ldexp(Complex a, int exponent) { return {std::ldexp(a.re, exponent), std::ldexp(a.im, exponent)}; }
+constexpr Complex Add(Complex a, Complex b) {
+    return {a.re + b.re, a.im + b.im};
+}
+constexpr Complex Subtract(Complex a, Complex b) {
+    return {a.re - b.re, a.im - b.im};
+}
+constexpr Complex Multiply(Complex a, Complex b) {
+    return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re};
+}
+constexpr Complex Square(Complex a) {
+    return {a.re * a.re - a.im * a.im, 2.0 * a.re * a.im};
+}
+constexpr Complex Scale(Complex a, double s) {
+    return {a.re * s, a.im * s};
+}
+Complex Ldexp(Complex a, int exponent) {
+    return {std::ldexp(a.re, exponent), std::ldexp(a.im, exponent)};
+}
 
 // Smith's division: divide by the larger part of the divisor first. No reports.
 Complex Divide(Complex a, Complex b) {

@@ -22,7 +22,7 @@ inline constexpr int kStatisticCount = 6;
 
 struct StatisticsResult {
     std::array<Complex, kStatisticCount> values{};
-    std::array<bool, kStatisticCount> computed{};  // skewness and kurtosis need a non-zero variance
+    std::array<bool, kStatisticCount> computed{}; // skewness and kurtosis need a non-zero variance
 
     Complex Value(Statistic which) const { return values[static_cast<std::size_t>(which)]; }
     bool Computed(Statistic which) const { return computed[static_cast<std::size_t>(which)]; }

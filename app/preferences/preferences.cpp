@@ -11,8 +11,7 @@ const QString kPreferencesGroup = QStringLiteral("Preferences");
 const QString kFontSizeKey = QStringLiteral("GUI/Editor/FontSize");
 
 // A stored value counts when it is a whole number that fits in 32 bits, read either way.
-std::optional<std::uint32_t> ThirtyTwoBitValue(const QVariant& stored)
-{
+std::optional<std::uint32_t> ThirtyTwoBitValue(const QVariant& stored) {
     if (!stored.isValid())
         return std::nullopt;
     bool ok = false;
@@ -38,8 +37,7 @@ const std::array<PreferenceField, 8> kPreferenceFields = {{
 
 PreferenceStore preferenceStore;
 
-int ClampFontSize(long long size)
-{
+int ClampFontSize(long long size) {
     if (size < kSmallestFontSize)
         return kSmallestFontSize;
     if (size > kLargestFontSize)
@@ -47,12 +45,12 @@ int ClampFontSize(long long size)
     return static_cast<int>(size);
 }
 
-Preferences LoadPreferences(QSettings& settings)
-{
+Preferences LoadPreferences(QSettings& settings) {
     Preferences values;
     settings.beginGroup(kPreferencesGroup);
     for (const PreferenceField& field : kPreferenceFields) {
-        const std::optional<std::uint32_t> stored = ThirtyTwoBitValue(settings.value(QLatin1String(field.name)));
+        const std::optional<std::uint32_t> stored =
+            ThirtyTwoBitValue(settings.value(QLatin1String(field.name)));
         const bool valid = stored && *stored <= field.largestValid;
         values.*field.member = valid ? static_cast<std::int32_t>(*stored) : field.defaultValue;
     }
@@ -64,8 +62,7 @@ Preferences LoadPreferences(QSettings& settings)
     return values;
 }
 
-void WritePreferences(QSettings& settings, const Preferences& values)
-{
+void WritePreferences(QSettings& settings, const Preferences& values) {
     settings.beginGroup(kPreferencesGroup);
     for (const PreferenceField& field : kPreferenceFields)
         settings.setValue(QLatin1String(field.name), values.*field.member);
@@ -74,14 +71,12 @@ void WritePreferences(QSettings& settings, const Preferences& values)
     settings.sync();
 }
 
-void SavePreferences(QSettings& settings, const PreferenceStore& store)
-{
+void SavePreferences(QSettings& settings, const PreferenceStore& store) {
     if (!store.changed || !settings.isWritable())
         return;
     WritePreferences(settings, store.values);
 }
 
-bool UsesSSE2(const PreferenceStore& store)
-{
+bool UsesSSE2(const PreferenceStore& store) {
     return store.sse2Available && store.values.useSSE2 != 0;
 }

@@ -15,8 +15,7 @@
 
 namespace {
 
-QComboBox* DropDown(const QString& name, const QStringList& choices, QWidget* parent)
-{
+QComboBox* DropDown(const QString& name, const QStringList& choices, QWidget* parent) {
     auto* box = new QComboBox(parent);
     box->setObjectName(name);
     box->setAccessibleName(name);
@@ -24,8 +23,7 @@ QComboBox* DropDown(const QString& name, const QStringList& choices, QWidget* pa
     return box;
 }
 
-QCheckBox* CheckBox(const QString& text, QWidget* parent)
-{
+QCheckBox* CheckBox(const QString& text, QWidget* parent) {
     auto* box = new QCheckBox(text, parent);
     box->setObjectName(text);
     box->setAccessibleName(text);
@@ -33,23 +31,20 @@ QCheckBox* CheckBox(const QString& text, QWidget* parent)
 }
 
 // A drop-down list's value is its choice's index; a stored value out of reach shows the first.
-void SelectIndex(QComboBox* box, std::int32_t value)
-{
+void SelectIndex(QComboBox* box, std::int32_t value) {
     box->setCurrentIndex(value >= 0 && value < box->count() ? value : 0);
 }
 
 } // namespace
 
-std::optional<int> ParseFontSizeText(const QString& text)
-{
+std::optional<int> ParseFontSizeText(const QString& text) {
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
 CCalcPreferences::CCalcPreferences(const Preferences& current, bool sse2Available, QWidget* parent)
-    : QDialog(parent), copy_(current)
-{
+    : QDialog(parent), copy_(current) {
     setObjectName(QStringLiteral("Preferences"));
     setWindowTitle(QStringLiteral("Preferences"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/application.svg")));
@@ -63,8 +58,10 @@ CCalcPreferences::CCalcPreferences(const Preferences& current, bool sse2Availabl
     editorLayout->addRow(QStringLiteral("Font size"), fontSize_);
 
     auto* keypad = new QGroupBox(QStringLiteral("Keypad"), this);
-    notation_ = DropDown(QStringLiteral("Notation"), {QStringLiteral("West"), QStringLiteral("East")}, keypad);
-    imaginaryUnit_ = DropDown(QStringLiteral("Imaginary unit"), {QStringLiteral("i"), QStringLiteral("j")}, keypad);
+    notation_ =
+        DropDown(QStringLiteral("Notation"), {QStringLiteral("West"), QStringLiteral("East")}, keypad);
+    imaginaryUnit_ =
+        DropDown(QStringLiteral("Imaginary unit"), {QStringLiteral("i"), QStringLiteral("j")}, keypad);
     gammaFunction_ = CheckBox(QStringLiteral("Gamma function instead of factorial"), keypad);
     auto* keypadLayout = new QFormLayout(keypad);
     keypadLayout->addRow(QStringLiteral("Notation"), notation_);
@@ -77,7 +74,8 @@ CCalcPreferences::CCalcPreferences(const Preferences& current, bool sse2Availabl
     logLayout->addWidget(logPopup_);
 
     auto* calculation = new QGroupBox(QStringLiteral("Calculation"), this);
-    trigonometricUnits_ = DropDown(QStringLiteral("Trigonometric units"), TrigonometricUnitNames(), calculation);
+    trigonometricUnits_ =
+        DropDown(QStringLiteral("Trigonometric units"), TrigonometricUnitNames(), calculation);
     freeConfirmation_ = CheckBox(QStringLiteral("Memory free confirmation"), calculation);
     clearConfirmation_ = CheckBox(QStringLiteral("Clear confirmation"), calculation);
     useSSE2_ = CheckBox(QStringLiteral("Use SSE2 processor module"), calculation);
@@ -110,11 +108,11 @@ CCalcPreferences::CCalcPreferences(const Preferences& current, bool sse2Availabl
     TransferToControls();
 }
 
-void CCalcPreferences::accept()
-{
+void CCalcPreferences::accept() {
     const std::optional<int> size = ParseFontSizeText(fontSize_->text());
     if (!size) {
-        CalcMessageBox(QStringLiteral("Enter an integer."), MessageBoxType::Ok | MessageBoxType::IconExclamation);
+        CalcMessageBox(QStringLiteral("Enter an integer."),
+                       MessageBoxType::Ok | MessageBoxType::IconExclamation);
         fontSize_->setFocus();
         fontSize_->selectAll();
         return;
@@ -123,14 +121,12 @@ void CCalcPreferences::accept()
     QDialog::accept();
 }
 
-void CCalcPreferences::RestoreDefaults()
-{
+void CCalcPreferences::RestoreDefaults() {
     copy_ = Preferences{};
     TransferToControls();
 }
 
-void CCalcPreferences::TransferToControls()
-{
+void CCalcPreferences::TransferToControls() {
     fontSize_->setText(QString::number(copy_.fontSize));
     SelectIndex(notation_, copy_.notation);
     SelectIndex(imaginaryUnit_, copy_.formatI);
@@ -142,8 +138,7 @@ void CCalcPreferences::TransferToControls()
     useSSE2_->setChecked(copy_.useSSE2 != 0);
 }
 
-void CCalcPreferences::TransferFromControls(int fontSize)
-{
+void CCalcPreferences::TransferFromControls(int fontSize) {
     // An unchanged check box keeps its stored number (a LogPopup of 7 stays 7).
     const auto checked = [](QCheckBox* box, std::int32_t stored) -> std::int32_t {
         return box->isChecked() ? (stored != 0 ? stored : 1) : 0;
@@ -159,8 +154,7 @@ void CCalcPreferences::TransferFromControls(int fontSize)
     copy_.useSSE2 = checked(useSSE2_, copy_.useSSE2);
 }
 
-void AcceptPreferences(PreferenceStore& store, const Preferences& values)
-{
+void AcceptPreferences(PreferenceStore& store, const Preferences& values) {
     store.values = values;
     store.changed = true;
 }

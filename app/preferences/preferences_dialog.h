@@ -17,7 +17,7 @@ std::optional<int> ParseFontSizeText(const QString& text);
 class CCalcPreferences : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     CCalcPreferences(const Preferences& current, bool sse2Available, QWidget* parent = nullptr);
 
     // The dialog's copy; after OK the font size is clamped to 8..72.
@@ -25,7 +25,7 @@ public:
 
     void accept() override;
 
-private:
+  private:
     void RestoreDefaults();
     void TransferToControls();
     void TransferFromControls(int fontSize);

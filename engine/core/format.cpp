@@ -26,7 +26,7 @@ std::u16string FormatComplex(Complex value, const ComplexFormat& format) {
     std::u16string out;
     const double re = value.re;
     const double im = value.im;
-    if (re != 0.0) {  // NaN included
+    if (re != 0.0) { // NaN included
         AppendNumber(out, re, format.number);
         if (im == 0.0)
             return out;

@@ -9,17 +9,17 @@ namespace NCalculatorText {
 enum class LogKind : std::int32_t { Warning = 0, Error = 1 };
 
 struct LogMessage {
-    std::int32_t kind;               // 1 error, 0 warning
-    std::u16string_view operation;   // display name of the running operation; owned by the engine
-    std::u16string_view text;        // valid only during AddMessage: the receiver copies what it keeps
+    std::int32_t kind;             // 1 error, 0 warning
+    std::u16string_view operation; // display name of the running operation; owned by the engine
+    std::u16string_view text;      // valid only during AddMessage: the receiver copies what it keeps
 };
 
 class ILogReceiver {
-public:
+  public:
     virtual void AddMessage(const LogMessage& message) = 0;
     virtual void ClearMessages() = 0;
 
-protected:
+  protected:
     ~ILogReceiver() = default;
 };
 

@@ -11,7 +11,8 @@ std::string FormatDouble(double x, NumberFormat format) {
     // to_chars with a precision formats exactly as printf does in the "C" locale.
     const int precision = format == NumberFormat::Full ? 20 : 14;
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::general, precision);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::general, precision);
     return std::string(buffer, result.ptr);
 }
 

@@ -8,8 +8,8 @@
 namespace NCalculatorText {
 
 enum class NumberFormat {
-    Short,  // as printf "%.14g": results, log messages, panes
-    Full,   // as printf "%.20g": memory files
+    Short, // as printf "%.14g": results, log messages, panes
+    Full,  // as printf "%.20g": memory files
 };
 
 // x as the C library's printf formats it in the "C" locale.

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "engine/state/engine_state.h"
 #include "engine/core/format.h"
+#include "engine/state/engine_state.h"
 
 namespace NCalculatorText {
 

@@ -36,7 +36,7 @@ bool EvaluateExpression(std::u16string_view expression, Complex& value) {
 // Builds the rewritten text in one pass: the edits of each statement come after those
 // of the statements before it, so the text is never copied per statement.
 class Rewriter {
-public:
+  public:
     Rewriter(const std::u16string& text, const std::u16string& copy) : text_(text), copy_(copy) {
         out_.reserve(text.size() + text.size() / 4 + 16);
     }
@@ -65,7 +65,7 @@ public:
         return std::move(out_);
     }
 
-private:
+  private:
     const std::u16string& text_;
     const std::u16string& copy_;
     std::u16string out_;
@@ -105,7 +105,7 @@ bool RunStatements(std::u16string& text, const std::u16string& copy, int& caret)
             while (equals > 0 && IsWhiteSpace(statement[equals - 1]))
                 --equals;
             if (equals == 0)
-                continue;  // white space or comments only
+                continue; // white space or comments only
             resultAt = equals;
         }
 
@@ -124,8 +124,10 @@ bool RunStatements(std::u16string& text, const std::u16string& copy, int& caret)
         if (all)
             continue;
 
-        const std::size_t semicolon = caretPosition <= copy.size() ? copy.find(u';', caretPosition) : std::u16string::npos;
-        const std::size_t newCaret = semicolon == std::u16string::npos ? std::u16string::npos : rewriter.Shifted(semicolon) + 1;
+        const std::size_t semicolon =
+            caretPosition <= copy.size() ? copy.find(u';', caretPosition) : std::u16string::npos;
+        const std::size_t newCaret =
+            semicolon == std::u16string::npos ? std::u16string::npos : rewriter.Shifted(semicolon) + 1;
         text = rewriter.Finish();
         caret = static_cast<int>(newCaret == std::u16string::npos ? text.size() : newCaret);
         return true;

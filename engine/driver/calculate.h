@@ -11,8 +11,8 @@ namespace NCalculatorText {
 
 // What a calculation takes from the preferences; the caller fills it.
 struct CalculationOptions {
-    AngleUnit angleUnit = AngleUnit::Radians;  // of the trigonometric functions; default radians
-    char16_t imaginaryLetter = u'i';           // of results and messages; default "i"
+    AngleUnit angleUnit = AngleUnit::Radians; // of the trigonometric functions; default radians
+    char16_t imaginaryLetter = u'i';          // of results and messages; default "i"
     // How many series terms one run may evaluate in all; 0 (the default) sets no
     // limit. Past it the series stops with "Invalid parameter". The fuzzer sets one.
     std::uint64_t seriesTermLimit = 0;

@@ -27,8 +27,8 @@ bool StripComments(std::u16string& copy) {
                 return false;
             end = close + kBlockClose.size();
         }
-        std::fill(copy.begin() + static_cast<std::ptrdiff_t>(start), copy.begin() + static_cast<std::ptrdiff_t>(end),
-                  u' ');
+        std::fill(copy.begin() + static_cast<std::ptrdiff_t>(start),
+                  copy.begin() + static_cast<std::ptrdiff_t>(end), u' ');
         if (line != npos && line < end)
             line = copy.find(kLineComment, end);
         if (block != npos && block < end)

@@ -13,7 +13,7 @@ using NCalculatorMath::BesselStatus;
 
 struct BesselFunction {
     Operation operation;
-    bool singularAtZero;  // Y and K have a singularity at z = 0
+    bool singularAtZero; // Y and K have a singularity at z = 0
     Complex (*kernel)(const Complex&, double, BesselStatus&) noexcept;
 };
 

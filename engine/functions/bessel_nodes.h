@@ -6,22 +6,22 @@
 namespace NCalculatorText {
 
 class CNodeBesselJ final : public CNode {
-public:
+  public:
     bool Evaluate(Complex& result) override;
 };
 
 class CNodeBesselY final : public CNode {
-public:
+  public:
     bool Evaluate(Complex& result) override;
 };
 
 class CNodeBesselI final : public CNode {
-public:
+  public:
     bool Evaluate(Complex& result) override;
 };
 
 class CNodeBesselK final : public CNode {
-public:
+  public:
     bool Evaluate(Complex& result) override;
 };
 

@@ -12,9 +12,8 @@ struct ComponentFunction {
 
 bool EvaluateComponentFunction(CNode& node, const ComponentFunction& function, Complex& result);
 
-template <const ComponentFunction& function>
-class CComponentNode : public CNode {
-public:
+template <const ComponentFunction& function> class CComponentNode : public CNode {
+  public:
     bool Evaluate(Complex& result) override { return EvaluateComponentFunction(*this, function, result); }
 };
 

@@ -16,7 +16,7 @@ class CNodeSqrt final : public CUnaryFunctionNode<kSquareRoot> {};
 
 // The magnitude; one that is not finite is an overflow quoting it ("positive").
 class CNodeAbs final : public CNode {
-public:
+  public:
     bool Evaluate(Complex& result) override;
 };
 

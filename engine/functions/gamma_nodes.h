@@ -8,26 +8,26 @@
 namespace NCalculatorText {
 
 class CGammaFamilyNode : public CNode {
-public:
+  public:
     // Called by a natural logarithm node whose direct argument this node is.
     void GiveLogarithm() noexcept { givesLogarithm_ = true; }
 
-protected:
+  protected:
     // Gamma(z + shift) (or its logarithm) for factorial (shift 1) and Gamma (shift 0);
     // real integers below 1 - shift are poles.
     bool EvaluateShifted(Operation operation, double shift, Complex& result);
 
-private:
+  private:
     bool givesLogarithm_ = false;
 };
 
 class CNodeFactorial final : public CGammaFamilyNode {
-public:
+  public:
     bool Evaluate(Complex& result) override;
 };
 
 class CNodeGamma final : public CGammaFamilyNode {
-public:
+  public:
     bool Evaluate(Complex& result) override;
 };
 

@@ -10,8 +10,8 @@ namespace NCalculatorText {
 
 namespace math = NCalculatorMath;
 
-inline constexpr UnaryFunction kHyperbolicSine{Operation::HyperbolicSine, SingularPoints::None, AngleRole::None,
-                                               &math::Sh};
+inline constexpr UnaryFunction kHyperbolicSine{Operation::HyperbolicSine, SingularPoints::None,
+                                               AngleRole::None, &math::Sh};
 inline constexpr UnaryFunction kHyperbolicCosine{Operation::HyperbolicCosine, SingularPoints::None,
                                                  AngleRole::None, &math::Ch};
 inline constexpr UnaryFunction kHyperbolicTangent{Operation::HyperbolicTangent, SingularPoints::None,
@@ -22,10 +22,10 @@ inline constexpr UnaryFunction kArchyperbolicSine{Operation::ArchyperbolicSine, 
                                                   AngleRole::None, &math::ArSh};
 inline constexpr UnaryFunction kArchyperbolicCosine{Operation::ArchyperbolicCosine, SingularPoints::None,
                                                     AngleRole::None, &math::ArCh};
-inline constexpr UnaryFunction kArchyperbolicTangent{Operation::ArchyperbolicTangent, SingularPoints::PlusMinusOne,
-                                                     AngleRole::None, &math::ArTh};
-inline constexpr UnaryFunction kArchyperbolicCotangent{Operation::ArchyperbolicCotangent,
-                                                       SingularPoints::PlusMinusOne, AngleRole::None, &math::ArCth};
+inline constexpr UnaryFunction kArchyperbolicTangent{
+    Operation::ArchyperbolicTangent, SingularPoints::PlusMinusOne, AngleRole::None, &math::ArTh};
+inline constexpr UnaryFunction kArchyperbolicCotangent{
+    Operation::ArchyperbolicCotangent, SingularPoints::PlusMinusOne, AngleRole::None, &math::ArCth};
 inline constexpr UnaryFunction kArchyperbolicSecant{Operation::ArchyperbolicSecant, SingularPoints::Zero,
                                                     AngleRole::None, &math::ArSch};
 inline constexpr UnaryFunction kArchyperbolicCosecant{Operation::ArchyperbolicCosecant, SingularPoints::Zero,

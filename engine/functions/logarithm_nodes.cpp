@@ -11,7 +11,7 @@ namespace NCalculatorText {
 
 namespace {
 
-constexpr double kLog10OfE = 0.4342944819032518;  // 1 / ln 10
+constexpr double kLog10OfE = 0.4342944819032518; // 1 / ln 10
 
 // The argument with a zero imaginary part taken as +0: a negative number has argument pi.
 double Argument(const Complex& z) noexcept {
@@ -27,7 +27,8 @@ Complex DecimalLogarithm(const Complex& z) noexcept {
 
 // Operation bookkeeping, the argument, the zero test and the finiteness check around `compute`.
 template <class Compute>
-bool EvaluateLogarithm(CNode& node, Operation operation, bool skipZeroTest, Compute compute, Complex& result) {
+bool EvaluateLogarithm(CNode& node, Operation operation, bool skipZeroTest, Compute compute,
+                       Complex& result) {
     OperationScope scope(operation);
     Complex z;
     if (!EvaluateChild(node, 0, z))
@@ -54,10 +55,14 @@ bool CNodeLn::ParseArguments() {
 
 bool CNodeLn::Evaluate(Complex& result) {
     if (childGivesLogarithm_)
-        return EvaluateLogarithm(*this, Operation::NaturalLogarithm, true, [](const Complex& z) { return z; }, result);
+        return EvaluateLogarithm(
+            *this, Operation::NaturalLogarithm, true, [](const Complex& z) { return z; }, result);
     return EvaluateLogarithm(
         *this, Operation::NaturalLogarithm, false,
-        [](const Complex& z) { return NCalculatorMath::Log({z.re, z.im == 0.0 ? 0.0 : z.im}); }, result);
+        [](const Complex& z) {
+            return NCalculatorMath::Log({z.re, z.im == 0.0 ? 0.0 : z.im});
+        },
+        result);
 }
 
 bool CNodeLg::Evaluate(Complex& result) {

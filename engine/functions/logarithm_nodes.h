@@ -7,17 +7,17 @@
 namespace NCalculatorText {
 
 class CNodeLn final : public CNode {
-public:
+  public:
     // Tells a factorial or Gamma child that its logarithm is wanted.
     bool ParseArguments() override;
     bool Evaluate(Complex& result) override;
 
-private:
+  private:
     bool childGivesLogarithm_ = false;
 };
 
 class CNodeLg final : public CNode {
-public:
+  public:
     bool Evaluate(Complex& result) override;
 };
 

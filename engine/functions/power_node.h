@@ -6,7 +6,7 @@
 namespace NCalculatorText {
 
 class CNodePow final : public CNode {
-public:
+  public:
     bool Evaluate(Complex& result) override;
 };
 

@@ -11,20 +11,20 @@ namespace NCalculatorText {
 
 struct ReciprocalFunction {
     Operation operation;
-    AngleRole angle;  // None or Argument
+    AngleRole angle; // None or Argument
     Complex (*denominator)(const Complex&) noexcept;
 };
 
 bool EvaluateReciprocalFunction(CNode& node, const ReciprocalFunction& function, Complex& result);
 
-template <const ReciprocalFunction& function>
-class CReciprocalFunctionNode : public CNode {
-public:
+template <const ReciprocalFunction& function> class CReciprocalFunctionNode : public CNode {
+  public:
     bool Evaluate(Complex& result) override { return EvaluateReciprocalFunction(*this, function, result); }
 };
 
 inline constexpr ReciprocalFunction kSecant{Operation::Secant, AngleRole::Argument, &NCalculatorMath::Cos};
-inline constexpr ReciprocalFunction kCosecant{Operation::Cosecant, AngleRole::Argument, &NCalculatorMath::Sin};
+inline constexpr ReciprocalFunction kCosecant{Operation::Cosecant, AngleRole::Argument,
+                                              &NCalculatorMath::Sin};
 inline constexpr ReciprocalFunction kHyperbolicSecant{Operation::HyperbolicSecant, AngleRole::None,
                                                       &NCalculatorMath::Ch};
 inline constexpr ReciprocalFunction kHyperbolicCosecant{Operation::HyperbolicCosecant, AngleRole::None,

@@ -11,16 +11,18 @@ namespace NCalculatorText {
 namespace math = NCalculatorMath;
 
 inline constexpr UnaryFunction kSine{Operation::Sine, SingularPoints::None, AngleRole::Argument, &math::Sin};
-inline constexpr UnaryFunction kCosine{Operation::Cosine, SingularPoints::None, AngleRole::Argument, &math::Cos};
-inline constexpr UnaryFunction kTangent{Operation::Tangent, SingularPoints::None, AngleRole::Argument, &math::Tg};
+inline constexpr UnaryFunction kCosine{Operation::Cosine, SingularPoints::None, AngleRole::Argument,
+                                       &math::Cos};
+inline constexpr UnaryFunction kTangent{Operation::Tangent, SingularPoints::None, AngleRole::Argument,
+                                        &math::Tg};
 inline constexpr UnaryFunction kCotangent{Operation::Cotangent, SingularPoints::Zero, AngleRole::Argument,
                                           &math::Ctg};
 inline constexpr UnaryFunction kArcsine{Operation::Arcsine, SingularPoints::None, AngleRole::Result,
                                         &math::ArcSin};
 inline constexpr UnaryFunction kArccosine{Operation::Arccosine, SingularPoints::None, AngleRole::Result,
                                           &math::ArcCos};
-inline constexpr UnaryFunction kArctangent{Operation::Arctangent, SingularPoints::PlusMinusI, AngleRole::Result,
-                                           &math::ArcTg};
+inline constexpr UnaryFunction kArctangent{Operation::Arctangent, SingularPoints::PlusMinusI,
+                                           AngleRole::Result, &math::ArcTg};
 inline constexpr UnaryFunction kArccotangent{Operation::Arccotangent, SingularPoints::PlusMinusI,
                                              AngleRole::Result, &math::ArcCtg};
 inline constexpr UnaryFunction kArcsecant{Operation::Arcsecant, SingularPoints::Zero, AngleRole::Result,

@@ -11,9 +11,9 @@ namespace NCalculatorText {
 // Where a function is singular; the node reports the argument before the kernel runs.
 enum class SingularPoints {
     None,
-    Zero,           // z = 0
-    PlusMinusI,     // z = i or -i
-    PlusMinusOne,   // z = 1 or -1
+    Zero,         // z = 0
+    PlusMinusI,   // z = i or -i
+    PlusMinusOne, // z = 1 or -1
 };
 
 // Whether the user's angle unit applies to the argument or to the result.
@@ -35,9 +35,8 @@ bool IsSingularPoint(SingularPoints points, const Complex& z) noexcept;
 // finite and no error has been reported yet; returns ok.
 bool CheckFinite(const Complex& r) noexcept;
 
-template <const UnaryFunction& function>
-class CUnaryFunctionNode : public CNode {
-public:
+template <const UnaryFunction& function> class CUnaryFunctionNode : public CNode {
+  public:
     bool Evaluate(Complex& result) override { return EvaluateUnaryFunction(*this, function, result); }
 };
 

@@ -6,13 +6,13 @@
 namespace NCalculatorText {
 
 class CNodeResult : public CNode {
-public:
+  public:
     bool ParseArguments() override { return true; }
     bool Evaluate(Complex& result) override;
 };
 
 class CNodeRandom : public CNode {
-public:
+  public:
     CNodeRandom();
     bool ParseArguments() override { return true; }
     // Both parts between 0 and 1.

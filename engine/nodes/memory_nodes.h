@@ -6,7 +6,7 @@
 namespace NCalculatorText {
 
 class CNodeMemory : public CNode {
-public:
+  public:
     // The argument must be one bracket group; its trimmed content names the cell.
     bool ParseArguments() override;
     // A missing cell reads as 0 with a warning.
@@ -14,12 +14,12 @@ public:
 
     const std::u16string& CellName() const noexcept { return cellName_; }
 
-private:
+  private:
     std::u16string cellName_;
 };
 
 class CNodeStore : public CNode {
-public:
+  public:
     // The value, then a memory cell as the target: 1->x is a syntax error.
     bool ParseArguments() override;
     // Stores the value (creating the cell) and yields it.

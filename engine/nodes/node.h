@@ -16,7 +16,7 @@ class CNodeVariable;
 using VariableMap = std::map<std::u16string, std::unique_ptr<CNodeVariable>>;
 
 class CNode : public CParcer {
-public:
+  public:
     CNode();
     ~CNode() override;
     CNode(const CNode&) = delete;

@@ -6,7 +6,7 @@
 namespace NCalculatorText {
 
 class CNodeNumber : public CNode {
-public:
+  public:
     // Converts the literal; always succeeds (the longest valid prefix counts).
     bool ParseArguments() override;
     // A literal out of the double range fails the statement with an overflow.
@@ -16,19 +16,19 @@ public:
 };
 
 class CNodePi : public CNode {
-public:
+  public:
     bool ParseArguments() override { return true; }
     bool Evaluate(Complex& result) override;
 };
 
 class CNodeE : public CNode {
-public:
+  public:
     bool ParseArguments() override { return true; }
     bool Evaluate(Complex& result) override;
 };
 
 class CNodeI : public CNode {
-public:
+  public:
     bool ParseArguments() override { return true; }
     bool Evaluate(Complex& result) override;
 };

@@ -15,7 +15,7 @@ enum class SeriesKind { Sum, Product };
 
 // Puts the index variable back to "uninitialised" however the series ends.
 class IndexReset {
-public:
+  public:
     explicit IndexReset(CNodeVariable& index) : index_(index) {}
     ~IndexReset() {
         index_.value = {};
@@ -24,7 +24,7 @@ public:
     IndexReset(const IndexReset&) = delete;
     IndexReset& operator=(const IndexReset&) = delete;
 
-private:
+  private:
     CNodeVariable& index_;
 };
 

@@ -7,12 +7,12 @@
 namespace NCalculatorText {
 
 class CNodeSum : public CNode {
-public:
+  public:
     bool Evaluate(Complex& result) override;
 };
 
 class CNodeProduct : public CNode {
-public:
+  public:
     bool Evaluate(Complex& result) override;
 };
 

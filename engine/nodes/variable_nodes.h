@@ -6,7 +6,7 @@
 namespace NCalculatorText {
 
 class CNodeVariable : public CNode {
-public:
+  public:
     bool ParseArguments() override { return true; }
     // Outside its series a variable is uninitialised: 0 with a warning.
     bool Evaluate(Complex& result) override;
@@ -17,7 +17,7 @@ public:
 };
 
 class CNodeVariableReference : public CNode {
-public:
+  public:
     explicit CNodeVariableReference(CNodeVariable& variable) : variable_(variable) {}
 
     bool ParseArguments() override { return true; }
@@ -26,8 +26,8 @@ public:
 
     CNodeVariable& Variable() noexcept { return variable_; }
 
-private:
-    CNodeVariable& variable_;  // owned by the variable map
+  private:
+    CNodeVariable& variable_; // owned by the variable map
 };
 
 } // namespace NCalculatorText

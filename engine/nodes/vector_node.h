@@ -7,7 +7,7 @@
 namespace NCalculatorText {
 
 class CNodeVector : public CNode {
-public:
+  public:
     bool Evaluate(Complex& result) override;
     NodeKind Kind() const noexcept override { return NodeKind::Vector; }
 };

@@ -9,7 +9,7 @@
 namespace NCalculatorText {
 
 class BracketStore {
-public:
+  public:
     void Clear() noexcept { groups_.clear(); }
     // Keeps the group's content and returns its placeholder.
     std::u16string Add(std::u16string_view content);
@@ -17,7 +17,7 @@ public:
     // placeholder stands in one operand and is resolved once) and returns true.
     bool TakeGroup(std::u16string_view text, std::u16string& content) noexcept;
 
-private:
+  private:
     std::vector<std::u16string> groups_;
 };
 

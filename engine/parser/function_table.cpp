@@ -19,14 +19,13 @@ namespace NCalculatorText {
 
 namespace {
 
-template <class Node>
-std::unique_ptr<CNode> Make() {
+template <class Node> std::unique_ptr<CNode> Make() {
     return std::make_unique<Node>();
 }
 
 struct FunctionName {
     std::u16string_view name;
-    NodeFactory make;  // nullptr: the node is not built yet, the name declines
+    NodeFactory make; // nullptr: the node is not built yet, the name declines
 };
 
 // Sorted by name (code unit order) for the binary search below.
@@ -118,12 +117,12 @@ constexpr auto kFunctions = [] {
         {u"tanh", &Make<CNodeTh>},
         {u"tg", &Make<CNodeTg>},
         {u"th", &Make<CNodeTh>},
-        {u"\u0393", &Make<CNodeGamma>},           // Gamma
+        {u"\u0393", &Make<CNodeGamma>}, // Gamma
         {u"\u03A0", &Make<CNodeProduct>},
         {u"\u03A3", &Make<CNodeSum>},
         {u"\u220F", &Make<CNodeProduct>},
         {u"\u2211", &Make<CNodeSum>},
-        {u"\u221A", &Make<CNodeSqrt>},           // square root
+        {u"\u221A", &Make<CNodeSqrt>}, // square root
     }};
     return table;
 }();
@@ -135,8 +134,9 @@ static_assert(std::all_of(kFunctions.begin(), kFunctions.end(),
 } // namespace
 
 NodeFactory FindFunction(std::u16string_view name) noexcept {
-    const auto found = std::lower_bound(kFunctions.begin(), kFunctions.end(), name,
-                                        [](const FunctionName& entry, std::u16string_view key) { return entry.name < key; });
+    const auto found =
+        std::lower_bound(kFunctions.begin(), kFunctions.end(), name,
+                         [](const FunctionName& entry, std::u16string_view key) { return entry.name < key; });
     if (found == kFunctions.end() || found->name != name)
         return nullptr;
     return found->make;

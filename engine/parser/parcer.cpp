@@ -27,7 +27,7 @@ struct ParseLimits {
 ParseLimits limits;
 
 class DepthGuard {
-public:
+  public:
     DepthGuard() noexcept { ++limits.depth; }
     ~DepthGuard() { --limits.depth; }
     DepthGuard(const DepthGuard&) = delete;

@@ -15,12 +15,12 @@ class CNode;
 
 enum class NodeKind : int {
     Ordinary = 0,
-    Variable = 1,  // a series index variable or a reference to one
-    Vector = 2,    // an argument list
+    Variable = 1, // a series index variable or a reference to one
+    Vector = 2,   // an argument list
 };
 
 class CParcer {
-public:
+  public:
     virtual ~CParcer() = default;
 
     // The node itself: the node that receives new children and whose variable map
@@ -36,7 +36,7 @@ public:
     // child, the statement's top node.
     bool ParseText(std::u16string_view statement);
 
-protected:
+  protected:
     // Creates the node that the first accepting recognizer names as this node's next
     // child, with its argument texts (not yet parsed). The operand is modified.
     bool ParseOperand(std::u16string& operand);

@@ -18,8 +18,7 @@ constexpr char16_t kDivisionSign = u'\u00F7';
 constexpr std::u16string_view kPowerOperator = u"**";
 constexpr std::u16string_view kStoreArrow = u"->";
 
-template <class Node>
-std::unique_ptr<CNode> MakeNode(std::vector<std::u16string> arguments) {
+template <class Node> std::unique_ptr<CNode> MakeNode(std::vector<std::u16string> arguments) {
     auto node = std::make_unique<Node>();
     node->arguments = std::move(arguments);
     return node;
@@ -183,8 +182,8 @@ std::unique_ptr<CNode> RecognizeMemory(std::u16string_view text, CNode&) {
 using Recognizer = std::unique_ptr<CNode> (*)(std::u16string_view, CNode&);
 
 constexpr std::array<Recognizer, 10> kRecognizers = {
-    &RecognizeVector,        &RecognizeStore,  &RecognizePlusMinus,        &RecognizeChangeSign,
-    &RecognizeMultiplyDivide, &RecognizePowerOperator, &RecognizeFunction, &RecognizeMemory,
+    &RecognizeVector,           &RecognizeStore,         &RecognizePlusMinus, &RecognizeChangeSign,
+    &RecognizeMultiplyDivide,   &RecognizePowerOperator, &RecognizeFunction,  &RecognizeMemory,
     &RecognizeConstantOrNumber, &RecognizeIdentifier,
 };
 
@@ -196,7 +195,8 @@ std::size_t FindBinarySign(std::u16string_view text) noexcept {
             continue;
         if (i == 0)
             return std::u16string_view::npos;
-        const bool exponentSign = text[i - 1] == u'e' && i >= 2 && (IsDigit(text[i - 2]) || text[i - 2] == u'.');
+        const bool exponentSign =
+            text[i - 1] == u'e' && i >= 2 && (IsDigit(text[i - 2]) || text[i - 2] == u'.');
         if (!exponentSign)
             return i;
     }
@@ -209,7 +209,7 @@ std::size_t FindMultiplyOrDivide(std::u16string_view text) noexcept {
         if (text[i] != u'*')
             continue;
         if (i > 0 && text[i - 1] == u'*') {
-            --i;  // part of "**": skip the pair
+            --i; // part of "**": skip the pair
             continue;
         }
         multiply = i;
@@ -232,7 +232,8 @@ std::unique_ptr<CNode> RecognizeMemoryCell(std::u16string_view text) {
     constexpr std::u16string_view kShort = u"mem";
     if (text.size() <= 2 || !text.starts_with(kShort))
         return nullptr;
-    const std::size_t prefix = text.size() >= kLong.size() && text.starts_with(kLong) ? kLong.size() : kShort.size();
+    const std::size_t prefix =
+        text.size() >= kLong.size() && text.starts_with(kLong) ? kLong.size() : kShort.size();
     return MakeNode<CNodeMemory>({std::u16string(text.substr(prefix))});
 }
 

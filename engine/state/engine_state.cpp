@@ -10,7 +10,8 @@ EngineState engineState;
 namespace {
 // The kernels' math-error hook is the engine's for the whole run, as the C
 // runtime's user handler would be.
-[[maybe_unused]] const bool mathErrorHandlerInstalled = (NCalculatorMath::SetMathErrorHandler(&OnMathError), true);
+[[maybe_unused]] const bool mathErrorHandlerInstalled =
+    (NCalculatorMath::SetMathErrorHandler(&OnMathError), true);
 } // namespace
 
 OperationScope::OperationScope(Operation operation) noexcept : saved_(engineState.currentOperation) {

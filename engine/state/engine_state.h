@@ -13,16 +13,16 @@ namespace NCalculatorText {
 enum class AngleUnit : int { Radians = 0, Degrees = 1, Grads = 2 };
 
 struct EngineState {
-    Operation currentOperation = Operation::None;  // the operation being evaluated now
-    Operation lastOperation = Operation::None;     // the operation of the node that finished most recently
-    bool ok = true;                                // no error met in the current calculation
-    StatusKind lastStatus = StatusKind::NoStatus;  // kind of the most recent report
-    bool suppressOverflow = false;                 // an Overflow report then only records lastStatus
-    AngleUnit angleUnit = AngleUnit::Radians;      // fixed for one calculation
-    char16_t imaginaryLetter = u'i';               // letter of the imaginary unit in results and messages
-    Complex previousResult{};                      // last successful statement's value; zero at start
-    ILogReceiver* logReceiver = nullptr;           // may be absent: messages are then dropped
-    std::uint64_t seriesTermsLeft = UINT64_MAX;    // terms the series of this run may still evaluate
+    Operation currentOperation = Operation::None; // the operation being evaluated now
+    Operation lastOperation = Operation::None;    // the operation of the node that finished most recently
+    bool ok = true;                               // no error met in the current calculation
+    StatusKind lastStatus = StatusKind::NoStatus; // kind of the most recent report
+    bool suppressOverflow = false;                // an Overflow report then only records lastStatus
+    AngleUnit angleUnit = AngleUnit::Radians;     // fixed for one calculation
+    char16_t imaginaryLetter = u'i';              // letter of the imaginary unit in results and messages
+    Complex previousResult{};                     // last successful statement's value; zero at start
+    ILogReceiver* logReceiver = nullptr;          // may be absent: messages are then dropped
+    std::uint64_t seriesTermsLeft = UINT64_MAX;   // terms the series of this run may still evaluate
 };
 
 extern EngineState engineState;
@@ -30,13 +30,13 @@ extern EngineState engineState;
 // The bookkeeping of every node that has an operation code: the code is current
 // while the node evaluates, and a report raised inside names the innermost one.
 class OperationScope {
-public:
+  public:
     explicit OperationScope(Operation operation) noexcept;
     ~OperationScope();
     OperationScope(const OperationScope&) = delete;
     OperationScope& operator=(const OperationScope&) = delete;
 
-private:
+  private:
     Operation saved_;
 };
 

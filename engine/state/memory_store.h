@@ -12,7 +12,7 @@ namespace NCalculatorText {
 
 struct MemoryCell {
     Complex value{};
-    std::int32_t selected = 0;  // the memory pane's mark; 0 for a new cell
+    std::int32_t selected = 0; // the memory pane's mark; 0 for a new cell
 };
 
 struct MemoryStore {

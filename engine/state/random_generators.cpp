@@ -35,7 +35,7 @@ void RanGenerator::Seed(std::uint64_t j) noexcept {
 std::uint64_t TickCount() noexcept {
     using namespace std::chrono;
     const auto ms = duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-    return static_cast<std::uint32_t>(ms);  // the 32-bit tick counter, widened
+    return static_cast<std::uint32_t>(ms); // the 32-bit tick counter, widened
 }
 
 void SeedRandom() noexcept {

@@ -7,12 +7,12 @@
 namespace NCalculatorText {
 
 class RanGenerator {
-public:
+  public:
     std::uint64_t Draw() noexcept;
     // Seeds twice: once with j, then once more with the next output.
     void Seed(std::uint64_t j) noexcept;
 
-private:
+  private:
     void SeedOnce(std::uint64_t j) noexcept;
 
     std::uint64_t u_ = 0;

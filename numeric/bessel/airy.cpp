@@ -23,11 +23,13 @@ using namespace detail;
 namespace {
 
 constexpr double kTwoThirds = 6.66666666666666667e-01;
-constexpr double kAiAtZero = 3.55028053887817240e-01;      // Ai(0)
-constexpr double kMinusDaiAtZero = 2.58819403792806799e-01;  // -Ai'(0)
-constexpr double kCoef = 1.83776298473930683e-01;          // 1 / (pi sqrt 3)
+constexpr double kAiAtZero = 3.55028053887817240e-01;       // Ai(0)
+constexpr double kMinusDaiAtZero = 2.58819403792806799e-01; // -Ai'(0)
+constexpr double kCoef = 1.83776298473930683e-01;           // 1 / (pi sqrt 3)
 
-Complex Zeta(Complex z) noexcept { return kTwoThirds * (z * Csqrt(z)); }
+Complex Zeta(Complex z) noexcept {
+    return kTwoThirds * (z * Csqrt(z));
+}
 
 // abs(z) <= 1: the power series of Ai or Ai' about 0.
 Complex AirySeries(Complex z, double az, int id, BesselScaling kode, double tol) noexcept {

@@ -11,27 +11,51 @@ namespace NCalculatorMath::detail {
 inline constexpr double kPi = 3.14159265358979324;
 inline constexpr double kHalfPi = 1.57079632679489662;
 
-constexpr Complex operator+(Complex a, Complex b) noexcept { return {a.re + b.re, a.im + b.im}; }
-constexpr Complex operator-(Complex a, Complex b) noexcept { return {a.re - b.re, a.im - b.im}; }
-constexpr Complex operator-(Complex a) noexcept { return {-a.re, -a.im}; }
+constexpr Complex operator+(Complex a, Complex b) noexcept {
+    return {a.re + b.re, a.im + b.im};
+}
+constexpr Complex operator-(Complex a, Complex b) noexcept {
+    return {a.re - b.re, a.im - b.im};
+}
+constexpr Complex operator-(Complex a) noexcept {
+    return {-a.re, -a.im};
+}
 constexpr Complex operator*(Complex a, Complex b) noexcept {
     return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re};
 }
-constexpr Complex operator*(double s, Complex a) noexcept { return {s * a.re, s * a.im}; }
-constexpr Complex operator*(Complex a, double s) noexcept { return {a.re * s, a.im * s}; }
-constexpr Complex operator/(Complex a, double s) noexcept { return {a.re / s, a.im / s}; }
-constexpr Complex Conj(Complex a) noexcept { return {a.re, -a.im}; }
-constexpr bool IsZero(Complex a) noexcept { return a.re == 0.0 && a.im == 0.0; }
+constexpr Complex operator*(double s, Complex a) noexcept {
+    return {s * a.re, s * a.im};
+}
+constexpr Complex operator*(Complex a, double s) noexcept {
+    return {a.re * s, a.im * s};
+}
+constexpr Complex operator/(Complex a, double s) noexcept {
+    return {a.re / s, a.im / s};
+}
+constexpr Complex Conj(Complex a) noexcept {
+    return {a.re, -a.im};
+}
+constexpr bool IsZero(Complex a) noexcept {
+    return a.re == 0.0 && a.im == 0.0;
+}
 // std::fmax and std::fmin (a NaN gives the other argument, equal arguments the second)
 // without the library call.
-inline double Larger(double a, double b) noexcept { return a > b || std::isnan(b) ? a : b; }
-inline double Smaller(double a, double b) noexcept { return a < b || std::isnan(b) ? a : b; }
+inline double Larger(double a, double b) noexcept {
+    return a > b || std::isnan(b) ? a : b;
+}
+inline double Smaller(double a, double b) noexcept {
+    return a < b || std::isnan(b) ? a : b;
+}
 
 // The larger of the absolute values of the two parts.
-inline double MaxPart(Complex a) noexcept { return Larger(std::fabs(a.re), std::fabs(a.im)); }
+inline double MaxPart(Complex a) noexcept {
+    return Larger(std::fabs(a.re), std::fabs(a.im));
+}
 
 // abs(a)^2, for termination tests on values far from the overflow limit.
-constexpr double Norm(Complex a) noexcept { return a.re * a.re + a.im * a.im; }
+constexpr double Norm(Complex a) noexcept {
+    return a.re * a.re + a.im * a.im;
+}
 
 // abs(a) without intermediate overflow or underflow, as the published package forms it
 // (the larger part times sqrt(1 + q^2)), so that results agree with it to the last bits.

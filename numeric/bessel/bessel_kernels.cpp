@@ -47,9 +47,13 @@ bool RejectNonFinite(const Complex& z, double nu, Complex& value, BesselStatus& 
     return false;
 }
 
-double Fraction(double nu) noexcept { return nu - std::floor(nu); }
+double Fraction(double nu) noexcept {
+    return nu - std::floor(nu);
+}
 
-bool OnPositiveRealAxis(const Complex& z) noexcept { return z.im == 0.0 && z.re > 0.0; }
+bool OnPositiveRealAxis(const Complex& z) noexcept {
+    return z.im == 0.0 && z.re > 0.0;
+}
 
 // For a real argument: on the positive axis the imaginary part is zero; on the negative
 // axis J and I of integer order are real and those of half-integer order imaginary.
@@ -79,8 +83,8 @@ Complex Machinery(Routine routine, const Complex& z, double nu, BesselStatus& st
 // The reflection c F(v) -+ s G(v) of J and Y for negative orders: F is the function
 // itself, G the other kind, sign the sign of the G term.
 Complex ReflectJY(Complex (*self)(const Complex&, double, BesselStatus&),
-                  Complex (*other)(const Complex&, double, BesselStatus&), double sign, const Complex& z, double v,
-                  BesselStatus& status) noexcept {
+                  Complex (*other)(const Complex&, double, BesselStatus&), double sign, const Complex& z,
+                  double v, BesselStatus& status) noexcept {
     double s, c;
     SinCosPi(v, s, c);
     Complex result{};

@@ -11,8 +11,8 @@ namespace {
 BesselLimits DeriveLimits() noexcept {
     constexpr double tiny = std::numeric_limits<double>::min();
     constexpr double huge = std::numeric_limits<double>::max();
-    constexpr int exponentBound = 1021;  // the smaller of the two exponent range limits
-    constexpr int digitsUsed = 52;       // binary digits of the mantissa minus one
+    constexpr int exponentBound = 1021; // the smaller of the two exponent range limits
+    constexpr int digitsUsed = 52;      // binary digits of the mantissa minus one
     const double r1m5 = std::log10(2.0);
 
     BesselLimits limits{};

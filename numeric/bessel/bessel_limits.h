@@ -6,8 +6,8 @@ namespace NCalculatorMath {
 
 // The scaling option KODE of the published routines.
 enum class BesselScaling : int {
-    Unscaled = 1,  // the functions themselves
-    Scaled = 2,    // I and J times exp(-abs(Re z)) or exp(-abs(Im z)), K times exp(z), H times exp(-+iz)
+    Unscaled = 1, // the functions themselves
+    Scaled = 2,   // I and J times exp(-abs(Re z)) or exp(-abs(Im z)), K times exp(z), H times exp(-+iz)
 };
 
 struct BesselLimits {

@@ -16,12 +16,12 @@ using namespace detail;
 
 int IAsymptotic(Complex z, double fnu, BesselScaling kode, std::span<Complex> y,
                 const BesselLimits& limits) noexcept {
-    constexpr double rtpi = 0.159154943091895336;  // 1 / (2 pi)
+    constexpr double rtpi = 0.159154943091895336; // 1 / (2 pi)
     const int n = static_cast<int>(y.size());
     const double tol = limits.tol;
     const double az = Abs(z);
     const double rtr1 = limits.sqrtUfl;
-    const double dfnu = fnu;  // the lowest order computed directly; with N <= 2 that is fnu
+    const double dfnu = fnu; // the lowest order computed directly; with N <= 2 that is fnu
 
     const double raz = 1.0 / az;
     Complex factor = Csqrt(Complex{rtpi * z.re * raz * raz, -rtpi * z.im * raz * raz});

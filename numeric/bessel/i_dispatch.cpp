@@ -19,7 +19,9 @@ using namespace detail;
 
 namespace {
 
-int Failure(int nw) noexcept { return nw == -2 ? -2 : -1; }
+int Failure(int nw) noexcept {
+    return nw == -2 ? -2 : -1;
+}
 
 // Miller's algorithm for the nn lowest members: Neumann series or Wronskian by abs(z).
 int Miller(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, double az,
@@ -49,7 +51,8 @@ int RaisedOrders(double dfnu, const BesselLimits& limits) noexcept {
 // the overflow test on the I sequence, the uniform expansions, Miller's algorithm.
 // leading (may be null) keeps the test's expansion for IUniform.
 int AfterSeriesAndAsymptotic(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, int nz, int nn,
-                             double az, const BesselLimits& limits, UniformLeadingExpansion* leading) noexcept {
+                             double az, const BesselLimits& limits,
+                             UniformLeadingExpansion* leading) noexcept {
     const int nuf = UniformOverflowTest(z, fnu, kode, UniformSequence::I, y.first(nn), limits, leading);
     if (nuf < 0)
         return Failure(nuf);
@@ -61,7 +64,8 @@ int AfterSeriesAndAsymptotic(Complex z, double fnu, BesselScaling kode, std::spa
     if (dfnu > limits.fnul || az > limits.fnul) {
         // Raise the order to fnul, use the uniform expansion, recur back down.
         int nlast = 0;
-        const int nw = IUniform(z, fnu, kode, y.first(nn), RaisedOrders(dfnu, limits), nlast, limits, leading);
+        const int nw =
+            IUniform(z, fnu, kode, y.first(nn), RaisedOrders(dfnu, limits), nlast, limits, leading);
         if (nw < 0)
             return Failure(nw);
         nz += nw;
@@ -76,7 +80,8 @@ int AfterSeriesAndAsymptotic(Complex z, double fnu, BesselScaling kode, std::spa
 
 } // namespace
 
-int IDispatch(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, const BesselLimits& limits) noexcept {
+int IDispatch(Complex z, double fnu, BesselScaling kode, std::span<Complex> y,
+              const BesselLimits& limits) noexcept {
     int nz = 0;
     const double az = Abs(z);
     int nn = static_cast<int>(y.size());

@@ -23,8 +23,7 @@ constexpr int kSearchSteps = 80;
 
 // One step of the backward recurrence I(k - 1) = (2k/z) I(k) + I(k + 1) with its
 // contribution to the normalising sum.
-template <class T, class C>
-struct BackwardRecurrence {
+template <class T, class C> struct BackwardRecurrence {
     T p1, p2, sum;
     C rz;
     double fkk, fnf, tfnf, bk;
@@ -55,7 +54,7 @@ template <class C>
     const long long inu = ifnu + n - 1;
     double at = static_cast<double>(iaz) + 1.0;
     const double raz = 1.0 / az;
-    const C unit = FromParts<C>(RealPart(z) * raz, -ImagPart(z) * raz);  // conj(z) / abs(z)
+    const C unit = FromParts<C>(RealPart(z) * raz, -ImagPart(z) * raz); // conj(z) / abs(z)
     C ck = unit * (at * raz);
     const C rz = 2.0 * raz * unit;
     T p1{};
@@ -92,7 +91,7 @@ template <class C>
         ck = unit * (at * raz);
         ack = at * raz;
         tst = std::sqrt(ack / tol);
-        bool refined = false;  // ITIME = 2
+        bool refined = false; // ITIME = 2
         for (k = 1;; ++k) {
             if (k > kSearchSteps)
                 return -2;

@@ -20,8 +20,7 @@ namespace {
 
 // sum (z^2/4)^k / (k! (fnup)_k), stopped when a term falls below atol; T is double when
 // z^2/4 is real (z on either axis), with the real parts of the complex operations.
-template <class T>
-T SeriesSum(T cz, double acz, double fnup, double atol) noexcept {
+template <class T> T SeriesSum(T cz, double acz, double fnup, double atol) noexcept {
     T sum{1.0};
     T term{1.0};
     double ak = fnup + 2.0;
@@ -41,7 +40,8 @@ T SeriesSum(T cz, double acz, double fnup, double atol) noexcept {
 
 } // namespace
 
-int ISeries(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, const BesselLimits& limits) noexcept {
+int ISeries(Complex z, double fnu, BesselScaling kode, std::span<Complex> y,
+            const BesselLimits& limits) noexcept {
     const int n = static_cast<int>(y.size());
     const double tol = limits.tol;
     const double az = Abs(z);
@@ -64,7 +64,7 @@ int ISeries(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, con
         cz = hz * hz;
     const double acz = Abs(cz);
     const Complex logHz = Clog(hz);
-    bool scaled = false;  // IFLAG: values are carried times 1/tol near underflow
+    bool scaled = false; // IFLAG: values are carried times 1/tol near underflow
     double rescale = 1.0;
     double ascle = 0.0;
     int nn = n;

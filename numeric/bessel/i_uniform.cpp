@@ -27,8 +27,8 @@ namespace {
 // The common tail of both forms after a member failed at order index nd: zero it, test
 // the rest, and say whether the expansion can go on (true) or the routine returns.
 enum class Next { Continue, Return };
-Next AfterUnderflow(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, int& nd, int& nz, int& nlast,
-                    const BesselLimits& limits) noexcept {
+Next AfterUnderflow(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, int& nd, int& nz,
+                    int& nlast, const BesselLimits& limits) noexcept {
     y[nd - 1] = {};
     ++nz;
     if (--nd == 0)
@@ -94,7 +94,8 @@ int IUniformMembers(Form& form, Complex z, double fnu, BesselScaling kode, std::
             if (kode == BesselScaling::Scaled)
                 s1.im += form.scaledShift;
             rs1 = s1.re;
-            if (!SelectBand(rs1, [&] { return Form::Refinement(e); }, limits, i == 1, band)) {
+            if (!SelectBand(
+                    rs1, [&] { return Form::Refinement(e); }, limits, i == 1, band)) {
                 failed = true;
                 break;
             }

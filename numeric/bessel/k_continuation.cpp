@@ -24,7 +24,7 @@ using namespace detail;
 int KScaleCheck(Complex z, std::span<Complex> y, double ascle, double tol, double elim) noexcept {
     const int n = static_cast<int>(y.size());
     int nz = 0;
-    int onScale = 0;  // IC: the last member found on scale (1-based), 0 for none
+    int onScale = 0; // IC: the last member found on scale (1-based), 0 for none
     for (int i = 0; i < n; ++i) {
         const Complex s1 = y[i];
         ++nz;

@@ -26,9 +26,9 @@ using namespace detail;
 
 namespace {
 
-constexpr int kForwardSteps = 30;  // KMAX
-constexpr double kRthpi = 1.25331413731550025;  // sqrt(pi / 2)
-constexpr double kSpi = 1.90985931710274403;    // 6 / pi
+constexpr int kForwardSteps = 30;              // KMAX
+constexpr double kRthpi = 1.25331413731550025; // sqrt(pi / 2)
+constexpr double kSpi = 1.90985931710274403;   // 6 / pi
 constexpr double kFpi = 1.89769999331517738;
 
 // g1 = (1/Gamma(1 - dnu) - 1/Gamma(1 + dnu)) / (2 dnu) for small abs(dnu), where the
@@ -48,15 +48,13 @@ double SmallOrderG1(double dnu2, double tol) noexcept {
 
 // The state of the forward recurrence K(nu + 1) = (2 nu / z) K(nu) + K(nu - 1).
 // T is the type of the values, C that of the argument (axis_arithmetic.h).
-template <class T, class C>
-struct KSequence {
-    T s1, s2;       // K(dnu + j) and K(dnu + j + 1), times scale[kflag]
-    C ck;           // 2 (dnu + j + 1) / z
-    int kflag = 1;  // index into the scaling bands
+template <class T, class C> struct KSequence {
+    T s1, s2;      // K(dnu + j) and K(dnu + j + 1), times scale[kflag]
+    C ck;          // 2 (dnu + j + 1) / z
+    int kflag = 1; // index into the scaling bands
 };
 
-template <class T, class C>
-KSequence<Complex, Complex> ComplexSequence(const KSequence<T, C>& k) noexcept {
+template <class T, class C> KSequence<Complex, Complex> ComplexSequence(const KSequence<T, C>& k) noexcept {
     return {ToComplex(k.s1), ToComplex(k.s2), ToComplex(k.ck), k.kflag};
 }
 
@@ -65,7 +63,7 @@ KSequence<Complex, Complex> ComplexSequence(const KSequence<T, C>& k) noexcept {
 template <class T, class C>
 void RecurForward(KSequence<T, C>& sequence, C rz, long long first, long long last,
                   const ScaleBands& bands) noexcept {
-    KSequence<T, C> k = sequence;  // a local copy stays in registers
+    KSequence<T, C> k = sequence; // a local copy stays in registers
     double p1r = bands.unscale[k.kflag];
     double ascle = bands.bound[k.kflag];
     for (long long i = first; i <= last; ++i) {
@@ -131,7 +129,8 @@ long long FindOnScale(KSequence<Complex, Complex>& k, Complex rz, long long inu,
 
 // Zeroes the members that underflow once e^-zd is applied to the values carried times
 // e^z, and scales the others back from the lowest band.
-int ScaleCheckAndUnscale(Complex zd, std::span<Complex> y, const BesselLimits& limits, const ScaleBands& bands) noexcept {
+int ScaleCheckAndUnscale(Complex zd, std::span<Complex> y, const BesselLimits& limits,
+                         const ScaleBands& bands) noexcept {
     const int nz = KScaleCheck(zd, y, limits.ascle, limits.tol, limits.elim);
     for (std::size_t i = nz; i < y.size(); ++i)
         y[i] = y[i] * bands.unscale[0];
@@ -151,8 +150,8 @@ void Store(KSequence<T, C> k, std::span<Complex> y, const ScaleBands& bands) noe
 // The forward recurrence for values carried times e^z (Re z > alim, unscaled values): on
 // the bands once two consecutive members are found on scale, else all members are tested
 // for underflow.
-int RecurForwardScaled(KSequence<Complex, Complex> k, Complex rz, Complex z, long long inu, std::span<Complex> y,
-                       const BesselLimits& limits, const ScaleBands& bands) noexcept {
+int RecurForwardScaled(KSequence<Complex, Complex> k, Complex rz, Complex z, long long inu,
+                       std::span<Complex> y, const BesselLimits& limits, const ScaleBands& bands) noexcept {
     Complex zd = z;
     if (inu > 0) {
         const long long at = FindOnScale(k, rz, inu, zd, limits);
@@ -176,8 +175,12 @@ Complex ScaledPhaseOfMinusZ(Complex z, double e) noexcept {
     const Complex unit = CosSin(z.im);
     return {e * unit.re, -e * unit.im};
 }
-Complex ScaledPhaseOfMinusZ(Imaginary z, double e) noexcept { return ScaledPhaseOfMinusZ(ToComplex(z), e); }
-double ScaledPhaseOfMinusZ(double, double e) noexcept { return e; }
+Complex ScaledPhaseOfMinusZ(Imaginary z, double e) noexcept {
+    return ScaledPhaseOfMinusZ(ToComplex(z), e);
+}
+double ScaledPhaseOfMinusZ(double, double e) noexcept {
+    return e;
+}
 
 // The routine for an argument of type C (axis_arithmetic.h).
 // Kept out of line: inlined together, the instantiations would share one register
@@ -186,7 +189,7 @@ template <class C>
 [[gnu::noinline]] int KRightHalfOf(C z, double fnu, BesselScaling kode, std::span<Complex> y,
                                    const BesselLimits& limits) noexcept {
     using T = ValueType<C>;
-    using Square = decltype(z * z);  // real on both axes
+    using Square = decltype(z * z); // real on both axes
     const int n = static_cast<int>(y.size());
     const double tol = limits.tol;
     const ScaleBands bands = MakeScaleBands(limits);
@@ -196,7 +199,7 @@ template <class C>
     const double dnu = fnu - static_cast<double>(inu);
     const double dnu2 = std::fabs(dnu) > tol ? dnu * dnu : 0.0;
     bool koded = kode == BesselScaling::Scaled;
-    bool underflowScaling = false;  // IFLAG: computing scaled by e^z because Re z > alim
+    bool underflowScaling = false; // IFLAG: computing scaled by e^z because Re z > alim
     KSequence<T, C> k;
 
     if (std::fabs(dnu) != 0.5 && caz <= 2.0) {
@@ -223,7 +226,7 @@ template <class C>
         T q = Divide(T{0.5}, efmu) / t1;
         T s1 = f;
         T s2 = p;
-        const bool single = inu == 0 && n == 1;  // 0 <= fnu < 1/2, one member
+        const bool single = inu == 0 && n == 1; // 0 <= fnu < 1/2, one member
         if (caz >= tol) {
             const Square cz = 0.25 * (z * z);
             const double t1z = 0.25 * caz * caz;
@@ -382,7 +385,8 @@ template <class C>
 
 } // namespace
 
-int KRightHalf(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, const BesselLimits& limits) noexcept {
+int KRightHalf(Complex z, double fnu, BesselScaling kode, std::span<Complex> y,
+               const BesselLimits& limits) noexcept {
     // On the positive real axis every value is real. The rescaled path for Re z > alim
     // takes logarithms of values of either sign and stays complex.
     const bool rescaled = kode == BesselScaling::Unscaled && z.re > limits.alim;

@@ -32,7 +32,9 @@ Complex PowerOfMinusI(long long k) noexcept {
 }
 
 // Rotates cs by -i: the phase of the next order.
-Complex NextPhase(Complex cs) noexcept { return {cs.im, -cs.re}; }
+Complex NextPhase(Complex cs) noexcept {
+    return {cs.im, -cs.re};
+}
 
 } // namespace
 
@@ -75,7 +77,8 @@ int KUniformAiry(Complex z, double fnu, BesselScaling kode, int mr, std::span<Co
         UniformSumsAiry(zn, fn, false, tol, e);
         const Complex s1 = -UniformExponent(zb, e.zeta1, e.zeta2, fn, kode);
         double rs1 = s1.re;
-        bool onScale = SelectBand(rs1, [&] { return AiryRefinement(e); }, limits, firstOfRun, kflag);
+        bool onScale = SelectBand(
+            rs1, [&] { return AiryRefinement(e); }, limits, firstOfRun, kflag);
         Complex s2{};
         if (onScale) {
             s2 = (airySum(e, e.arg * kCr2, kCr2) * cs) * ExpTimes(s1, bands.scale[kflag]);
@@ -116,7 +119,8 @@ int KUniformAiry(Complex z, double fnu, BesselScaling kode, int mr, std::span<Co
         const Complex s1 = UniformExponent(zb, e.zeta1, e.zeta2, fn, kode);
         double rs1 = s1.re;
         Complex s2{};
-        if (SelectBand(rs1, [&] { return AiryRefinement(e); }, limits, firstOfRun, iflag)) {
+        if (SelectBand(
+                rs1, [&] { return AiryRefinement(e); }, limits, firstOfRun, iflag)) {
             s2 = (airySum(e, e.arg, {1.0, 0.0}) * cs) * ExpTimes(s1, bands.scale[iflag]);
             if (iflag == 0 && UnderflowsWhenScaled(s2, bands.bound[0], tol))
                 s2 = {};

@@ -27,7 +27,7 @@ int KUniformBessel(Complex z, double fnu, BesselScaling kode, int mr, std::span<
 
     // K members, in the right half-plane. The expansions are kept for the I terms.
     DebyeExpansion expansions[2];
-    bool firstOfRun = true;  // KDFLG = 1
+    bool firstOfRun = true; // KDFLG = 1
     int kflag = 1;
     for (int i = 0; i < n; ++i) {
         const double fn = fnu + i;
@@ -35,7 +35,8 @@ int KUniformBessel(Complex z, double fnu, BesselScaling kode, int mr, std::span<
         UniformSumsBessel(zr, fn, UniformSequence::K, false, tol, e);
         const Complex s1 = -UniformExponent(zr, e.zeta1, e.zeta2, fn, kode);
         double rs1 = s1.re;
-        bool onScale = SelectBand(rs1, [&] { return DebyeRefinement(e); }, limits, firstOfRun, kflag);
+        bool onScale = SelectBand(
+            rs1, [&] { return DebyeRefinement(e); }, limits, firstOfRun, kflag);
         Complex s2{};
         if (onScale) {
             s2 = (e.phi * e.sum) * ExpTimes(s1, bands.scale[kflag]);
@@ -74,7 +75,8 @@ int KUniformBessel(Complex z, double fnu, BesselScaling kode, int mr, std::span<
         const Complex s1 = UniformExponent(zr, e.zeta1, e.zeta2, fn, kode);
         double rs1 = s1.re;
         Complex s2{};
-        if (SelectBand(rs1, [&] { return DebyeRefinement(e); }, limits, firstOfRun, iflag)) {
+        if (SelectBand(
+                rs1, [&] { return DebyeRefinement(e); }, limits, firstOfRun, iflag)) {
             const Complex st = e.phi * e.sum;
             s2 = Complex{-sgn * st.im, sgn * st.re} * ExpTimes(s1, bands.scale[iflag]);
             if (iflag == 0 && UnderflowsWhenScaled(s2, bands.bound[0], tol))

@@ -33,8 +33,10 @@ BesselResult ComputeK(Complex z, double fnu, BesselScaling kode, std::span<Compl
 BesselResult ComputeH(Complex z, double fnu, BesselScaling kode, int kind, std::span<Complex> y) noexcept;
 
 // I for Re z >= 0 (ZBINU) and its methods (ZSERI, ZASYI, ZMLRI, ZWRSK, ZRATI).
-int IDispatch(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, const BesselLimits& limits) noexcept;
-int ISeries(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, const BesselLimits& limits) noexcept;
+int IDispatch(Complex z, double fnu, BesselScaling kode, std::span<Complex> y,
+              const BesselLimits& limits) noexcept;
+int ISeries(Complex z, double fnu, BesselScaling kode, std::span<Complex> y,
+            const BesselLimits& limits) noexcept;
 int IAsymptotic(Complex z, double fnu, BesselScaling kode, std::span<Complex> y,
                 const BesselLimits& limits) noexcept;
 int IMillerSeries(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, double tol) noexcept;
@@ -45,7 +47,8 @@ void IRatios(Complex z, double fnu, std::span<Complex> ratios, double tol) noexc
 
 // K for Re z >= 0 (ZBKNU), its underflow rescaling (ZKSCL) and the continuation into the
 // left half-plane (ZACON, ZS1S2).
-int KRightHalf(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, const BesselLimits& limits) noexcept;
+int KRightHalf(Complex z, double fnu, BesselScaling kode, std::span<Complex> y,
+               const BesselLimits& limits) noexcept;
 // Members carried times e^z: zeroes those that underflow once e^-z is applied, returns
 // the others times 1/tol.
 int KScaleCheck(Complex z, std::span<Complex> y, double ascle, double tol, double elim) noexcept;
@@ -63,12 +66,13 @@ int CombineS1S2(Complex z, Complex& s1, Complex& s2, double ascle, double alim, 
 double GammaLn(double x, int& ierr) noexcept;
 
 // The uniform expansions for large orders (ZUOIK, ZBUNI, ZUNI1, ZUNI2, ZUNK1, ZUNK2).
-enum class UniformSequence : int { I = 1, K = 2 };  // IKFLG
+enum class UniformSequence : int { I = 1, K = 2 }; // IKFLG
 struct UniformLeadingExpansion;
 // formed (I sequence only, may be null): receives the whole expansion of the first test,
 // which IUniform at the same argument takes over instead of forming it again.
-int UniformOverflowTest(Complex z, double fnu, BesselScaling kode, UniformSequence sequence, std::span<Complex> y,
-                        const BesselLimits& limits, UniformLeadingExpansion* formed = nullptr) noexcept;
+int UniformOverflowTest(Complex z, double fnu, BesselScaling kode, UniformSequence sequence,
+                        std::span<Complex> y, const BesselLimits& limits,
+                        UniformLeadingExpansion* formed = nullptr) noexcept;
 // leading (may be null): an expansion formed by UniformOverflowTest at the same z.
 int IUniform(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, int nui, int& nlast,
              const BesselLimits& limits, const UniformLeadingExpansion* leading = nullptr) noexcept;
@@ -84,12 +88,12 @@ int KUniformAiry(Complex z, double fnu, BesselScaling kode, int mr, std::span<Co
 
 // The Debye form (ZUNIK): I or K = phi * exp(+-(zeta2 - zeta1)) * sum.
 struct DebyeExpansion {
-    DebyeExpansion() noexcept {}  // leaves the terms unset: each is written before it is read
+    DebyeExpansion() noexcept {} // leaves the terms unset: each is written before it is read
     Complex phi, zeta1, zeta2, sum;
     union {
-        Complex terms[16];  // the terms of the sums; terms[15] holds the square root of phi's factor
+        Complex terms[16]; // the terms of the sums; terms[15] holds the square root of phi's factor
     };
-    int termCount = 0;  // INIT: 0 until the terms are formed
+    int termCount = 0; // INIT: 0 until the terms are formed
 };
 // With termCount = 0 forms everything (only phi and the zetas when phiAndZetaOnly);
 // otherwise reuses the terms of an earlier call with the same z and order.
@@ -100,13 +104,14 @@ void UniformSumsBessel(Complex z, double fnu, UniformSequence sequence, bool phi
 struct AiryTypeExpansion {
     Complex phi, arg, zeta1, zeta2, asum, bsum;
 };
-void UniformSumsAiry(Complex z, double fnu, bool phiAndZetaOnly, double tol, AiryTypeExpansion& expansion) noexcept;
+void UniformSumsAiry(Complex z, double fnu, bool phiAndZetaOnly, double tol,
+                     AiryTypeExpansion& expansion) noexcept;
 // zeta1 and zeta2 alone, as UniformSumsAiry forms them.
 void UniformZetasAiry(Complex z, double fnu, double tol, AiryTypeExpansion& expansion) noexcept;
 
 // The whole expansion of the I sequence at one order, in the form of that argument.
 struct UniformLeadingExpansion {
-    double order = 0.0;  // 0: none formed
+    double order = 0.0; // 0: none formed
     bool airyForm = false;
     DebyeExpansion debye;
     AiryTypeExpansion airy;

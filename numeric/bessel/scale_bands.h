@@ -11,9 +11,9 @@
 namespace NCalculatorMath::detail {
 
 struct ScaleBands {
-    double scale[3];    // CSS: the factor a value of the band is carried with
-    double unscale[3];  // CSR: the factor that restores it
-    double bound[3];    // BRY: the largest size of a carried value in the band
+    double scale[3];   // CSS: the factor a value of the band is carried with
+    double unscale[3]; // CSR: the factor that restores it
+    double bound[3];   // BRY: the largest size of a carried value in the band
 };
 
 inline ScaleBands MakeScaleBands(const BesselLimits& limits) noexcept {
@@ -24,11 +24,12 @@ inline ScaleBands MakeScaleBands(const BesselLimits& limits) noexcept {
 }
 
 // Tests the exponent of a member of the uniform expansions, e^exponent times multipliers
-// whose logarithms sum to refinement() (formed only when needed), against elim: false when it is beyond (exponent then
-// holds the value tested, refined if it lay beyond alim). The first member of a run
-// chooses the band, 0 near underflow, 2 near overflow, 1 otherwise; later members keep it.
+// whose logarithms sum to refinement() (formed only when needed), against elim: false when it is beyond
+// (exponent then holds the value tested, refined if it lay beyond alim). The first member of a run chooses
+// the band, 0 near underflow, 2 near overflow, 1 otherwise; later members keep it.
 template <class Refinement>
-bool SelectBand(double& exponent, Refinement refinement, const BesselLimits& limits, bool first, int& band) noexcept {
+bool SelectBand(double& exponent, Refinement refinement, const BesselLimits& limits, bool first,
+                int& band) noexcept {
     if (std::fabs(exponent) > limits.elim)
         return false;
     if (first)

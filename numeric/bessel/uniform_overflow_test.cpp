@@ -101,8 +101,9 @@ bool UnderflowsWithPhase(Leading l, double rcz, const BesselLimits& limits) noex
 
 } // namespace
 
-int UniformOverflowTest(Complex z, double fnu, BesselScaling kode, UniformSequence sequence, std::span<Complex> y,
-                        const BesselLimits& limits, UniformLeadingExpansion* formed) noexcept {
+int UniformOverflowTest(Complex z, double fnu, BesselScaling kode, UniformSequence sequence,
+                        std::span<Complex> y, const BesselLimits& limits,
+                        UniformLeadingExpansion* formed) noexcept {
     const double tol = limits.tol;
     int nn = static_cast<int>(y.size());
     const Complex zr = z.re >= 0.0 ? z : -z;

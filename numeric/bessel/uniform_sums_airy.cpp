@@ -32,8 +32,12 @@ constexpr int kDebyeTerms = 14;
 // What a call forms: the zetas; also phi and the Airy argument; also the sums.
 enum class Parts { Zetas, PhiAndZetas, All };
 
-double SumOfParts(Complex a) noexcept { return std::fabs(a.re) + std::fabs(a.im); }
-double SumOfParts(double a) noexcept { return std::fabs(a); }
+double SumOfParts(Complex a) noexcept {
+    return std::fabs(a.re) + std::fabs(a.im);
+}
+double SumOfParts(double a) noexcept {
+    return std::fabs(a);
+}
 
 // The powers of w2 near the turning point, each written before it is read: not zero-filled.
 struct Powers {
@@ -44,8 +48,8 @@ struct Powers {
 };
 
 // abs(1 - w^2) <= 0.25: power series in w2 = 1 - w^2.
-void TurningPointSeries(Complex w2, double aw2, double fnu, double rfnu, double fn23, double rfn13, Parts parts,
-                        double tol, AiryTypeExpansion& e) noexcept {
+void TurningPointSeries(Complex w2, double aw2, double fnu, double rfnu, double fn23, double rfn13,
+                        Parts parts, double tol, AiryTypeExpansion& e) noexcept {
     Powers powers;
     Complex* const p = powers.values;
     double ap[kSeriesTerms];
@@ -119,7 +123,8 @@ void TurningPointSeries(Complex w2, double aw2, double fnu, double rfnu, double 
 // lambda_k and mu_k (B before its last factor), for a value type T: Complex, or double
 // when w, w^2 and zeta^(3/2) are real.
 template <class T>
-void DebyeSums(T w, T w2, double aw2, T zth, double azth, double rfnu, double tol, T& asum, T& bsum) noexcept {
+void DebyeSums(T w, T w2, double aw2, T zth, double azth, double rfnu, double tol, T& asum,
+               T& bsum) noexcept {
     const double raw = 1.0 / std::sqrt(aw2);
     const T tfn = Conj(w) * (raw * rfnu * raw);
     const double razth = 1.0 / azth;
@@ -194,8 +199,8 @@ void DebyeSums(T w, T w2, double aw2, T zth, double azth, double rfnu, double to
 // reaches it), where w, zeta and zeta^(3/2) are real and positive and the angle of
 // zeta^(3/2) is 0: the steps of the complex form on real values, giving its results.
 // False, with nothing formed, when zeta^(3/2) is not positive.
-bool RealAwayFromTurningPoint(double zb, double w2, double fnu, double rfnu, double fn23, double rfn13, Parts parts,
-                              double tol, AiryTypeExpansion& e) noexcept {
+bool RealAwayFromTurningPoint(double zb, double w2, double fnu, double rfnu, double fn23, double rfn13,
+                              Parts parts, double tol, AiryTypeExpansion& e) noexcept {
     const double w = std::sqrt(w2);
     const double zc = Larger(std::log(Divide(1.0 + w, zb)), 0.0);
     const double zth = (zc - w) * 1.5;
@@ -220,8 +225,8 @@ bool RealAwayFromTurningPoint(double zb, double w2, double fnu, double rfnu, dou
 }
 
 // abs(1 - w^2) > 0.25: closed form of zeta and the Debye sums.
-void AwayFromTurningPoint(Complex zb, Complex w2, double aw2, double fnu, double rfnu, double fn23, double rfn13,
-                          Parts parts, double tol, AiryTypeExpansion& e) noexcept {
+void AwayFromTurningPoint(Complex zb, Complex w2, double aw2, double fnu, double rfnu, double fn23,
+                          double rfn13, Parts parts, double tol, AiryTypeExpansion& e) noexcept {
     if (zb.im == 0.0 && zb.re > 0.0 && w2.im == 0.0 && w2.re > 0.0 &&
         RealAwayFromTurningPoint(zb.re, w2.re, fnu, rfnu, fn23, rfn13, parts, tol, e))
         return;

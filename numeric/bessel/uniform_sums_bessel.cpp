@@ -31,8 +31,7 @@ double PhiFactor(UniformSequence sequence) noexcept {
 
 // The terms u_k(t) / nu^k, k = 1..14, into terms[1..]; t2 = t^2 and tOverNu = t / nu.
 // T is double on the real axis, where both are real. Returns the number of terms formed.
-template <class T>
-int DebyeTerms(T t2, T tOverNu, double rfn, double tol, Complex* terms) noexcept {
+template <class T> int DebyeTerms(T t2, T tOverNu, double rfn, double tol, Complex* terms) noexcept {
     T crfn{1.0};
     double ac2 = 1.0;
     std::size_t l = 0;

@@ -8,10 +8,10 @@
 namespace NCalculatorMath::detail {
 
 // ln 2 in two parts: the high part has 15 significant bits, so n * high is exact.
-inline constexpr double kLn2High = 0.693145751953125;  // 22713 / 32768
+inline constexpr double kLn2High = 0.693145751953125; // 22713 / 32768
 inline constexpr double kLn2Low = 1.4286068203094173e-6;
 // 1 + sqrt 2 in two parts, for the magnitude of near-equal components.
-inline constexpr double kOnePlusSqrt2High = 2.4142134189605713;  // 10125945 / 4194304
+inline constexpr double kOnePlusSqrt2High = 2.4142134189605713; // 10125945 / 4194304
 inline constexpr double kOnePlusSqrt2Low = 1.434125237597392e-7;
 inline constexpr double kSqrt2 = 1.4142135623730951;
 
@@ -21,10 +21,10 @@ inline constexpr double kTwoPi = 6.283185307179586;
 
 // Thresholds derived from the largest double, computed once on first use.
 struct DerivedThresholds {
-    double logSqrtMax;  // ln sqrt(DBL_MAX) = 354.891356446692
-    double logMax;      // ln DBL_MAX = 709.782712893384
-    double sqrtMax;     // sqrt(DBL_MAX) = 1.3407807929942596e154
-    double epsilon;     // 2^-53, the relative accuracy of a double
+    double logSqrtMax; // ln sqrt(DBL_MAX) = 354.891356446692
+    double logMax;     // ln DBL_MAX = 709.782712893384
+    double sqrtMax;    // sqrt(DBL_MAX) = 1.3407807929942596e154
+    double epsilon;    // 2^-53, the relative accuracy of a double
 };
 const DerivedThresholds& Thresholds() noexcept;
 
@@ -52,16 +52,16 @@ inline Complex Multiply(const Complex& a, const Complex& b) noexcept {
 
 // y * e^x split as y * e^r * 2^n: one exponential shared by several factors y.
 class ExpSplit {
-public:
+  public:
     explicit ExpSplit(double x) noexcept;
     // y * e^x * 2^k; 0 when y is 0.
     double Times(double y, int k = 0) const noexcept;
 
-private:
+  private:
     double x_;
     double er_ = 0.0;
     int n_ = 0;
-    bool reduced_ = false;  // false for a NaN or an x beyond any representable product
+    bool reduced_ = false; // false for a NaN or an x beyond any representable product
 };
 
 // Log(1 + u), accurate also when 1 + u would round away the small parts of u: the real

@@ -5,7 +5,7 @@
 
 namespace NCalculatorMath::detail {
 
-inline constexpr double kLanczosShift = 5.2421875;  // g + 1/2, g = 4.7421875
+inline constexpr double kLanczosShift = 5.2421875; // g + 1/2, g = 4.7421875
 inline constexpr double kSqrtTwoPi = 2.5066282746310007;
 inline constexpr double kSqrtHalfPi = 1.2533141373155003;
 inline constexpr double kLogSqrtTwoPi = 0.9189385332046728;
@@ -21,7 +21,7 @@ Complex LanczosSeries(const Complex& q) noexcept;
 struct PiAngle {
     double sin;
     double cos;
-    double reduced;  // u - 2 floor(u / 2), in [0, 2)
+    double reduced; // u - 2 floor(u / 2), in [0, 2)
 };
 PiAngle SinCosPiOfNegative(double u) noexcept;
 

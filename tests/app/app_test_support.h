@@ -22,9 +22,8 @@
 
 // Settings, preferences and the engine start afresh for each test function.
 class TestEnvironment {
-public:
-    TestEnvironment()
-    {
+  public:
+    TestEnvironment() {
         QStandardPaths::setTestModeEnabled(true);
         SetApplicationIdentity(*qApp);
         QSettings::setDefaultFormat(QSettings::IniFormat);
@@ -38,15 +37,14 @@ public:
     QString FilePath(const QString& name) const { return directory_.filePath(name); }
     QString Path() const { return directory_.path(); }
 
-private:
+  private:
     QTemporaryDir directory_;
 };
 
 // Answers message boxes from a script of (text, answer); any other box fails the test.
 class ScriptedMessageBoxes {
-public:
-    ScriptedMessageBoxes()
-    {
+  public:
+    ScriptedMessageBoxes() {
         previous_ = SetMessageBoxAnswerer([this](const QString& text, unsigned type) {
             shown_ << text;
             types_ << type;
@@ -68,7 +66,7 @@ public:
     bool AllAnswered() const { return script_.empty() && unexpected_.isEmpty(); }
     const QStringList& Unexpected() const { return unexpected_; }
 
-private:
+  private:
     MessageBoxAnswerer previous_;
     std::deque<std::pair<QString, int>> script_;
     QStringList shown_;
@@ -78,9 +76,8 @@ private:
 
 // Answers file dialogs with paths in order ("" cancels) and keeps the requests.
 class ScriptedFileDialogs {
-public:
-    ScriptedFileDialogs()
-    {
+  public:
+    ScriptedFileDialogs() {
         previous_ = CCalcFileDialog::SetAnswerer([this](const FileDialogRequest& request) {
             requests_.push_back(request);
             if (answers_.empty())
@@ -95,25 +92,22 @@ public:
     void Answer(const QString& path) { answers_.push_back(path); }
     const std::vector<FileDialogRequest>& Requests() const { return requests_; }
 
-private:
+  private:
     CCalcFileDialog::Answerer previous_;
     std::deque<QString> answers_;
     std::vector<FileDialogRequest> requests_;
 };
 
-inline QString FromU16(const std::u16string& text)
-{
+inline QString FromU16(const std::u16string& text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-inline QByteArray ReadBytes(const QString& path)
-{
+inline QByteArray ReadBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-inline void WriteBytes(const QString& path, const QByteArray& bytes)
-{
+inline void WriteBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());

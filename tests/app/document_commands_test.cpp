@@ -16,8 +16,7 @@ const QString kAskClear = QStringLiteral("Clear all the calculations?");
 const QString kAskFree = QStringLiteral("Erase all the memory?");
 const QByteArray kMark("\xFF\xFE", 2);
 
-QByteArray Utf16Le(const QString& text)
-{
+QByteArray Utf16Le(const QString& text) {
     QByteArray bytes;
     for (QChar c : text) {
         bytes.append(static_cast<char>(c.unicode() & 0xFF));
@@ -31,7 +30,7 @@ QByteArray Utf16Le(const QString& text)
 class DocumentCommandsTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     struct Fixture {
         TestEnvironment environment;
         ScriptedMessageBoxes boxes;
@@ -42,14 +41,12 @@ private:
         QSignalSpy results{&notifier, &CCalcNotifier::resultChanged};
         QSignalSpy memory{&notifier, &CCalcNotifier::memoryChanged};
 
-        Fixture()
-        {
+        Fixture() {
             document.AttachView(&view);
             document.OnNewDocument();
         }
         // Text set as if opened: not modified, no undo history.
-        void Load(const QString& text)
-        {
+        void Load(const QString& text) {
             view.SetDocumentText(std::u16string(reinterpret_cast<const char16_t*>(text.utf16()),
                                                 static_cast<size_t>(text.size())));
             document.SetModifiedFlag(false);
@@ -58,28 +55,27 @@ private:
         int Caret() const { return view.Selection().first; }
     };
 
-private slots:
-    void calculate_writes_the_result_and_moves_the_caret_data()
-    {
+  private slots:
+    void calculate_writes_the_result_and_moves_the_caret_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("selectionStart");
         QTest::addColumn<int>("selectionEnd");
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("after");
         QTest::addColumn<int>("caret");
-        QTest::newRow("caret in the first statement") << "1+1;\r\n2*3;" << 1 << 1 << int(CmdCalculate)
-                                                      << "1+1=2;\r\n2*3;" << 6;
-        QTest::newRow("second line, offsets count CR LF twice") << "1+1;\r\n2*3;" << 7 << 7 << int(CmdCalculate)
-                                                                << "1+1;\r\n2*3=6;" << 12;
-        QTest::newRow("a selection calculates at its start") << "1+1;\r\n2*3;" << 2 << 8 << int(CmdCalculate)
-                                                             << "1+1=2;\r\n2*3;" << 6;
-        QTest::newRow("calculate all") << "1+1;\r\n2*3;" << 0 << 0 << int(CmdCalculateAll)
-                                       << "1+1=2;\r\n2*3=6;" << 14;
-        QTest::newRow("an old result is replaced") << "2+2=5;" << 0 << 0 << int(CmdCalculate) << "2+2=4;" << 6;
+        QTest::newRow("caret in the first statement")
+            << "1+1;\r\n2*3;" << 1 << 1 << int(CmdCalculate) << "1+1=2;\r\n2*3;" << 6;
+        QTest::newRow("second line, offsets count CR LF twice")
+            << "1+1;\r\n2*3;" << 7 << 7 << int(CmdCalculate) << "1+1;\r\n2*3=6;" << 12;
+        QTest::newRow("a selection calculates at its start")
+            << "1+1;\r\n2*3;" << 2 << 8 << int(CmdCalculate) << "1+1=2;\r\n2*3;" << 6;
+        QTest::newRow("calculate all")
+            << "1+1;\r\n2*3;" << 0 << 0 << int(CmdCalculateAll) << "1+1=2;\r\n2*3=6;" << 14;
+        QTest::newRow("an old result is replaced")
+            << "2+2=5;" << 0 << 0 << int(CmdCalculate) << "2+2=4;" << 6;
     }
 
-    void calculate_writes_the_result_and_moves_the_caret()
-    {
+    void calculate_writes_the_result_and_moves_the_caret() {
         QFETCH(QString, text);
         QFETCH(int, selectionStart);
         QFETCH(int, selectionEnd);
@@ -96,8 +92,7 @@ private slots:
         QCOMPARE(f.memory.count(), 1);
     }
 
-    void calculation_keeps_the_modified_flag_and_empties_undo()
-    {
+    void calculation_keeps_the_modified_flag_and_empties_undo() {
         Fixture f;
         f.Load(QStringLiteral("3*3;"));
         f.document.ReceiveCommand(CmdCalculateAll);
@@ -112,8 +107,7 @@ private slots:
         QVERIFY(!f.view.document()->isUndoAvailable());
     }
 
-    void a_failed_calculation_still_replaces_the_text()
-    {
+    void a_failed_calculation_still_replaces_the_text() {
         Fixture f;
         f.Load(QStringLiteral("1/;"));
         f.view.SetSelection(0, 0);
@@ -122,8 +116,7 @@ private slots:
         QCOMPARE(f.results.count(), 1);
     }
 
-    void typing_marks_modified_once_and_caption_follows()
-    {
+    void typing_marks_modified_once_and_caption_follows() {
         Fixture f;
         QSignalSpy caption(&f.document, &CCalcDoc::captionChanged);
         QTest::keyClicks(&f.view, QStringLiteral("12"));
@@ -133,8 +126,7 @@ private slots:
         QCOMPARE(caption.count(), 1);
     }
 
-    void changing_the_font_is_not_an_edit()
-    {
+    void changing_the_font_is_not_an_edit() {
         Fixture f;
         f.Load(QStringLiteral("1;"));
         f.view.BuildEditorFont({QStringLiteral("Roboto Mono"), 700, true}, 20);
@@ -142,8 +134,7 @@ private slots:
         QVERIFY(!f.document.IsModified());
     }
 
-    void inserted_text_is_one_undo_step()
-    {
+    void inserted_text_is_one_undo_step() {
         Fixture f;
         f.Load(QStringLiteral("a;"));
         f.view.SetSelection(1, 1);
@@ -155,8 +146,7 @@ private slots:
         QVERIFY(!f.view.document()->isUndoAvailable());
     }
 
-    void inserted_text_replaces_the_selection()
-    {
+    void inserted_text_replaces_the_selection() {
         Fixture f;
         f.Load(QStringLiteral("1+2;"));
         f.view.SetSelection(0, 3);
@@ -167,8 +157,7 @@ private slots:
         QCOMPARE(f.Text(), QStringLiteral("\u03C0+e;"));
     }
 
-    void backspace_data()
-    {
+    void backspace_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("start");
         QTest::addColumn<int>("end");
@@ -178,11 +167,11 @@ private slots:
         QTest::newRow("caret at 0 deletes nothing") << "123" << 0 << 0 << "123" << 0;
         QTest::newRow("a selection goes exactly") << "12345" << 1 << 4 << "15" << 1;
         QTest::newRow("a line break goes whole") << "1\r\n2" << 3 << 3 << "12" << 1;
-        QTest::newRow("a surrogate pair goes whole") << QString::fromUtf16(u"a\U0001D400b") << 3 << 3 << "ab" << 1;
+        QTest::newRow("a surrogate pair goes whole")
+            << QString::fromUtf16(u"a\U0001D400b") << 3 << 3 << "ab" << 1;
     }
 
-    void backspace()
-    {
+    void backspace() {
         QFETCH(QString, text);
         QFETCH(int, start);
         QFETCH(int, end);
@@ -201,8 +190,7 @@ private slots:
         }
     }
 
-    void clear_data()
-    {
+    void clear_data() {
         QTest::addColumn<int>("confirmation");
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("cleared");
@@ -212,8 +200,7 @@ private slots:
         QTest::newRow("closed box counts as No") << 5 << int(IdCancel) << false;
     }
 
-    void clear()
-    {
+    void clear() {
         QFETCH(int, confirmation);
         QFETCH(int, answer);
         QFETCH(bool, cleared);
@@ -232,8 +219,7 @@ private slots:
         }
     }
 
-    void clearing_an_empty_text_asks_nothing()
-    {
+    void clearing_an_empty_text_asks_nothing() {
         Fixture f;
         preferenceStore.values.clearConfirmation = 1;
         f.document.ReceiveCommand(CmdClear);
@@ -241,8 +227,7 @@ private slots:
         QVERIFY(f.boxes.Shown().isEmpty());
     }
 
-    void unknown_codes_do_nothing()
-    {
+    void unknown_codes_do_nothing() {
         Fixture f;
         f.Load(QStringLiteral("1;"));
         f.document.ReceiveCommand(5);
@@ -251,8 +236,7 @@ private slots:
         QCOMPARE(f.results.count(), 0);
     }
 
-    void free_memory_data()
-    {
+    void free_memory_data() {
         QTest::addColumn<int>("confirmation");
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("erased");
@@ -261,8 +245,7 @@ private slots:
         QTest::newRow("refused") << 1 << int(IdNo) << false;
     }
 
-    void free_memory()
-    {
+    void free_memory() {
         QFETCH(int, confirmation);
         QFETCH(int, answer);
         QFETCH(bool, erased);
@@ -280,8 +263,7 @@ private slots:
         QVERIFY(f.boxes.AllAnswered());
     }
 
-    void free_memory_on_an_empty_store_asks_nothing()
-    {
+    void free_memory_on_an_empty_store_asks_nothing() {
         Fixture f;
         preferenceStore.values.freeConfirmation = 1;
         f.document.MemoryFree();
@@ -289,8 +271,7 @@ private slots:
         QCOMPARE(f.memory.count(), 0);
     }
 
-    void new_document_keeps_memory_cells()
-    {
+    void new_document_keeps_memory_cells() {
         Fixture f;
         f.Load(QStringLiteral("5->mem[x];"));
         f.document.ReceiveCommand(CmdCalculateAll);
@@ -300,8 +281,7 @@ private slots:
         QCOMPARE(f.document.Title(), QStringLiteral("Calculation"));
     }
 
-    void execute_file_changes_memory_but_not_the_text()
-    {
+    void execute_file_changes_memory_but_not_the_text() {
         Fixture f;
         f.Load(QStringLiteral("typed;"));
         f.document.SetModifiedFlag(true);
@@ -320,17 +300,16 @@ private slots:
         QCOMPARE(request.defaultExtension, QStringLiteral("vcl"));
     }
 
-    void run_file_failures_data()
-    {
+    void run_file_failures_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("directory");
         QTest::addColumn<QString>("message");
         QTest::newRow("an empty file cannot be read") << QByteArray() << false << "Cannot read the file.";
-        QTest::newRow("a directory cannot be opened") << QByteArray() << true << "Cannot open the file for reading.";
+        QTest::newRow("a directory cannot be opened")
+            << QByteArray() << true << "Cannot open the file for reading.";
     }
 
-    void run_file_failures()
-    {
+    void run_file_failures() {
         QFETCH(QByteArray, bytes);
         QFETCH(bool, directory);
         QFETCH(QString, message);
@@ -347,8 +326,7 @@ private slots:
         QCOMPARE(f.results.count(), 0);
     }
 
-    void save_and_load_memory_round_trip()
-    {
+    void save_and_load_memory_round_trip() {
         Fixture f;
         f.Load(QStringLiteral("1-2*i->mem[z];\r\n1e-5->mem[a];"));
         f.document.ReceiveCommand(CmdCalculateAll);
@@ -370,8 +348,7 @@ private slots:
         QVERIFY(!f.document.IsModified());
     }
 
-    void ask_to_save_data()
-    {
+    void ask_to_save_data() {
         QTest::addColumn<int>("answer");
         QTest::addColumn<QString>("savedAs");
         QTest::addColumn<bool>("goesOn");
@@ -382,8 +359,7 @@ private slots:
         QTest::newRow("Cancel stops") << int(IdCancel) << "" << false << false;
     }
 
-    void ask_to_save()
-    {
+    void ask_to_save() {
         QFETCH(int, answer);
         QFETCH(QString, savedAs);
         QFETCH(bool, goesOn);
@@ -405,8 +381,7 @@ private slots:
         }
     }
 
-    void save_as_names_the_document_and_enters_the_recent_list()
-    {
+    void save_as_names_the_document_and_enters_the_recent_list() {
         Fixture f;
         QTest::keyClicks(&f.view, QStringLiteral("1;"));
         const QString path = f.environment.FilePath(QStringLiteral("named"));
@@ -423,8 +398,7 @@ private slots:
         QCOMPARE(ReadBytes(path + QStringLiteral(".vcl")), kMark + Utf16Le(QStringLiteral("1;2;")));
     }
 
-    void the_question_names_the_file()
-    {
+    void the_question_names_the_file() {
         Fixture f;
         const QString path = f.environment.FilePath(QStringLiteral("sum.vcl"));
         WriteBytes(path, kMark + Utf16Le(QStringLiteral("1;")));
@@ -435,8 +409,7 @@ private slots:
         QVERIFY(f.boxes.AllAnswered());
     }
 
-    void typing_stops_at_the_input_limit()
-    {
+    void typing_stops_at_the_input_limit() {
         Fixture f;
         f.Load(QString(CCalcView::kTypedInputLimit - 1, QLatin1Char('1')));
         f.view.moveCursor(QTextCursor::End);

@@ -10,8 +10,7 @@
 
 namespace {
 
-QByteArray Utf16Le(const std::u16string& text)
-{
+QByteArray Utf16Le(const std::u16string& text) {
     QByteArray bytes;
     for (char16_t unit : text) {
         bytes.append(static_cast<char>(unit & 0xFF));
@@ -27,40 +26,42 @@ const QByteArray kMark("\xFF\xFE", 2);
 class DocumentFileTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     struct Fixture {
         TestEnvironment environment;
         ScriptedMessageBoxes boxes;
         CCalcNotifier notifier;
         CCalcDoc document{notifier};
         CCalcView view;
-        Fixture()
-        {
+        Fixture() {
             document.AttachView(&view);
             document.OnNewDocument();
         }
     };
 
-private slots:
-    void opening_data()
-    {
+  private slots:
+    void opening_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("mark and CR LF lines") << kMark + Utf16Le(u"1+1;\r\n2*3;") << QStringLiteral("1+1;\r\n2*3;");
-        QTest::newRow("U+FEFF inside the text is dropped") << kMark + Utf16Le(u"1\uFEFF+\uFEFF2;") << QStringLiteral("1+2;");
-        QTest::newRow("odd last byte is ignored") << kMark + Utf16Le(u"7;") + QByteArray("\x41", 1) << QStringLiteral("7;");
-        QTest::newRow("text ends at U+0000") << kMark + Utf16Le(u"5;") + QByteArray(2, '\0') + Utf16Le(u"6;")
-                                             << QStringLiteral("5;");
+        QTest::newRow("mark and CR LF lines")
+            << kMark + Utf16Le(u"1+1;\r\n2*3;") << QStringLiteral("1+1;\r\n2*3;");
+        QTest::newRow("U+FEFF inside the text is dropped")
+            << kMark + Utf16Le(u"1\uFEFF+\uFEFF2;") << QStringLiteral("1+2;");
+        QTest::newRow("odd last byte is ignored")
+            << kMark + Utf16Le(u"7;") + QByteArray("\x41", 1) << QStringLiteral("7;");
+        QTest::newRow("text ends at U+0000")
+            << kMark + Utf16Le(u"5;") + QByteArray(2, '\0') + Utf16Le(u"6;") << QStringLiteral("5;");
         QTest::newRow("no mark is read as UTF-16 all the same") << Utf16Le(u"x;") << QStringLiteral("x;");
         QTest::newRow("zero bytes give an empty document") << QByteArray() << QString();
         QTest::newRow("one byte only") << QByteArray("\xFF", 1) << QString();
         QTest::newRow("lone surrogates survive")
             << kMark + Utf16Le(std::u16string(u"a") + char16_t(0xD800) + u"b" + char16_t(0xDC00))
-            << QString::fromUtf16(std::u16string(u"a\xD800" u"b\xDC00").c_str());
+            << QString::fromUtf16(std::u16string(u"a\xD800"
+                                                 u"b\xDC00")
+                                      .c_str());
     }
 
-    void opening()
-    {
+    void opening() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, shown);
         Fixture f;
@@ -73,18 +74,17 @@ private slots:
         QVERIFY(f.boxes.AllAnswered());
     }
 
-    void saving_data()
-    {
+    void saving_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("empty document is the mark alone") << QString() << kMark;
-        QTest::newRow("line breaks are written as CR LF") << QStringLiteral("1;\n2;") << kMark + Utf16Le(u"1;\r\n2;");
+        QTest::newRow("line breaks are written as CR LF")
+            << QStringLiteral("1;\n2;") << kMark + Utf16Le(u"1;\r\n2;");
         QTest::newRow("no terminating zero, minus sign kept")
             << QStringLiteral("\u22121;") << kMark + Utf16Le(u"\u22121;");
     }
 
-    void saving()
-    {
+    void saving() {
         QFETCH(QString, typed);
         QFETCH(QByteArray, bytes);
         Fixture f;
@@ -95,8 +95,7 @@ private slots:
         QVERIFY(!f.document.IsModified());
     }
 
-    void what_was_opened_is_saved_unchanged()
-    {
+    void what_was_opened_is_saved_unchanged() {
         Fixture f;
         const std::u16string text = std::u16string(u"a\u00A0b\t;\r\n") + char16_t(0xDFFF) + u"\r\n\r\nend";
         const QString in = f.environment.FilePath(QStringLiteral("in.vcl"));
@@ -107,34 +106,34 @@ private slots:
         QCOMPARE(ReadBytes(out), ReadBytes(in));
     }
 
-    void lone_line_ends_become_CR_LF()
-    {
+    void lone_line_ends_become_CR_LF() {
         Fixture f;
         const QString in = f.environment.FilePath(QStringLiteral("in.vcl"));
-        WriteBytes(in, kMark + Utf16Le(u"1;\n2;\r3;\u2028" u"4;"));
+        WriteBytes(in, kMark + Utf16Le(u"1;\n2;\r3;\u2028"
+                                       u"4;"));
         QVERIFY(f.document.OnOpenDocument(in));
         QCOMPARE(FromU16(f.view.DocumentText()), QStringLiteral("1;\r\n2;\r\n3;\r\n4;"));
     }
 
-    void a_missing_file_is_reported_and_the_document_kept()
-    {
+    void a_missing_file_is_reported_and_the_document_kept() {
         Fixture f;
         f.view.insertPlainText(QStringLiteral("keep;"));
-        f.boxes.Expect(QStringLiteral("File \u201Cnothing.vcl\u201D is not found.\nVerify the file name and try again."), IdOk);
+        f.boxes.Expect(
+            QStringLiteral("File \u201Cnothing.vcl\u201D is not found.\nVerify the file name and try again."),
+            IdOk);
         QVERIFY(!f.document.OnOpenDocument(f.environment.FilePath(QStringLiteral("nothing.vcl"))));
         QCOMPARE(FromU16(f.view.DocumentText()), QStringLiteral("keep;"));
         QVERIFY(f.document.IsModified());
         QVERIFY(f.boxes.AllAnswered());
     }
 
-    void a_file_too_large_is_refused_whole()
-    {
+    void a_file_too_large_is_refused_whole() {
         Fixture f;
         const QString path = f.environment.FilePath(QStringLiteral("huge.vcl"));
         {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
-            QVERIFY(file.resize(100 * 1024 * 1024));  // 100 MiB of zeros, sparse
+            QVERIFY(file.resize(100 * 1024 * 1024)); // 100 MiB of zeros, sparse
         }
         f.view.insertPlainText(QStringLiteral("keep;"));
         f.boxes.Expect(QStringLiteral("Failed to open document.\nThe file is larger than 16 MB."), IdOk);
@@ -143,19 +142,18 @@ private slots:
         QVERIFY(f.boxes.AllAnswered());
     }
 
-    void reading_limits_are_exact()
-    {
+    void reading_limits_are_exact() {
         TestEnvironment environment;
         const QString path = environment.FilePath(QStringLiteral("limit.vcl"));
         WriteBytes(path, kMark + Utf16Le(u"12;"));
         QCOMPARE(ReadCalculationFile(path, 8).outcome, ReadOutcome::Ok);
         QCOMPARE(ReadCalculationFile(path, 7).outcome, ReadOutcome::TooLarge);
-        QCOMPARE(ReadCalculationFile(environment.FilePath(QStringLiteral("none")), 8).outcome, ReadOutcome::CannotOpen);
+        QCOMPARE(ReadCalculationFile(environment.FilePath(QStringLiteral("none")), 8).outcome,
+                 ReadOutcome::CannotOpen);
         QCOMPARE(ReadCalculationFile(environment.Path()).outcome, ReadOutcome::CannotOpen);
     }
 
-    void a_failed_save_reports_and_keeps_the_old_file()
-    {
+    void a_failed_save_reports_and_keeps_the_old_file() {
         Fixture f;
         // A file where the directory should be: no temporary file can be made beside the target.
         const QString blocker = f.environment.FilePath(QStringLiteral("not-a-directory"));
@@ -168,8 +166,7 @@ private slots:
         QVERIFY(f.boxes.AllAnswered());
     }
 
-    void saving_over_a_file_replaces_it_whole()
-    {
+    void saving_over_a_file_replaces_it_whole() {
         TestEnvironment environment;
         const QString path = environment.FilePath(QStringLiteral("over.vcl"));
         WriteBytes(path, QByteArray(1000, 'x'));

@@ -8,9 +8,8 @@
 class EditorFontTest : public QObject {
     Q_OBJECT
 
-private:
-    static EditorFontSettings Stored(const QVariant& face, const QVariant& weight, const QVariant& italic)
-    {
+  private:
+    static EditorFontSettings Stored(const QVariant& face, const QVariant& weight, const QVariant& italic) {
         QSettings settings;
         if (face.isValid())
             settings.setValue(QStringLiteral("GUI/Editor/FontFace"), face);
@@ -21,9 +20,8 @@ private:
         return ReadEditorFontSettings(settings);
     }
 
-private slots:
-    void font_from_the_settings_data()
-    {
+  private slots:
+    void font_from_the_settings_data() {
         QTest::addColumn<QVariant>("face");
         QTest::addColumn<QVariant>("weight");
         QTest::addColumn<QVariant>("italic");
@@ -32,21 +30,21 @@ private slots:
         QTest::addColumn<bool>("shownItalic");
         const QString roboto = QStringLiteral("Roboto Mono");
         QTest::newRow("nothing stored") << QVariant() << QVariant() << QVariant() << roboto << 400 << false;
-        QTest::newRow("bold italic") << QVariant(roboto) << QVariant(700) << QVariant(1) << roboto << 700 << true;
+        QTest::newRow("bold italic") << QVariant(roboto) << QVariant(700) << QVariant(1) << roboto << 700
+                                     << true;
         QTest::newRow("a face that is not installed is asked for all the same")
             << QVariant(QStringLiteral("No Such Face 12")) << QVariant(400) << QVariant(0)
             << QStringLiteral("No Such Face 12") << 400 << false;
         QTest::newRow("a blank face keeps the other attributes")
             << QVariant(QString()) << QVariant(700) << QVariant(1) << roboto << 700 << true;
-        QTest::newRow("weight 0 asks for the normal weight") << QVariant(roboto) << QVariant(0) << QVariant(0)
-                                                             << roboto << 400 << false;
+        QTest::newRow("weight 0 asks for the normal weight")
+            << QVariant(roboto) << QVariant(0) << QVariant(0) << roboto << 400 << false;
         QTest::newRow("unreadable values take their defaults")
-            << QVariant(roboto) << QVariant(QStringLiteral("heavy")) << QVariant(QStringLiteral("yes")) << roboto
-            << 400 << false;
+            << QVariant(roboto) << QVariant(QStringLiteral("heavy")) << QVariant(QStringLiteral("yes"))
+            << roboto << 400 << false;
     }
 
-    void font_from_the_settings()
-    {
+    void font_from_the_settings() {
         QFETCH(QVariant, face);
         QFETCH(QVariant, weight);
         QFETCH(QVariant, italic);

@@ -11,9 +11,10 @@
 
 namespace {
 
-QString UniqueChannel(const char* purpose)
-{
-    return QStringLiteral("vantor-test-%1-%2").arg(QCoreApplication::applicationPid()).arg(QLatin1String(purpose));
+QString UniqueChannel(const char* purpose) {
+    return QStringLiteral("vantor-test-%1-%2")
+        .arg(QCoreApplication::applicationPid())
+        .arg(QLatin1String(purpose));
 }
 
 } // namespace
@@ -21,9 +22,8 @@ QString UniqueChannel(const char* purpose)
 class InstanceChannelTest : public QObject {
     Q_OBJECT
 
-private slots:
-    void a_second_program_hands_its_file_to_the_first()
-    {
+  private slots:
+    void a_second_program_hands_its_file_to_the_first() {
         TestEnvironment environment;
         const QString channelName = UniqueChannel("handover");
         CInstanceChannel channel(channelName);
@@ -49,13 +49,11 @@ private slots:
         QCOMPARE(second.exitCode(), 0);
     }
 
-    void without_a_running_program_nothing_is_handed_over()
-    {
+    void without_a_running_program_nothing_is_handed_over() {
         QVERIFY(!HandFileToRunningInstance(UniqueChannel("nobody"), QStringLiteral("/tmp/x.vcl"), 500));
     }
 
-    void requests_that_are_not_ours_are_dropped_data()
-    {
+    void requests_that_are_not_ours_are_dropped_data() {
         QTest::addColumn<QByteArray>("request");
         QTest::newRow("unknown verb") << QByteArray("print\n/tmp/a.vcl\n");
         QTest::newRow("empty path") << QByteArray("open\n\n");
@@ -63,8 +61,7 @@ private slots:
         QTest::newRow("far too long") << QByteArray("open\n") + QByteArray(100000, 'a') + '\n';
     }
 
-    void requests_that_are_not_ours_are_dropped()
-    {
+    void requests_that_are_not_ours_are_dropped() {
         QFETCH(QByteArray, request);
         const QString channelName = UniqueChannel("garbage");
         CInstanceChannel channel(channelName);
@@ -79,8 +76,7 @@ private slots:
         QCOMPARE(requests.count(), 0);
     }
 
-    void a_name_left_by_a_dead_program_is_taken_over()
-    {
+    void a_name_left_by_a_dead_program_is_taken_over() {
         const QString channelName = UniqueChannel("stale");
         {
             CInstanceChannel first(channelName);

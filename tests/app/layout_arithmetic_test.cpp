@@ -17,8 +17,7 @@ Q_DECLARE_METATYPE(PlacementRect)
 namespace {
 
 // A raw widget text: "|" stands for a line break (U+2029).
-QString Raw(const char* text)
-{
+QString Raw(const char* text) {
     return QString::fromLatin1(text).replace(QLatin1Char('|'), QChar::ParagraphSeparator);
 }
 
@@ -27,9 +26,8 @@ QString Raw(const char* text)
 class LayoutArithmeticTest : public QObject {
     Q_OBJECT
 
-private slots:
-    void default_placement()
-    {
+  private slots:
+    void default_placement() {
         QCOMPARE(DefaultNormalRect({0, 0, 1920, 1040}, 930, 550), (PlacementRect{495, 245, 1425, 795}));
         // A work area smaller than the window: the window is cut to it.
         QCOMPARE(DefaultNormalRect({0, 0, 800, 500}, 930, 550), (PlacementRect{0, 0, 800, 500}));
@@ -38,29 +36,32 @@ private slots:
         QCOMPARE(FallbackNormalRect(930, 550), (PlacementRect{0, 25, 930, 575}));
     }
 
-    void bringing_back_onto_the_work_area_data()
-    {
+    void bringing_back_onto_the_work_area_data() {
         QTest::addColumn<PlacementRect>("saved");
         QTest::addColumn<PlacementRect>("placed");
-        QTest::newRow("right of the screen") << PlacementRect{3000, 100, 3930, 650} << PlacementRect{990, 100, 1920, 650};
-        QTest::newRow("left of the screen") << PlacementRect{-1000, 100, -70, 650} << PlacementRect{0, 100, 930, 650};
-        QTest::newRow("below the screen") << PlacementRect{100, 1100, 1030, 1650} << PlacementRect{100, 490, 1030, 1040};
-        QTest::newRow("caption above the top") << PlacementRect{100, -60, 1030, 490} << PlacementRect{100, 0, 1030, 550};
-        QTest::newRow("caption still reachable") << PlacementRect{100, -10, 1030, 540} << PlacementRect{100, -10, 1030, 540};
-        QTest::newRow("on the screen stays") << PlacementRect{10, 20, 940, 570} << PlacementRect{10, 20, 940, 570};
+        QTest::newRow("right of the screen")
+            << PlacementRect{3000, 100, 3930, 650} << PlacementRect{990, 100, 1920, 650};
+        QTest::newRow("left of the screen")
+            << PlacementRect{-1000, 100, -70, 650} << PlacementRect{0, 100, 930, 650};
+        QTest::newRow("below the screen")
+            << PlacementRect{100, 1100, 1030, 1650} << PlacementRect{100, 490, 1030, 1040};
+        QTest::newRow("caption above the top")
+            << PlacementRect{100, -60, 1030, 490} << PlacementRect{100, 0, 1030, 550};
+        QTest::newRow("caption still reachable")
+            << PlacementRect{100, -10, 1030, 540} << PlacementRect{100, -10, 1030, 540};
+        QTest::newRow("on the screen stays")
+            << PlacementRect{10, 20, 940, 570} << PlacementRect{10, 20, 940, 570};
         QTest::newRow("wider than the screen, off to the right")
             << PlacementRect{2000, 0, 4500, 500} << PlacementRect{0, 0, 1920, 500};
     }
 
-    void bringing_back_onto_the_work_area()
-    {
+    void bringing_back_onto_the_work_area() {
         QFETCH(PlacementRect, saved);
         QFETCH(PlacementRect, placed);
         QCOMPARE(BringOntoWorkArea(saved, {0, 0, 1920, 1040}, 17), placed);
     }
 
-    void caption()
-    {
+    void caption() {
         QCOMPARE(ComposeCaption(true, QStringLiteral("Calculation"), false),
                  QStringLiteral(" Vantor Calculator \u2014 Calculation"));
         QCOMPARE(ComposeCaption(true, QStringLiteral("sum.vcl"), true),
@@ -68,8 +69,7 @@ private slots:
         QCOMPARE(ComposeCaption(false, QString(), true), QStringLiteral(" Vantor Calculator"));
     }
 
-    void indicator_texts()
-    {
+    void indicator_texts() {
         QCOMPARE(UnitIndicatorText(0), QStringLiteral("Rad"));
         QCOMPARE(UnitIndicatorText(1), QStringLiteral("Deg"));
         QCOMPARE(UnitIndicatorText(2), QStringLiteral("Grad"));
@@ -80,8 +80,7 @@ private slots:
         QCOMPARE(ResultIndicatorText(0), QStringLiteral("rslt = 0"));
     }
 
-    void pane_sizes_around_a_dialog()
-    {
+    void pane_sizes_around_a_dialog() {
         const BarSizes fixed = FixedBarSizes(QSize(300, 200));
         QCOMPARE(fixed.floating, QSize(300, 200));
         QCOMPARE(fixed.horizontal, QSize(315, 210));
@@ -93,8 +92,7 @@ private slots:
         QCOMPARE(BarSection(QStringLiteral("GUI/BarState"), 102), QStringLiteral("GUI/BarState-Bar102"));
     }
 
-    void pane_sizes_load_with_their_minimum()
-    {
+    void pane_sizes_load_with_their_minimum() {
         TestEnvironment environment;
         const BarSizes current = ResizableBarSizes(QSize(400, 120), QSize(100, 60));
         {
@@ -111,8 +109,7 @@ private slots:
         QCOMPARE(loaded.floating, QSize(400, 120));
     }
 
-    void pane_sizes_round_trip()
-    {
+    void pane_sizes_round_trip() {
         TestEnvironment environment;
         BarSizes sizes = ResizableBarSizes(QSize(400, 120), QSize(100, 60));
         sizes.Set(BarOrientation::Vertical, QSize(250, 600));
@@ -120,13 +117,12 @@ private slots:
         QSettings settings;
         SaveBarSizes(settings, QStringLiteral("GUI/BarState"), 105, sizes);
         QCOMPARE(settings.value(QStringLiteral("GUI/BarState-Bar105/VerticalY")).toInt(), 600);
-        const BarSizes loaded =
-            LoadBarSizes(settings, QStringLiteral("GUI/BarState"), 105, ResizableBarSizes(QSize(100, 60), QSize(100, 60)));
+        const BarSizes loaded = LoadBarSizes(settings, QStringLiteral("GUI/BarState"), 105,
+                                             ResizableBarSizes(QSize(100, 60), QSize(100, 60)));
         QCOMPARE(loaded, sizes);
     }
 
-    void offsets_between_widget_and_document_data()
-    {
+    void offsets_between_widget_and_document_data() {
         QTest::addColumn<QString>("raw");
         QTest::addColumn<int>("position");
         QTest::addColumn<int>("offset");
@@ -138,8 +134,7 @@ private slots:
         QTest::newRow("beyond the end is the end") << Raw("a|") << 9 << 3;
     }
 
-    void offsets_between_widget_and_document()
-    {
+    void offsets_between_widget_and_document() {
         QFETCH(QString, raw);
         QFETCH(int, position);
         QFETCH(int, offset);
@@ -148,10 +143,9 @@ private slots:
             QCOMPARE(WidgetPositionFromDocument(raw, offset), position);
     }
 
-    void offsets_inside_a_break_and_outside_the_text()
-    {
+    void offsets_inside_a_break_and_outside_the_text() {
         const QString raw = Raw("ab|cd");
-        QCOMPARE(WidgetPositionFromDocument(raw, 3), 3);  // between CR and LF: after the break
+        QCOMPARE(WidgetPositionFromDocument(raw, 3), 3); // between CR and LF: after the break
         QCOMPARE(WidgetPositionFromDocument(raw, -4), 0);
         QCOMPARE(WidgetPositionFromDocument(raw, 100), 5);
         QCOMPARE(DocumentLength(raw), 6);
@@ -159,42 +153,51 @@ private slots:
         QCOMPARE(PreviousCharacterOffset(raw, 0), 0);
     }
 
-    void document_text_and_widget_text()
-    {
+    void document_text_and_widget_text() {
         QCOMPARE(FromU16(DocumentTextFromRaw(Raw("1;|2;||"))), QStringLiteral("1;\r\n2;\r\n\r\n"));
         QCOMPARE(WidgetTextFromDocument(u"a\r\nb\rc\nd\u2029e"), QStringLiteral("a\nb\nc\nd\ne"));
         QCOMPARE(WidgetTextFromDocument(u"\r\n\r\n"), QStringLiteral("\n\n"));
     }
 
-    void command_line_data()
-    {
+    void command_line_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("action");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("printer");
         QTest::addColumn<bool>("valid");
         using A = CommandLine::Action;
-        QTest::newRow("nothing") << QStringList{} << int(A::NewDocument) << "" << "" << true;
-        QTest::newRow("a file") << QStringList{"sum.vcl"} << int(A::OpenFile) << "sum.vcl" << "" << true;
-        QTest::newRow("print") << QStringList{"/p", "sum.vcl"} << int(A::Print) << "sum.vcl" << "" << true;
-        QTest::newRow("print, flag in capitals") << QStringList{"/P", "a.vcl"} << int(A::Print) << "a.vcl" << "" << true;
-        QTest::newRow("print without a file") << QStringList{"/p"} << int(A::Print) << "" << "" << false;
-        QTest::newRow("print to")
-            << QStringList{"/pt", "a.vcl", "Office", "drv", "lpt1"} << int(A::PrintTo) << "a.vcl" << "Office" << true;
+        QTest::newRow("nothing") << QStringList{} << int(A::NewDocument) << ""
+                                 << "" << true;
+        QTest::newRow("a file") << QStringList{"sum.vcl"} << int(A::OpenFile) << "sum.vcl"
+                                << "" << true;
+        QTest::newRow("print") << QStringList{"/p", "sum.vcl"} << int(A::Print) << "sum.vcl"
+                               << "" << true;
+        QTest::newRow("print, flag in capitals") << QStringList{"/P", "a.vcl"} << int(A::Print) << "a.vcl"
+                                                 << "" << true;
+        QTest::newRow("print without a file") << QStringList{"/p"} << int(A::Print) << ""
+                                              << "" << false;
+        QTest::newRow("print to") << QStringList{"/pt", "a.vcl", "Office", "drv", "lpt1"} << int(A::PrintTo)
+                                  << "a.vcl"
+                                  << "Office" << true;
         QTest::newRow("print to lacking the port")
-            << QStringList{"/pt", "a.vcl", "Office", "drv"} << int(A::PrintTo) << "a.vcl" << "" << false;
-        QTest::newRow("dde") << QStringList{"/dde"} << int(A::WaitForOpen) << "" << "" << true;
-        QTest::newRow("dash flags too") << QStringList{"-dde"} << int(A::WaitForOpen) << "" << "" << true;
+            << QStringList{"/pt", "a.vcl", "Office", "drv"} << int(A::PrintTo) << "a.vcl"
+            << "" << false;
+        QTest::newRow("dde") << QStringList{"/dde"} << int(A::WaitForOpen) << ""
+                             << "" << true;
+        QTest::newRow("dash flags too") << QStringList{"-dde"} << int(A::WaitForOpen) << ""
+                                        << "" << true;
         QTest::newRow("unknown flags are ignored")
-            << QStringList{"-Embedding", "b.vcm"} << int(A::OpenFile) << "b.vcm" << "" << true;
+            << QStringList{"-Embedding", "b.vcm"} << int(A::OpenFile) << "b.vcm"
+            << "" << true;
         QTest::newRow("an absolute path is no flag")
-            << QStringList{"/home/me/sum.vcl"} << int(A::OpenFile) << "/home/me/sum.vcl" << "" << true;
+            << QStringList{"/home/me/sum.vcl"} << int(A::OpenFile) << "/home/me/sum.vcl"
+            << "" << true;
         QTest::newRow("print an absolute path")
-            << QStringList{"/p", "/home/me/p"} << int(A::Print) << "/home/me/p" << "" << true;
+            << QStringList{"/p", "/home/me/p"} << int(A::Print) << "/home/me/p"
+            << "" << true;
     }
 
-    void command_line()
-    {
+    void command_line() {
         QFETCH(QStringList, arguments);
         QFETCH(int, action);
         QFETCH(QString, file);
@@ -207,8 +210,7 @@ private slots:
         QCOMPARE(line.valid, valid);
     }
 
-    void recent_files()
-    {
+    void recent_files() {
         TestEnvironment environment;
         RecentFileList list;
         for (const char* name : {"/d/a.vcl", "/d/b.vcl", "/d/c.vcl", "/d/a.vcl", "/d/e.vcl", "/d/f.vcl"})
@@ -219,32 +221,38 @@ private slots:
         RecentFileList loaded;
         loaded.Load(settings);
         QCOMPARE(loaded.Files(), list.Files());
-        QCOMPARE(settings.value(QStringLiteral("Recent File List/File1")).toString(), QStringLiteral("/d/f.vcl"));
+        QCOMPARE(settings.value(QStringLiteral("Recent File List/File1")).toString(),
+                 QStringLiteral("/d/f.vcl"));
         QCOMPARE(RecentFileList::MenuText(1, QStringLiteral("/d/R&D.vcl")), QStringLiteral("&2 /d/R&&D.vcl"));
     }
 
-    void file_type_registration()
-    {
+    void file_type_registration() {
         TestEnvironment environment;
         QCOMPARE(MimeTypeOf(kMemoryTypeId), QStringLiteral("application/vnd.vantor.calculator.memory"));
         QCOMPARE(DesktopExecQuoted(QStringLiteral("/opt/vc/bin/vantor-calculator")),
                  QStringLiteral("/opt/vc/bin/vantor-calculator"));
-        QCOMPARE(DesktopExecQuoted(QStringLiteral("/my apps/$x/calc")), QStringLiteral("\"/my apps/\\\\$x/calc\""));
+        QCOMPARE(DesktopExecQuoted(QStringLiteral("/my apps/$x/calc")),
+                 QStringLiteral("\"/my apps/\\\\$x/calc\""));
 
         const QString data = environment.FilePath(QStringLiteral("share"));
-        const RegistrationResult first = RegisterFileTypes(data, QStringLiteral("/opt/vc/vantor-calculator"), false);
+        const RegistrationResult first =
+            RegisterFileTypes(data, QStringLiteral("/opt/vc/vantor-calculator"), false);
         QVERIFY(first.written);
         QVERIFY(first.changed);
-        const QString desktop = QString::fromUtf8(ReadBytes(data + QStringLiteral("/applications/vantor-calculator.desktop")));
+        const QString desktop =
+            QString::fromUtf8(ReadBytes(data + QStringLiteral("/applications/vantor-calculator.desktop")));
         QVERIFY(desktop.contains(QStringLiteral("Exec=/opt/vc/vantor-calculator %f\n")));
-        QVERIFY(desktop.contains(QStringLiteral(
-            "MimeType=application/vnd.vantor.calculator.calculation;application/vnd.vantor.calculator.memory;")));
-        const QString mime = QString::fromUtf8(ReadBytes(data + QStringLiteral("/mime/packages/vantor-calculator.xml")));
+        QVERIFY(desktop.contains(
+            QStringLiteral("MimeType=application/vnd.vantor.calculator.calculation;application/"
+                           "vnd.vantor.calculator.memory;")));
+        const QString mime =
+            QString::fromUtf8(ReadBytes(data + QStringLiteral("/mime/packages/vantor-calculator.xml")));
         QVERIFY(mime.contains(QStringLiteral("<glob pattern=\"*.vcm\"/>")));
         QVERIFY(mime.contains(QStringLiteral("<comment>Vantor Calculator memory file</comment>")));
         QVERIFY(!mime.contains(QLatin1Char('@')));
         // Written again at the next start, with nothing to refresh.
-        const RegistrationResult second = RegisterFileTypes(data, QStringLiteral("/opt/vc/vantor-calculator"), false);
+        const RegistrationResult second =
+            RegisterFileTypes(data, QStringLiteral("/opt/vc/vantor-calculator"), false);
         QVERIFY(second.written);
         QVERIFY(!second.changed);
         // A place that cannot be written is no reason to stop.

@@ -27,8 +27,7 @@
 
 namespace {
 
-QStringList MenuTexts(const QMenu* menu)
-{
+QStringList MenuTexts(const QMenu* menu) {
     QStringList texts;
     for (const QAction* action : menu->actions()) {
         if (action->isSeparator())
@@ -39,8 +38,7 @@ QStringList MenuTexts(const QMenu* menu)
     return texts;
 }
 
-const QMenu* TopMenu(const QMainWindow& window, const QString& title)
-{
+const QMenu* TopMenu(const QMainWindow& window, const QString& title) {
     for (const QAction* action : window.menuBar()->actions()) {
         if (action->text() == title)
             return action->menu();
@@ -53,7 +51,7 @@ const QMenu* TopMenu(const QMainWindow& window, const QString& title)
 class MainFrameTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     struct Fixture {
         TestEnvironment environment;
         ScriptedMessageBoxes boxes;
@@ -63,8 +61,7 @@ private:
         std::unique_ptr<CCalcMainFrame> frame;
 
         Fixture() { Open(); }
-        void Open()
-        {
+        void Open() {
             frame = std::make_unique<CCalcMainFrame>(document, notifier);
             document.OnNewDocument();
             frame->resize(930, 550);
@@ -72,8 +69,7 @@ private:
             frame->ApplyPreferences();
             QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
         }
-        void Reopen()
-        {
+        void Reopen() {
             frame->SavePlacementAndLayout();
             frame.reset();
             Open();
@@ -81,11 +77,10 @@ private:
         CCalcView& View() { return *frame->View(); }
     };
 
-private slots:
+  private slots:
     void initTestCase() { LoadBundledFonts(); }
 
-    void caption_follows_title_and_modified_flag()
-    {
+    void caption_follows_title_and_modified_flag() {
         Fixture f;
         QCOMPARE(f.frame->windowTitle(), QStringLiteral(" Vantor Calculator \u2014 Calculation"));
         QTest::keyClicks(&f.View(), QStringLiteral("1;"));
@@ -94,8 +89,7 @@ private slots:
         QCOMPARE(f.frame->windowTitle(), QStringLiteral(" Vantor Calculator \u2014 Calculation"));
     }
 
-    void menus_hold_every_item()
-    {
+    void menus_hold_every_item() {
         Fixture f;
         QStringList titles;
         for (const QAction* action : f.frame->menuBar()->actions())
@@ -103,20 +97,21 @@ private slots:
         QCOMPARE(titles, (QStringList{"&File", "&Memory", "&Edit", "&View", "&Set", "&Help"}));
         QCOMPARE(MenuTexts(TopMenu(*f.frame, "&File")),
                  (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
-                              "&Execute...\tCtrl+E", "-", "&Print...\tCtrl+P", "Print Pre&view", "Pa&ge Setup...", "-",
-                              "Recent File", "-", "E&xit"}));
+                              "&Execute...\tCtrl+E", "-", "&Print...\tCtrl+P", "Print Pre&view",
+                              "Pa&ge Setup...", "-", "Recent File", "-", "E&xit"}));
         QCOMPARE(MenuTexts(TopMenu(*f.frame, "&Memory")), (QStringList{"&Free", "&Load...", "&Save..."}));
         QCOMPARE(MenuTexts(TopMenu(*f.frame, "&Edit")),
                  (QStringList{"&Undo\tCtrl+Z", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V"}));
         QCOMPARE(MenuTexts(TopMenu(*f.frame, "&View")),
-                 (QStringList{"&Toolbar", "&Keypad\tCtrl+K", "&Log\tCtrl+L", "&Memory\tCtrl+M", "St&atistics\tCtrl+T",
-                              "&Status Bar"}));
-        QCOMPARE(MenuTexts(TopMenu(*f.frame, "&Set")), (QStringList{"&Preferences...", "&Notation", "&Keypad"}));
-        QCOMPARE(MenuTexts(TopMenu(*f.frame, "&Help")), (QStringList{"&Help Topics", "-", "&About Calculator..."}));
+                 (QStringList{"&Toolbar", "&Keypad\tCtrl+K", "&Log\tCtrl+L", "&Memory\tCtrl+M",
+                              "St&atistics\tCtrl+T", "&Status Bar"}));
+        QCOMPARE(MenuTexts(TopMenu(*f.frame, "&Set")),
+                 (QStringList{"&Preferences...", "&Notation", "&Keypad"}));
+        QCOMPARE(MenuTexts(TopMenu(*f.frame, "&Help")),
+                 (QStringList{"&Help Topics", "-", "&About Calculator..."}));
     }
 
-    void enabling_rules()
-    {
+    void enabling_rules() {
         Fixture f;
         for (CommandId id : {CommandId::FilePrint, CommandId::FilePrintPreview, CommandId::FilePageSetup,
                              CommandId::AppAbout, CommandId::KeypadStyleVista, CommandId::KeypadColorDefault})
@@ -135,8 +130,7 @@ private slots:
         QCOMPARE(f.frame->StatusText(1), QStringLiteral("rslt = 4"));
     }
 
-    void calculate_keys_reach_the_document()
-    {
+    void calculate_keys_reach_the_document() {
         Fixture f;
         QTest::keyClicks(&f.View(), QStringLiteral("2*3;"));
         f.View().SetSelection(0, 0);
@@ -153,8 +147,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&f.View()));
     }
 
-    void toggling_a_pane_and_the_focus()
-    {
+    void toggling_a_pane_and_the_focus() {
         Fixture f;
         CCalcDlgBar* log = f.frame->Bar(PaneId::Log);
         QVERIFY(log->isVisible());
@@ -168,8 +161,7 @@ private slots:
         QVERIFY(log->isVisible());
     }
 
-    void focusing_a_hidden_pane_shows_it_and_the_editor_key_comes_back()
-    {
+    void focusing_a_hidden_pane_shows_it_and_the_editor_key_comes_back() {
         Fixture f;
         CCalcDlgBar* statistics = f.frame->Bar(PaneId::Statistics);
         QVERIFY(!statistics->isVisible());
@@ -184,8 +176,7 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&f.View()));
     }
 
-    void showing_a_pane_keeps_the_focus()
-    {
+    void showing_a_pane_keeps_the_focus() {
         Fixture f;
         f.View().setFocus();
         f.frame->RunCommand(CommandId::ViewMemory);
@@ -195,8 +186,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&f.View()));
     }
 
-    void unit_list_gives_way_to_a_button_when_vertical()
-    {
+    void unit_list_gives_way_to_a_button_when_vertical() {
         Fixture f;
         CCalcToolBar* toolBar = f.frame->ToolBar();
         QAction* unitButton = f.frame->Action(CommandId::TrigonometricUnits);
@@ -213,8 +203,7 @@ private slots:
         QVERIFY(!f.frame->Chooser()->isVisible());
     }
 
-    void choosing_a_unit_updates_every_display()
-    {
+    void choosing_a_unit_updates_every_display() {
         Fixture f;
         CCalcTrigonometricUnits* chooser = f.frame->Chooser();
         chooser->show();
@@ -233,8 +222,7 @@ private slots:
         QCOMPARE(chooser->Unit(), 2);
     }
 
-    void notation_commands_check_and_mark_changed()
-    {
+    void notation_commands_check_and_mark_changed() {
         Fixture f;
         QSignalSpy relabel(&f.notifier, &CCalcNotifier::preferencesApplied);
         QVERIFY(f.frame->Action(CommandId::NotationWest)->isChecked());
@@ -246,8 +234,7 @@ private slots:
         QCOMPARE(relabel.count(), 1);
     }
 
-    void applying_preferences_changes_the_font_once()
-    {
+    void applying_preferences_changes_the_font_once() {
         Fixture f;
         const int builds = f.View().FontBuilds();
         preferenceStore.values.fontSize = 20;
@@ -257,8 +244,7 @@ private slots:
         QCOMPARE(f.View().FontBuilds(), builds + 1);
     }
 
-    void layout_and_pane_sizes_come_back()
-    {
+    void layout_and_pane_sizes_come_back() {
         Fixture f;
         f.frame->RunCommand(CommandId::ViewLog);
         f.frame->RunCommand(CommandId::ViewStatusBar);
@@ -276,12 +262,12 @@ private slots:
         QVERIFY(!settings.contains(QStringLiteral("GUI/BarState-Bar101/HorizontalY")));
         QVERIFY(!settings.contains(QStringLiteral("GUI/BarState-Bar106/HorizontalY")));
         QCOMPARE(settings.value(QStringLiteral("GUI/Frame/Maximized")).toInt(), 0);
-        QCOMPARE(settings.value(QStringLiteral("GUI/Frame/Right")).toInt() - settings.value(QStringLiteral("GUI/Frame/Left")).toInt(),
+        QCOMPARE(settings.value(QStringLiteral("GUI/Frame/Right")).toInt() -
+                     settings.value(QStringLiteral("GUI/Frame/Left")).toInt(),
                  930);
     }
 
-    void stored_pane_sizes_are_used_at_start()
-    {
+    void stored_pane_sizes_are_used_at_start() {
         Fixture f;
         {
             QSettings settings;
@@ -292,14 +278,14 @@ private slots:
         QTRY_COMPARE(f.frame->Bar(PaneId::Memory)->width(), 260);
     }
 
-    void a_pane_takes_the_size_of_its_new_side()
-    {
+    void a_pane_takes_the_size_of_its_new_side() {
         Fixture f;
         CCalcDlgBar* memory = f.frame->Bar(PaneId::Memory);
         const int wide = memory->width();
         f.frame->addDockWidget(Qt::TopDockWidgetArea, memory);
         QTRY_VERIFY(memory->Orientation() == BarOrientation::Horizontal);
-        QTRY_COMPARE(memory->height(), memory->Sizes().horizontal.expandedTo(memory->Sizes().minimum).height());
+        QTRY_COMPARE(memory->height(),
+                     memory->Sizes().horizontal.expandedTo(memory->Sizes().minimum).height());
         f.frame->resizeDocks({memory}, {memory->height() + 40}, Qt::Vertical);
         const int tall = memory->height();
         // Back at the right it is as wide as before, and at the top again as tall as it was made.
@@ -309,11 +295,12 @@ private slots:
         QTRY_COMPARE(memory->height(), tall);
     }
 
-    void a_dropped_file_is_opened_as_the_document()
-    {
+    void a_dropped_file_is_opened_as_the_document() {
         Fixture f;
         const QString path = f.environment.FilePath(QStringLiteral("dropped.vcl"));
-        WriteBytes(path, QByteArray("\xFF\xFE" "7\0;\0", 6));
+        WriteBytes(path, QByteArray("\xFF\xFE"
+                                    "7\0;\0",
+                                    6));
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(path)});
         QWidget* target = f.View().viewport();
@@ -328,8 +315,7 @@ private slots:
         QCOMPARE(f.frame->windowTitle(), QStringLiteral(" Vantor Calculator \u2014 dropped.vcl"));
     }
 
-    void a_saved_placement_is_restored()
-    {
+    void a_saved_placement_is_restored() {
         Fixture f;
         {
             QSettings settings;
@@ -344,8 +330,7 @@ private slots:
         QVERIFY(!f.frame->isMaximized());
     }
 
-    void first_start_is_maximized()
-    {
+    void first_start_is_maximized() {
         Fixture f;
         f.frame->hide();
         f.frame->RestorePlacement();
@@ -358,8 +343,7 @@ private slots:
         QVERIFY(f.frame->windowState() & Qt::WindowMaximized);
     }
 
-    void closing_asks_to_save_and_may_be_cancelled()
-    {
+    void closing_asks_to_save_and_may_be_cancelled() {
         Fixture f;
         QTest::keyClicks(&f.View(), QStringLiteral("1;"));
         f.boxes.Expect(QStringLiteral("Save changes to \u201CCalculation\u201D?"), IdCancel);
@@ -370,8 +354,7 @@ private slots:
         QVERIFY(f.boxes.AllAnswered());
     }
 
-    void lock_key_panes_follow_the_keyboard_lights()
-    {
+    void lock_key_panes_follow_the_keyboard_lights() {
         QTemporaryDir leds;
         const auto setLight = [&](const QString& name, const char* brightness) {
             QVERIFY(QDir(leds.path()).mkpath(name));
@@ -379,7 +362,8 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
             file.write(brightness);
         };
-        QCOMPARE(ReadLockKeyStates(FindLockKeyLights(leds.filePath(QStringLiteral("absent")))), LockKeyStates{});
+        QCOMPARE(ReadLockKeyStates(FindLockKeyLights(leds.filePath(QStringLiteral("absent")))),
+                 LockKeyStates{});
         QCOMPARE(ReadLockKeyStates(FindLockKeyLights(leds.path())), LockKeyStates{});
         setLight(QStringLiteral("input3::capslock"), "1\n");
         setLight(QStringLiteral("input3::numlock"), "0\n");
@@ -399,11 +383,11 @@ private slots:
         QCOMPARE(panes.Text(StatusPane::NumLock), QStringLiteral("NUM"));
     }
 
-    void picture_of_the_window()
-    {
+    void picture_of_the_window() {
         Fixture f;
         f.frame->Bar(PaneId::Statistics)->hide();
-        f.View().insertPlainText(QStringLiteral("/* a few results */\nsin(\u03C0/6)*2;\n1+2*i->mem[z];\nsqrt(-4);\nΓ(0.5)^2;"));
+        f.View().insertPlainText(
+            QStringLiteral("/* a few results */\nsin(\u03C0/6)*2;\n1+2*i->mem[z];\nsqrt(-4);\nΓ(0.5)^2;"));
         f.frame->RunCommand(CommandId::CalculateAll);
         QTest::qWait(50);
         const QImage picture = f.frame->grab().toImage();

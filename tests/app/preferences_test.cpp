@@ -14,9 +14,8 @@
 class PreferencesTest : public QObject {
     Q_OBJECT
 
-private slots:
-    void an_empty_store_gives_the_defaults()
-    {
+  private slots:
+    void an_empty_store_gives_the_defaults() {
         TestEnvironment environment;
         QSettings settings;
         const Preferences values = LoadPreferences(settings);
@@ -25,30 +24,32 @@ private slots:
         QCOMPARE(values.fontSize, 15);
     }
 
-    void stored_values_are_checked_data()
-    {
+    void stored_values_are_checked_data() {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QVariant>("stored");
         QTest::addColumn<int>("loaded");
         QTest::newRow("units 1 is degrees") << "Preferences/TrigonometricUnits" << QVariant(1) << 1;
         QTest::newRow("units 3 is out of range") << "Preferences/TrigonometricUnits" << QVariant(3) << 0;
-        QTest::newRow("units -1 is 4294967295 unsigned") << "Preferences/TrigonometricUnits" << QVariant(-1) << 0;
-        QTest::newRow("units as text is mistyped") << "Preferences/TrigonometricUnits" << QVariant("deg") << 0;
+        QTest::newRow("units -1 is 4294967295 unsigned")
+            << "Preferences/TrigonometricUnits" << QVariant(-1) << 0;
+        QTest::newRow("units as text is mistyped")
+            << "Preferences/TrigonometricUnits" << QVariant("deg") << 0;
         QTest::newRow("notation 2 is out of range") << "Preferences/Notation" << QVariant(2) << 0;
         QTest::newRow("notation 1 is East") << "Preferences/Notation" << QVariant(1) << 1;
         QTest::newRow("FormatI 1 is j") << "Preferences/FormatI" << QVariant(1) << 1;
         QTest::newRow("log pop-up 7 counts as on") << "Preferences/LogPopup" << QVariant(7) << 7;
         QTest::newRow("log pop-up 0 is off") << "Preferences/LogPopup" << QVariant(0) << 0;
-        QTest::newRow("log pop-up beyond 32 bits") << "Preferences/LogPopup" << QVariant(qlonglong(1) << 40) << 1;
-        QTest::newRow("confirmation takes any number") << "Preferences/ClearConfirmation" << QVariant(-5) << -5;
+        QTest::newRow("log pop-up beyond 32 bits")
+            << "Preferences/LogPopup" << QVariant(qlonglong(1) << 40) << 1;
+        QTest::newRow("confirmation takes any number")
+            << "Preferences/ClearConfirmation" << QVariant(-5) << -5;
         QTest::newRow("font size 5 is raised to 8") << "GUI/Editor/FontSize" << QVariant(5) << 8;
         QTest::newRow("font size 100 is cut to 72") << "GUI/Editor/FontSize" << QVariant(100) << 72;
         QTest::newRow("font size 20 stays") << "GUI/Editor/FontSize" << QVariant(20) << 20;
         QTest::newRow("font size as text gives 15") << "GUI/Editor/FontSize" << QVariant("big") << 15;
     }
 
-    void stored_values_are_checked()
-    {
+    void stored_values_are_checked() {
         QFETCH(QString, key);
         QFETCH(QVariant, stored);
         QFETCH(int, loaded);
@@ -67,8 +68,7 @@ private slots:
         QCOMPARE(read.value(key), loaded);
     }
 
-    void nothing_is_written_without_a_change()
-    {
+    void nothing_is_written_without_a_change() {
         TestEnvironment environment;
         PreferenceStore store;
         {
@@ -79,8 +79,7 @@ private slots:
         QVERIFY(settings.allKeys().isEmpty());
     }
 
-    void a_change_writes_every_value_and_reads_back()
-    {
+    void a_change_writes_every_value_and_reads_back() {
         TestEnvironment environment;
         PreferenceStore store;
         store.values.trigonometricUnits = 2;
@@ -100,17 +99,15 @@ private slots:
         QCOMPARE(LoadPreferences(settings), store.values);
     }
 
-    void sse2_is_never_in_use_here()
-    {
+    void sse2_is_never_in_use_here() {
         PreferenceStore store;
         store.values.useSSE2 = 1;
         QVERIFY(!UsesSSE2(store));
     }
 
-    void font_size_text_data()
-    {
+    void font_size_text_data() {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("size");  // -1: refused
+        QTest::addColumn<int>("size"); // -1: refused
         QTest::newRow("plain") << "20" << 20;
         QTest::newRow("spaces around") << "  9 " << 9;
         QTest::newRow("letters") << "ten" << -1;
@@ -119,16 +116,14 @@ private slots:
         QTest::newRow("negative is a number") << "-3" << -3;
     }
 
-    void font_size_text()
-    {
+    void font_size_text() {
         QFETCH(QString, text);
         QFETCH(int, size);
         const std::optional<int> parsed = ParseFontSizeText(text);
         QCOMPARE(parsed.value_or(-1), size);
     }
 
-    void ok_clamps_the_font_size_and_keeps_other_values()
-    {
+    void ok_clamps_the_font_size_and_keeps_other_values() {
         TestEnvironment environment;
         Preferences current;
         current.logPopup = 7;
@@ -147,8 +142,7 @@ private slots:
         QCOMPARE(store.values.fontSize, 72);
     }
 
-    void a_font_size_that_is_not_a_number_keeps_the_dialog_open()
-    {
+    void a_font_size_that_is_not_a_number_keeps_the_dialog_open() {
         TestEnvironment environment;
         ScriptedMessageBoxes boxes;
         boxes.Expect(QStringLiteral("Enter an integer."), IdOk);
@@ -161,8 +155,7 @@ private slots:
         dialog.reject();
     }
 
-    void default_then_cancel_changes_nothing()
-    {
+    void default_then_cancel_changes_nothing() {
         TestEnvironment environment;
         Preferences current;
         current.notation = 1;
@@ -179,8 +172,7 @@ private slots:
         QCOMPARE(current.fontSize, 40);
     }
 
-    void default_then_ok_gives_the_defaults()
-    {
+    void default_then_ok_gives_the_defaults() {
         Preferences current;
         current.formatI = 1;
         current.freeConfirmation = 3;
@@ -190,8 +182,7 @@ private slots:
         QCOMPARE(dialog.Values(), Preferences{});
     }
 
-    void picture_of_the_dialog()
-    {
+    void picture_of_the_dialog() {
         CCalcPreferences dialog(Preferences{}, false, nullptr);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -202,8 +193,7 @@ private slots:
         dialog.reject();
     }
 
-    void sse2_box_is_disabled_without_sse2_and_keeps_its_value()
-    {
+    void sse2_box_is_disabled_without_sse2_and_keeps_its_value() {
         Preferences current;
         current.useSSE2 = 1;
         CCalcPreferences dialog(current, false, nullptr);

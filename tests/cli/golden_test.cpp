@@ -78,7 +78,8 @@ TEST(Golden, EveryStatementPrintsItsExpectedLines) {
     ASSERT_FALSE(cases.empty());
     for (const GoldenCase& golden : cases) {
         const Outcome outcome = RunVcalc({"-e", golden.statement});
-        EXPECT_EQ(Observed(outcome), golden.expected) << golden.file << ":" << golden.line << ": " << golden.statement;
+        EXPECT_EQ(Observed(outcome), golden.expected)
+            << golden.file << ":" << golden.line << ": " << golden.statement;
     }
 }
 

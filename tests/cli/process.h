@@ -37,16 +37,16 @@ inline std::string Quoted(const std::string& argument) {
 
 // A scratch folder of its own for each test, removed afterwards.
 class ScratchFolder {
-public:
+  public:
     ScratchFolder() {
-        path_ = std::filesystem::temp_directory_path() / ("vcalc-test-" + std::to_string(::getpid()) + "-" +
-                                                          std::to_string(counter_++));
+        path_ = std::filesystem::temp_directory_path() /
+                ("vcalc-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
         std::filesystem::create_directories(path_);
     }
     ~ScratchFolder() { std::filesystem::remove_all(path_); }
     const std::filesystem::path& path() const { return path_; }
 
-private:
+  private:
     static inline int counter_ = 0;
     std::filesystem::path path_;
 };

@@ -14,7 +14,7 @@ using NCalculatorText::EncodeCalculationFile;
 
 namespace {
 
-const std::string kMinus = "\xE2\x88\x92";  // U+2212 in UTF-8
+const std::string kMinus = "\xE2\x88\x92"; // U+2212 in UTF-8
 
 TEST(Inputs, ExpressionsAreCalculatedAndPrintedWithALineFeed) {
     const auto run = RunVcalc({"-e", "1+1; 2*3"});
@@ -24,7 +24,7 @@ TEST(Inputs, ExpressionsAreCalculatedAndPrintedWithALineFeed) {
 }
 
 TEST(Inputs, StandardInputIsReadAsUtf8) {
-    const auto run = RunVcalc({}, "\xCF\x80*2 // \xCF\x80 is pi\n");  // "π*2 // π is pi"
+    const auto run = RunVcalc({}, "\xCF\x80*2 // \xCF\x80 is pi\n"); // "π*2 // π is pi"
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "\xCF\x80*2=6.2831853071796 // \xCF\x80 is pi\n\n");
 }
@@ -44,7 +44,15 @@ TEST(Inputs, FilesFollowTheCalculationFileRules) {
     ScratchFolder folder;
     const auto path = folder.path() / "odd.vcl";
     // Byte order mark, a mark in the middle, text after U+0000 and an odd last byte.
-    WriteFile(path, std::string("\xFF\xFE" "1\0" "+\0" "\xFF\xFE" "2\0" "\0\0" "9\0" "x", 15));
+    WriteFile(path, std::string("\xFF\xFE"
+                                "1\0"
+                                "+\0"
+                                "\xFF\xFE"
+                                "2\0"
+                                "\0\0"
+                                "9\0"
+                                "x",
+                                15));
     const auto run = RunVcalc({path.string()});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "1+2=3\n");
@@ -68,7 +76,8 @@ TEST(Options, MemoryFileIsRunFirstAndCellsAreSavedAfter) {
     const auto load = folder.path() / "in.vcm";
     const auto save = folder.path() / "out.vcm";
     WriteFile(load, NCalculatorText::EncodeUtf16LittleEndian(u"\uFEFF2.5->mem[a];\r\n"));
-    const auto run = RunVcalc({"--memory", load.string(), "--save-memory", save.string(), "-e", "mem[a]*2->mem[b]"});
+    const auto run =
+        RunVcalc({"--memory", load.string(), "--save-memory", save.string(), "-e", "mem[a]*2->mem[b]"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "mem[a]*2->mem[b]=5\n");
     EXPECT_EQ(DecodeCalculationFile(ReadFile(save)), u"2.5->mem[a];\r\n5->mem[b];\r\n");
@@ -88,18 +97,16 @@ TEST(Log, EveryMessageOnALineWithFourTabSeparatedColumns) {
     const auto run = RunVcalc({"-e", "mem[nothing]; k; 1/0"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "mem[nothing]=0; k=0; 1/0\n");
-    EXPECT_EQ(run.err,
-              "1\tWarning\tMemory\tUninitialized memory used, value forced to 0\n"
-              "2\tWarning\tIndex\tUninitialized memory used, value forced to 0\n"
-              "3\tError\tDivision\tOperation has singularity at 0\n");
+    EXPECT_EQ(run.err, "1\tWarning\tMemory\tUninitialized memory used, value forced to 0\n"
+                       "2\tWarning\tIndex\tUninitialized memory used, value forced to 0\n"
+                       "3\tError\tDivision\tOperation has singularity at 0\n");
 }
 
 TEST(Log, NumberingStartsAgainForEachRun) {
     const auto run = RunVcalc({"-e", "k", "-e", "j+k"});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err,
-              "1\tWarning\tIndex\tUninitialized memory used, value forced to 0\n"
-              "1\tWarning\tIndex\tUninitialized memory used, value forced to 0\n");
+    EXPECT_EQ(run.err, "1\tWarning\tIndex\tUninitialized memory used, value forced to 0\n"
+                       "1\tWarning\tIndex\tUninitialized memory used, value forced to 0\n");
 }
 
 TEST(ExitStatus, OneWhenAnyRunStoppedOnAnError) {
@@ -109,9 +116,14 @@ TEST(ExitStatus, OneWhenAnyRunStoppedOnAnError) {
 }
 
 TEST(ExitStatus, TwoForBadUsageWithOneLine) {
-    for (const std::vector<std::string>& arguments :
-         {std::vector<std::string>{"--angle", "turns", "-e", "1"}, {"--frobnicate"}, {"-e"}, {"--caret", "x", "-e", "1"},
-          {"--caret", "-3", "-e", "1"}, {"--imaginary", "k"}, {"--in-place", "-e", "1"}, {"--memory"}}) {
+    for (const std::vector<std::string>& arguments : {std::vector<std::string>{"--angle", "turns", "-e", "1"},
+                                                      {"--frobnicate"},
+                                                      {"-e"},
+                                                      {"--caret", "x", "-e", "1"},
+                                                      {"--caret", "-3", "-e", "1"},
+                                                      {"--imaginary", "k"},
+                                                      {"--in-place", "-e", "1"},
+                                                      {"--memory"}}) {
         const auto run = RunVcalc(arguments);
         EXPECT_EQ(run.status, 2) << arguments[0];
         EXPECT_EQ(run.out, "");
@@ -133,7 +145,8 @@ TEST(ExitStatus, TwoForAFileThatCannotBeReadAndNothingRuns) {
 
 TEST(ExitStatus, TwoForAFileThatCannotBeWritten) {
     ScratchFolder folder;
-    const auto run = RunVcalc({"--save-memory", (folder.path() / "no" / "such" / "dir.vcm").string(), "-e", "1"});
+    const auto run =
+        RunVcalc({"--save-memory", (folder.path() / "no" / "such" / "dir.vcm").string(), "-e", "1"});
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "1=1\n");
     EXPECT_NE(run.err.find("cannot write"), std::string::npos);

@@ -32,7 +32,7 @@ TEST(Division, ByZeroIsASingularityOfTheOperation) {
 }
 
 TEST(Division, TinyDivisorIsDividedNormallyAndMayOverflow) {
-    EXPECT_EQ(ResultOf(u"1e-310/(i*1e-320)"), M + u"i*10000111329.413");  // 1e-320 is subnormal
+    EXPECT_EQ(ResultOf(u"1e-310/(i*1e-320)"), M + u"i*10000111329.413"); // 1e-320 is subnormal
     const auto run = Calculate(u"1/(i*1e-320)");
     EXPECT_FALSE(run.ok);
     ASSERT_EQ(run.messages.size(), 1u);
@@ -45,7 +45,7 @@ TEST(Division, SingularityInsideAFunctionSaysFunction) {
     testing_support::LogRecorder log;
     Complex result{7, 7};
     EXPECT_FALSE(ComplexDivide({1, 0}, {0, 0}, result));
-    EXPECT_EQ(result, (Complex{7, 7}));  // left untouched
+    EXPECT_EQ(result, (Complex{7, 7})); // left untouched
     ASSERT_EQ(log.messages.size(), 1u);
     EXPECT_EQ(log.messages[0].text, u"Function has singularity at 0");
     EXPECT_EQ(log.messages[0].operation, u"Secant");
@@ -72,9 +72,9 @@ TEST(Underflow, NotReportedWhenAnOperandIsZero) {
 }
 
 TEST(Overflow, OfTheFourOperationsFailsWithABlankSignWord) {
-    for (auto [statement, operation] : {std::pair{u"1e308+1e308", u"Addition"}, std::pair{u"-1e308-1e308", u"Subtraction"},
-                                        std::pair{u"1e200*1e200", u"Multiplication"},
-                                        std::pair{u"1e300/1e-300", u"Division"}}) {
+    for (auto [statement, operation] :
+         {std::pair{u"1e308+1e308", u"Addition"}, std::pair{u"-1e308-1e308", u"Subtraction"},
+          std::pair{u"1e200*1e200", u"Multiplication"}, std::pair{u"1e300/1e-300", u"Division"}}) {
         const auto run = Calculate(statement);
         EXPECT_FALSE(run.ok) << testing_support::Narrow(statement);
         ASSERT_EQ(run.messages.size(), 1u) << testing_support::Narrow(statement);

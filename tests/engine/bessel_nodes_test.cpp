@@ -15,7 +15,7 @@ using namespace NCalculatorText;
 
 namespace {
 
-const std::u16string M = u"\u2212";  // minus sign in results
+const std::u16string M = u"\u2212"; // minus sign in results
 
 struct ResultCase {
     const char16_t* statement;
@@ -32,27 +32,30 @@ INSTANTIATE_TEST_SUITE_P(
     BothNames, BesselResult,
     ::testing::Values(ResultCase{u"J(0.5, 1+2*i)", u"1.9866134730419+i*0.0013808728354313"},
                       ResultCase{u"BesselJ(0.5, 1+2*i)", u"1.9866134730419+i*0.0013808728354313"},
-                      ResultCase{u"K(100, 10+50*i)", M + u"1.2743798661422e+17" + M + u"i*5.1636657389611e+17"},
+                      ResultCase{u"K(100, 10+50*i)",
+                                 M + u"1.2743798661422e+17" + M + u"i*5.1636657389611e+17"},
                       ResultCase{u"BesselK(-1.5, 2)", u"0.17990665795209"},
                       ResultCase{u"Y(-1.5, -2)", u"i*0.49129377868716"},
                       ResultCase{u"BesselY(2.5, 3)", M + u"0.3690407300738"},
                       ResultCase{u"I(-2, 1+i)", M + u"0.041579886943962+i*0.24739764151331"},
-                      ResultCase{u"BesselI(0.5, -3)", u"i*4.6148229034076"},
-                      ResultCase{u"J(0, 0)", u"1"},
+                      ResultCase{u"BesselI(0.5, -3)", u"i*4.6148229034076"}, ResultCase{u"J(0, 0)", u"1"},
                       ResultCase{u"K(0.5, -2)", M + u"i*6.5483804685533"}));
 
 class BesselReport : public ::testing::TestWithParam<ReportCase> {};
 
-TEST_P(BesselReport, NamesTheFunction) { ExpectOneReport(GetParam()); }
+TEST_P(BesselReport, NamesTheFunction) {
+    ExpectOneReport(GetParam());
+}
 
 INSTANTIATE_TEST_SUITE_P(
     ArgumentChecks, BesselReport,
-    ::testing::Values(ReportCase{u"J(0.5+i, 1)", false, 1, u"Bessel of the first kind", u"Invalid parameter"},
-                      ReportCase{u"Y(0, 0)", false, 1, u"Bessel of the second kind", u"Function has singularity at 0"},
-                      ReportCase{u"K(1, 0)", false, 1, u"Modified Bessel of the second kind",
-                                 u"Function has singularity at 0"},
-                      ReportCase{u"I(1)", false, 1, u"Modified Bessel of the first kind", u"Syntax error"},
-                      ReportCase{u"BesselJ(1, 2, 3)", false, 1, u"Bessel of the first kind", u"Syntax error"}));
+    ::testing::Values(
+        ReportCase{u"J(0.5+i, 1)", false, 1, u"Bessel of the first kind", u"Invalid parameter"},
+        ReportCase{u"Y(0, 0)", false, 1, u"Bessel of the second kind", u"Function has singularity at 0"},
+        ReportCase{u"K(1, 0)", false, 1, u"Modified Bessel of the second kind",
+                   u"Function has singularity at 0"},
+        ReportCase{u"I(1)", false, 1, u"Modified Bessel of the first kind", u"Syntax error"},
+        ReportCase{u"BesselJ(1, 2, 3)", false, 1, u"Bessel of the first kind", u"Syntax error"}));
 
 INSTANTIATE_TEST_SUITE_P(
     KernelStatus, BesselReport,

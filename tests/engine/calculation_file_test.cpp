@@ -37,7 +37,9 @@ TEST(CalculationFile, DecodingRules) {
         {"no_bom_still_little_endian", Bytes({'x', 0, 0x12, 0x22}), u"x\u2212"},
         {"empty", "", u""},
         {"single_byte", Bytes({'a'}), u""},
-        {"lone_surrogate_kept", Bytes({0x00, 0xD8, 'a', 0}), u"\xD800" u"a"},
+        {"lone_surrogate_kept", Bytes({0x00, 0xD8, 'a', 0}),
+         u"\xD800"
+         u"a"},
     };
     for (const Row& row : rows)
         EXPECT_EQ(DecodeCalculationFile(row.bytes), row.text) << row.name;

@@ -17,7 +17,7 @@ struct Rewrite {
     std::u16string text;
     int caret;
     std::u16string expected;
-    int expectedCaret;  // -1: the end of the expected text
+    int expectedCaret; // -1: the end of the expected text
 };
 
 class Rewrites : public testing::TestWithParam<Rewrite> {};
@@ -32,45 +32,47 @@ TEST_P(Rewrites, TextAndCaret) {
 
 INSTANTIATE_TEST_SUITE_P(
     Results, Rewrites,
-    testing::Values(
-        Rewrite{"all_statements", u"1+1; 2*3", kCalculateAll, u"1+1=2; 2*3=6", -1},
-        Rewrite{"old_result_replaced_keeping_spaces", u"2+3 = 7", kCalculateAll, u"2+3 = 5", -1},
-        Rewrite{"result_before_trailing_space", u"2+3  ;", kCalculateAll, u"2+3=5  ;", -1},
-        Rewrite{"several_words_after_equals", u"x = 1 2", kCalculateAll, u"x = 0 ", -1},
-        Rewrite{"equals_without_old_result", u"4*2=", kCalculateAll, u"4*2=8", -1},
-        Rewrite{"equals_then_spaces_only", u"4*2=  ;", kCalculateAll, u"4*2=8  ;", -1},
-        Rewrite{"empty_statements_skipped", u";;1;;2;", kCalculateAll, u";;1=1;;2=2;", -1},
-        Rewrite{"line_breaks_kept", u"1\r\n+1;\r\n2", kCalculateAll, u"1\r\n+1=2;\r\n2=2", -1},
-        Rewrite{"negative_result_with_minus_sign", u"2-5", kCalculateAll, u"2-5=" + M + u"3", -1},
-        Rewrite{"result_fed_back_in", u"2-5=\u22123; rslt*2", kCalculateAll, u"2-5=" + M + u"3; rslt*2=" + M + u"6", -1},
-        Rewrite{"white_space_statement_skipped", u"1;   ; 2", kCalculateAll, u"1=1;   ; 2=2", -1},
-        Rewrite{"empty_text", u"", kCalculateAll, u"", -1}),
+    testing::Values(Rewrite{"all_statements", u"1+1; 2*3", kCalculateAll, u"1+1=2; 2*3=6", -1},
+                    Rewrite{"old_result_replaced_keeping_spaces", u"2+3 = 7", kCalculateAll, u"2+3 = 5", -1},
+                    Rewrite{"result_before_trailing_space", u"2+3  ;", kCalculateAll, u"2+3=5  ;", -1},
+                    Rewrite{"several_words_after_equals", u"x = 1 2", kCalculateAll, u"x = 0 ", -1},
+                    Rewrite{"equals_without_old_result", u"4*2=", kCalculateAll, u"4*2=8", -1},
+                    Rewrite{"equals_then_spaces_only", u"4*2=  ;", kCalculateAll, u"4*2=8  ;", -1},
+                    Rewrite{"empty_statements_skipped", u";;1;;2;", kCalculateAll, u";;1=1;;2=2;", -1},
+                    Rewrite{"line_breaks_kept", u"1\r\n+1;\r\n2", kCalculateAll, u"1\r\n+1=2;\r\n2=2", -1},
+                    Rewrite{"negative_result_with_minus_sign", u"2-5", kCalculateAll, u"2-5=" + M + u"3", -1},
+                    Rewrite{"result_fed_back_in", u"2-5=\u22123; rslt*2", kCalculateAll,
+                            u"2-5=" + M + u"3; rslt*2=" + M + u"6", -1},
+                    Rewrite{"white_space_statement_skipped", u"1;   ; 2", kCalculateAll, u"1=1;   ; 2=2", -1},
+                    Rewrite{"empty_text", u"", kCalculateAll, u"", -1}),
     [](const auto& info) { return info.param.name; });
 
 INSTANTIATE_TEST_SUITE_P(
     Comments, Rewrites,
-    testing::Values(
-        Rewrite{"line_comment_kept_after_result", u"pi // circle constant", kCalculateAll,
-                u"pi=3.1415926535898 // circle constant", -1},
-        Rewrite{"equals_in_comment_is_not_a_marker", u"1+1 // = 7\r\n", kCalculateAll, u"1+1=2 // = 7\r\n", -1},
-        Rewrite{"block_comment_inside_expression", u"1 + /* two; */ 2", kCalculateAll, u"1 + /* two; */ 2=3", -1},
-        Rewrite{"comment_only_statement", u"// nothing\r\n;/**/;3", kCalculateAll, u"// nothing\r\n;/**/;3=3", -1},
-        Rewrite{"slash_star_slash_is_a_whole_comment", u"/*/ 1;", kCalculateAll, u"/*/ 1=1;", -1},
-        Rewrite{"line_comment_inside_block_comment", u"/* // */ 5", kCalculateAll, u"/* // */ 5=5", -1},
-        Rewrite{"old_result_before_comment_replaced", u"2*2 = 5 // was wrong", kCalculateAll,
-                u"2*2 = 4 // was wrong", -1}),
+    testing::Values(Rewrite{"line_comment_kept_after_result", u"pi // circle constant", kCalculateAll,
+                            u"pi=3.1415926535898 // circle constant", -1},
+                    Rewrite{"equals_in_comment_is_not_a_marker", u"1+1 // = 7\r\n", kCalculateAll,
+                            u"1+1=2 // = 7\r\n", -1},
+                    Rewrite{"block_comment_inside_expression", u"1 + /* two; */ 2", kCalculateAll,
+                            u"1 + /* two; */ 2=3", -1},
+                    Rewrite{"comment_only_statement", u"// nothing\r\n;/**/;3", kCalculateAll,
+                            u"// nothing\r\n;/**/;3=3", -1},
+                    Rewrite{"slash_star_slash_is_a_whole_comment", u"/*/ 1;", kCalculateAll, u"/*/ 1=1;", -1},
+                    Rewrite{"line_comment_inside_block_comment", u"/* // */ 5", kCalculateAll,
+                            u"/* // */ 5=5", -1},
+                    Rewrite{"old_result_before_comment_replaced", u"2*2 = 5 // was wrong", kCalculateAll,
+                            u"2*2 = 4 // was wrong", -1}),
     [](const auto& info) { return info.param.name; });
 
 INSTANTIATE_TEST_SUITE_P(
     Caret, Rewrites,
-    testing::Values(
-        Rewrite{"only_the_statement_at_the_caret", u"1+1; 2+2; 3", 6, u"1+1; 2+2=4; 3", 11},
-        Rewrite{"caret_at_the_semicolon_counts", u"1+1; 2+2; 3", 3, u"1+1=2; 2+2; 3", 6},
-        Rewrite{"caret_at_statement_start", u"1+1; 2+2; 3", 4, u"1+1; 2+2=4; 3", 11},
-        Rewrite{"last_statement_without_semicolon", u"1; 2+2", 5, u"1; 2+2=4", -1},
-        Rewrite{"caret_beyond_the_text", u"1+1", 99, u"1+1", -1},
-        Rewrite{"caret_in_white_space_statement", u"1;  ;2", 3, u"1;  ;2", -1},
-        Rewrite{"caret_in_replaced_result", u"1+1=7; 5", 4, u"1+1=2; 5", 6}),
+    testing::Values(Rewrite{"only_the_statement_at_the_caret", u"1+1; 2+2; 3", 6, u"1+1; 2+2=4; 3", 11},
+                    Rewrite{"caret_at_the_semicolon_counts", u"1+1; 2+2; 3", 3, u"1+1=2; 2+2; 3", 6},
+                    Rewrite{"caret_at_statement_start", u"1+1; 2+2; 3", 4, u"1+1; 2+2=4; 3", 11},
+                    Rewrite{"last_statement_without_semicolon", u"1; 2+2", 5, u"1; 2+2=4", -1},
+                    Rewrite{"caret_beyond_the_text", u"1+1", 99, u"1+1", -1},
+                    Rewrite{"caret_in_white_space_statement", u"1;  ;2", 3, u"1;  ;2", -1},
+                    Rewrite{"caret_in_replaced_result", u"1+1=7; 5", 4, u"1+1=2; 5", 6}),
     [](const auto& info) { return info.param.name; });
 
 TEST(FailingRun, StopsAtTheFirstErrorKeepingEarlierResults) {

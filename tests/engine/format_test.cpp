@@ -32,19 +32,20 @@ TEST_P(ResultText, MatchesTheWrittenForm) {
 
 INSTANTIATE_TEST_SUITE_P(
     Short, ResultText,
-    testing::Values(Case{"two", {2, 0}, u"2"}, Case{"minus_two", {-2, 0}, M + u"2"}, Case{"zero", {0, 0}, u"0"},
-                    Case{"negative_zeros", {-0.0, -0.0}, u"0"}, Case{"i", {0, 1}, u"i"},
-                    Case{"minus_i", {0, -1}, M + u"i"}, Case{"imaginary", {0, 2.5}, u"i*2.5"},
-                    Case{"minus_imaginary", {0, -2.5}, M + u"i*2.5"}, Case{"one_plus_i", {1, 1}, u"1+i"},
-                    Case{"one_minus_i", {1, -1}, u"1" + M + u"i"}, Case{"one_plus_2i", {1, 2}, u"1+i*2"},
-                    Case{"one_minus_2i", {1, -2}, u"1" + M + u"i*2"},
-                    Case{"third", {1.0 / 3, 0}, u"0.33333333333333"}, Case{"two_thirds", {2.0 / 3, 0}, u"0.66666666666667"},
-                    Case{"root_two", {std::sqrt(2.0), 0}, u"1.4142135623731"}, Case{"1e15", {1e15, 0}, u"1e+15"},
-                    Case{"small_negative", {-2.5e-20, 0}, M + u"2.5e" + M + u"20"},
-                    Case{"real_with_negative_zero_imaginary", {3, -0.0}, u"3"},
-                    Case{"exponent_in_both_parts", {1e-5, -1e20}, u"1e" + M + u"05" + M + u"i*1e+20"},
-                    Case{"smallest_subnormal", {4.9406564584124654e-324, 0}, u"4.9406564584125e" + M + u"324"},
-                    Case{"largest", {1.7976931348623157e308, 0}, u"1.7976931348623e+308"}),
+    testing::Values(
+        Case{"two", {2, 0}, u"2"}, Case{"minus_two", {-2, 0}, M + u"2"}, Case{"zero", {0, 0}, u"0"},
+        Case{"negative_zeros", {-0.0, -0.0}, u"0"}, Case{"i", {0, 1}, u"i"},
+        Case{"minus_i", {0, -1}, M + u"i"}, Case{"imaginary", {0, 2.5}, u"i*2.5"},
+        Case{"minus_imaginary", {0, -2.5}, M + u"i*2.5"}, Case{"one_plus_i", {1, 1}, u"1+i"},
+        Case{"one_minus_i", {1, -1}, u"1" + M + u"i"}, Case{"one_plus_2i", {1, 2}, u"1+i*2"},
+        Case{"one_minus_2i", {1, -2}, u"1" + M + u"i*2"}, Case{"third", {1.0 / 3, 0}, u"0.33333333333333"},
+        Case{"two_thirds", {2.0 / 3, 0}, u"0.66666666666667"},
+        Case{"root_two", {std::sqrt(2.0), 0}, u"1.4142135623731"}, Case{"1e15", {1e15, 0}, u"1e+15"},
+        Case{"small_negative", {-2.5e-20, 0}, M + u"2.5e" + M + u"20"},
+        Case{"real_with_negative_zero_imaginary", {3, -0.0}, u"3"},
+        Case{"exponent_in_both_parts", {1e-5, -1e20}, u"1e" + M + u"05" + M + u"i*1e+20"},
+        Case{"smallest_subnormal", {4.9406564584124654e-324, 0}, u"4.9406564584125e" + M + u"324"},
+        Case{"largest", {1.7976931348623157e308, 0}, u"1.7976931348623e+308"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(FormatUses, SpacesAndOperatorSignForDisplay) {
@@ -61,8 +62,13 @@ TEST(FormatUses, MemoryFilesKeepTwentyDigitsAndTheLetterI) {
 }
 
 TEST(FormatDouble, AgreesWithPrintfInTheCLocale) {
-    const double values[] = {0.1, 1.0 / 3, 123456.789, 1e-5, 1e-4, 1e14, 1e15, 99999999999999.5, 5e-324,
-                             -0.0, 6.02214076e23, 2.5, 1e100, -1234.5678901234567};
+    const double values[] = {0.1,           1.0 / 3,
+                             123456.789,    1e-5,
+                             1e-4,          1e14,
+                             1e15,          99999999999999.5,
+                             5e-324,        -0.0,
+                             6.02214076e23, 2.5,
+                             1e100,         -1234.5678901234567};
     for (double x : values) {
         char expected[64];
         std::snprintf(expected, sizeof expected, "%.14g", x);
@@ -74,7 +80,7 @@ TEST(FormatDouble, AgreesWithPrintfInTheCLocale) {
 
 // Runs the body with the process locale's decimal separator set to a comma.
 class CommaLocale : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "ru_RU.UTF-8", "C.UTF-8"}) {
             if (std::setlocale(LC_ALL, name) != nullptr && *std::localeconv()->decimal_point == ',')

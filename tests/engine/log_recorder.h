@@ -11,13 +11,13 @@
 namespace testing_support {
 
 struct RecordedMessage {
-    int kind;  // 1 error, 0 warning
+    int kind; // 1 error, 0 warning
     std::u16string operation;
     std::u16string text;
 };
 
 class LogRecorder final : public NCalculatorText::ILogReceiver {
-public:
+  public:
     LogRecorder() : previous_(NCalculatorText::engineState.logReceiver) {
         NCalculatorText::engineState.logReceiver = this;
     }
@@ -36,7 +36,7 @@ public:
     std::vector<RecordedMessage> messages;
     int clears = 0;
 
-private:
+  private:
     NCalculatorText::ILogReceiver* previous_;
 };
 

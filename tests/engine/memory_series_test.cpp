@@ -19,7 +19,7 @@ namespace {
 const std::u16string M = u"\u2212";
 
 class Memory : public testing::Test {
-protected:
+  protected:
     void SetUp() override { ClearMemory(true); }
     void TearDown() override { ClearMemory(true); }
 };
@@ -180,8 +180,8 @@ TEST(SeriesIndex, ErrorInsideTheExpressionEndsTheSeries) {
 }
 
 TEST(SeriesIndex, AnIndexThatCannotAdvanceIsRefused) {
-    for (const char16_t* statement : {u"Sum(k, 9007199254740992, 9007199254741000, k)", u"Sum(k, 1e300, 0, k)",
-                                      u"Prod(k, 0, 1, 1e-300, 1)"}) {
+    for (const char16_t* statement : {u"Sum(k, 9007199254740992, 9007199254741000, k)",
+                                      u"Sum(k, 1e300, 0, k)", u"Prod(k, 0, 1, 1e-300, 1)"}) {
         const auto run = Calculate(statement);
         EXPECT_FALSE(run.ok) << testing_support::Narrow(statement);
         ASSERT_EQ(run.messages.size(), 1u);
@@ -224,7 +224,8 @@ TEST(SeriesTermLimit, CountsTermsOfAllSeriesInARun) {
     options.seriesTermLimit = 100;
     EXPECT_EQ(ResultOf(u"Sum(k, 1, 100, 1)", options), u"100");
     EXPECT_EQ(ResultOf(u"Sum(k, 1, 50, 1) + Sum(k, 1, 51, 1)", options), u"failed");
-    const auto run = Calculate(u"Sum(a, 1, 10, Sum(b, 1, 10, 1)) + 1", NCalculatorText::kCalculateAll, options);
+    const auto run =
+        Calculate(u"Sum(a, 1, 10, Sum(b, 1, 10, 1)) + 1", NCalculatorText::kCalculateAll, options);
     EXPECT_FALSE(run.ok);
     ASSERT_EQ(run.messages.size(), 1u);
     EXPECT_EQ(run.messages[0].operation, u"Series sum");

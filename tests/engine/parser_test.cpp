@@ -13,7 +13,7 @@ namespace {
 struct Row {
     const char* name;
     std::u16string statement;
-    std::u16string expected;  // the text after "=", or "failed"
+    std::u16string expected; // the text after "=", or "failed"
 };
 
 std::string RowName(const testing::TestParamInfo<Row>& info) {
@@ -47,24 +47,23 @@ INSTANTIATE_TEST_SUITE_P(Precedence, Evaluates,
                                          Row{"minus_sign_u2212_reads_as_minus", u"5\u22122", u"3"}),
                          RowName);
 
-INSTANTIATE_TEST_SUITE_P(Numbers, Evaluates,
-                         testing::Values(Row{"exponent_with_minus", u"2e-3", u"0.002"},
-                                         Row{"exponent_with_plus", u"2e+3", u"2000"},
-                                         Row{"e_minus_three_is_a_difference", u"e-3", M + u"0.28171817154095"},
-                                         Row{"leading_point", u".5", u"0.5"},
-                                         Row{"trailing_point", u"5.", u"5"},
-                                         Row{"exponent_and_point", u"1.5e-3", u"0.0015"},
-                                         Row{"capital_E_is_not_an_exponent", u"1E5", u"failed"},
-                                         Row{"two_points", u"1.2.3", u"failed"},
-                                         Row{"point_in_exponent", u"1e5.3", u"failed"},
-                                         Row{"exponent_without_digits", u"5e", u"failed"},
-                                         Row{"sign_first_ends_the_search", u"-2e", u"failed"},
-                                         Row{"digits_missing_before_e_read_as_zero", u"e5", u"0"},
-                                         Row{"exponent_sign_not_binary", u"x2e-3", u"failed"},
-                                         Row{"spaces_inside_number_vanish", u"1 000", u"1000"},
-                                         Row{"literal_out_of_range", u"1e999", u"failed"},
-                                         Row{"subnormal_literal_is_kept", u"1e-320*1e300", u"9.9998886718268e" + M + u"21"}),
-                         RowName);
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, Evaluates,
+    testing::Values(Row{"exponent_with_minus", u"2e-3", u"0.002"},
+                    Row{"exponent_with_plus", u"2e+3", u"2000"},
+                    Row{"e_minus_three_is_a_difference", u"e-3", M + u"0.28171817154095"},
+                    Row{"leading_point", u".5", u"0.5"}, Row{"trailing_point", u"5.", u"5"},
+                    Row{"exponent_and_point", u"1.5e-3", u"0.0015"},
+                    Row{"capital_E_is_not_an_exponent", u"1E5", u"failed"},
+                    Row{"two_points", u"1.2.3", u"failed"}, Row{"point_in_exponent", u"1e5.3", u"failed"},
+                    Row{"exponent_without_digits", u"5e", u"failed"},
+                    Row{"sign_first_ends_the_search", u"-2e", u"failed"},
+                    Row{"digits_missing_before_e_read_as_zero", u"e5", u"0"},
+                    Row{"exponent_sign_not_binary", u"x2e-3", u"failed"},
+                    Row{"spaces_inside_number_vanish", u"1 000", u"1000"},
+                    Row{"literal_out_of_range", u"1e999", u"failed"},
+                    Row{"subnormal_literal_is_kept", u"1e-320*1e300", u"9.9998886718268e" + M + u"21"}),
+    RowName);
 
 INSTANTIATE_TEST_SUITE_P(Brackets, Evaluates,
                          testing::Values(Row{"mixed_bracket_kinds", u"[1+2)", u"3"},
@@ -113,7 +112,7 @@ TEST(BinarySign, SkipsExponentSignsAndTheFirstPosition) {
     EXPECT_EQ(FindBinarySign(u"1-2+3"), 3u);
     EXPECT_EQ(FindBinarySign(u"-2"), none);
     EXPECT_EQ(FindBinarySign(u"2e-3"), none);
-    EXPECT_EQ(FindBinarySign(u".e-3"), none);  // a point before the "e" makes it an exponent
+    EXPECT_EQ(FindBinarySign(u".e-3"), none); // a point before the "e" makes it an exponent
     EXPECT_EQ(FindBinarySign(u"2.e-3"), none);
     EXPECT_EQ(FindBinarySign(u"e-3"), 1u);
     EXPECT_EQ(FindBinarySign(u"1e-3+2e+4"), 4u);

@@ -12,7 +12,7 @@ namespace testing_support {
 struct ReportCase {
     const char16_t* statement;
     bool ok;
-    int kind;  // 1 error, 0 warning
+    int kind; // 1 error, 0 warning
     const char16_t* operation;
     std::u16string text;
 };

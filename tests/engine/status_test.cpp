@@ -16,7 +16,7 @@ namespace {
 const std::u16string M = u"\u2212";
 
 class Reports : public testing::Test {
-protected:
+  protected:
     void SetUp() override { engineState = {}; }
     void TearDown() override { engineState = {}; }
 };
@@ -34,15 +34,34 @@ TEST_F(Reports, EveryKindHasItsTextAndSeverity) {
     const Expected table[] = {
         {StatusKind::SyntaxError, {}, 1, true, u"Syntax error"},
         {StatusKind::UninitializedMemory, {}, 0, false, u"Uninitialized memory used, value forced to 0"},
-        {StatusKind::Overflow, {inf, 0}, 1, true, u"Operation resulted in overflow, too big positive number returned"},
-        {StatusKind::Overflow, {-inf, 0}, 1, true, u"Operation resulted in overflow, too big negative number returned"},
+        {StatusKind::Overflow,
+         {inf, 0},
+         1,
+         true,
+         u"Operation resulted in overflow, too big positive number returned"},
+        {StatusKind::Overflow,
+         {-inf, 0},
+         1,
+         true,
+         u"Operation resulted in overflow, too big negative number returned"},
         {StatusKind::Overflow, {}, 1, true, u"Operation resulted in overflow, too big   number returned"},
-        {StatusKind::Underflow, {-1.5e-310, 3}, 0, false, u"Operation resulted in underflow, result accepted as -1.5e-310"},
+        {StatusKind::Underflow,
+         {-1.5e-310, 3},
+         0,
+         false,
+         u"Operation resulted in underflow, result accepted as -1.5e-310"},
         {StatusKind::NotDefined, {0, -2}, 1, true, u"Function is not defined for " + M + u"i\u22172"},
         {StatusKind::Singularity, {1, -1}, 1, true, u"Function has singularity at 1" + M + u"i"},
-        {StatusKind::PartialLoss, {0.5, 0}, 0, false,
+        {StatusKind::PartialLoss,
+         {0.5, 0},
+         0,
+         false,
          u"Operation resulted in partial loss of precision, result accepted as 0.5"},
-        {StatusKind::TotalLoss, {-2, 0}, 0, false, u"Operation resulted in total loss of precision, result accepted as -2"},
+        {StatusKind::TotalLoss,
+         {-2, 0},
+         0,
+         false,
+         u"Operation resulted in total loss of precision, result accepted as -2"},
         {StatusKind::NoConvergence, {}, 1, false, u"Computation algorithm failed to converge"},
         {StatusKind::InvalidParameter, {}, 1, true, u"Invalid parameter"},
         {StatusKind::NotSupported, {}, 1, true, u"Not supported in this Calculator version"},
@@ -132,7 +151,8 @@ TEST_F(Reports, MathErrorsBecomeReportsOfTheCallingNode) {
         {3, StatusKind::Overflow, u"Operation resulted in overflow, too big negative number returned"},
         {4, StatusKind::Underflow, u"Operation resulted in underflow, result accepted as -9"},
         {5, StatusKind::TotalLoss, u"Operation resulted in total loss of precision, result accepted as -9"},
-        {6, StatusKind::PartialLoss, u"Operation resulted in partial loss of precision, result accepted as -9"},
+        {6, StatusKind::PartialLoss,
+         u"Operation resulted in partial loss of precision, result accepted as -9"},
     };
     for (const Row& row : rows) {
         engineState = {};
@@ -156,11 +176,13 @@ TEST_F(Reports, MathErrorsBecomeReportsOfTheCallingNode) {
 TEST_F(Reports, KernelsReachTheHandlerThroughTheLibraryHook) {
     engineState.currentOperation = Operation::Cosine;
     LogRecorder log;
-    const double returned = NCalculatorMath::RaiseMathError(NCalculatorMath::MathErrorType::TotalLoss, "cos", 1e300, 0, 0.25);
+    const double returned =
+        NCalculatorMath::RaiseMathError(NCalculatorMath::MathErrorType::TotalLoss, "cos", 1e300, 0, 0.25);
     EXPECT_EQ(returned, 0.25);
     ASSERT_EQ(log.messages.size(), 1u);
     EXPECT_EQ(log.messages[0].operation, u"Cosine");
-    EXPECT_EQ(log.messages[0].text, u"Operation resulted in total loss of precision, result accepted as 0.25");
+    EXPECT_EQ(log.messages[0].text,
+              u"Operation resulted in total loss of precision, result accepted as 0.25");
 }
 
 } // namespace

@@ -41,8 +41,7 @@ std::function<Complex(const Arguments&)> Of(Unary kernel) {
     return [kernel](const Arguments& a) { return kernel(Z(a)); };
 }
 
-template <class F>
-std::function<Complex(const Arguments&)> Std(F f) {
+template <class F> std::function<Complex(const Arguments&)> Std(F f) {
     return [f](const Arguments& a) { return FromStd(f(ToStd(a))); };
 }
 
@@ -50,8 +49,8 @@ struct Kernel {
     const char* name;
     const char* family;
     std::function<Complex(const Arguments&)> evaluate;
-    std::function<Complex(const Arguments&)> counterpart;  // may be empty
-    long double bound;  // on the normwise error, units of 2^-53
+    std::function<Complex(const Arguments&)> counterpart; // may be empty
+    long double bound;                                    // on the normwise error, units of 2^-53
 };
 
 std::vector<Kernel> Kernels() {
@@ -64,18 +63,35 @@ std::vector<Kernel> Kernels() {
     };
     // Bounds are about twice the largest error measured, in units of 2^-53.
     return {
-        {"Magnitude", "elementary", [](const Arguments& a) { return Complex{m::Magnitude(Z(a)), 0.0}; },
-         [](const Arguments& a) { return Complex{std::abs(ToStd(a)), 0.0}; }, 2},
+        {"Magnitude", "elementary",
+         [](const Arguments& a) {
+             return Complex{m::Magnitude(Z(a)), 0.0};
+         },
+         [](const Arguments& a) {
+             return Complex{std::abs(ToStd(a)), 0.0};
+         },
+         2},
         {"Sqrt", "elementary", Of(&m::Sqrt), Std([](C z) { return std::sqrt(z); }), 3},
         {"Log", "elementary", Of(&m::Log), Std([](C z) { return std::log(z); }), 4},
         {"Exp", "elementary", Of(&m::Exp), Std([](C z) { return std::exp(z); }), 4},
         {"Reciprocal", "elementary", Of(&m::Reciprocal), Std([](C z) { return 1.0 / z; }), 3},
         {"Log1p", "elementary", real(&m::Log1p), stdReal([](double x) { return std::log1p(x); }), 8},
-        {"ScaledExp", "elementary",
-         [](const Arguments& a) { return Complex{m::ScaledExp(a[0], a[1], static_cast<int>(a[2])), 0.0}; }, {}, 3},
+        {"ScaledExp",
+         "elementary",
+         [](const Arguments& a) {
+             return Complex{m::ScaledExp(a[0], a[1], static_cast<int>(a[2])), 0.0};
+         },
+         {},
+         3},
         // exp(w log z) in double: the error grows with |w log z|, as for the standard pow
-        {"Pow", "elementary", [](const Arguments& a) { return m::Pow({a[0], a[1]}, {a[2], a[3]}); },
-         [](const Arguments& a) { return FromStd(std::pow(C{a[0], a[1]}, C{a[2], a[3]})); }, 300},
+        {"Pow", "elementary",
+         [](const Arguments& a) {
+             return m::Pow({a[0], a[1]}, {a[2], a[3]});
+         },
+         [](const Arguments& a) {
+             return FromStd(std::pow(C{a[0], a[1]}, C{a[2], a[3]}));
+         },
+         300},
         {"Tg", "elementary", Of(&m::Tg), Std([](C z) { return std::tan(z); }), 6},
         {"Ctg", "elementary", Of(&m::Ctg), Std([](C z) { return 1.0 / std::tan(z); }), 6},
         {"Th", "elementary", Of(&m::Th), Std([](C z) { return std::tanh(z); }), 6},
@@ -97,7 +113,10 @@ std::vector<Kernel> Kernels() {
         {"ArSch", "inverse", Of(&m::ArSch), {}, 64},
         {"ArCsch", "inverse", Of(&m::ArCsch), {}, 32},
         {"RealGamma", "gamma", real(&m::RealGamma), stdReal([](double x) { return std::tgamma(x); }), 64},
-        {"RealLogGamma", "gamma", [](const Arguments& a) { return Complex{m::RealLogGamma(a[0], true), 0.0}; },
+        {"RealLogGamma", "gamma",
+         [](const Arguments& a) {
+             return Complex{m::RealLogGamma(a[0], true), 0.0};
+         },
          stdReal([](double x) { return std::lgamma(x); }), 80},
         // the phase of large arguments is the limit, as for any exp(log) formula
         {"Gamma", "gamma", Of(&m::Gamma), {}, 2500},
@@ -126,7 +145,8 @@ Statistics Measure(const std::vector<Point>& points, const std::function<Complex
     long double worstError = -1;
     for (std::size_t i = 0; i < points.size(); ++i) {
         const Point& p = points[i];
-        if (offAxesOnly && std::any_of(p.arguments.begin(), p.arguments.end(), [](double v) { return v == 0.0; }))
+        if (offAxesOnly &&
+            std::any_of(p.arguments.begin(), p.arguments.end(), [](double v) { return v == 0.0; }))
             continue;
         const Complex c = f(p.arguments);
         const long double e = reference::NormwiseError(c, p);
@@ -178,11 +198,14 @@ TEST_P(KernelAccuracy, StaysWithinItsBound) {
 
     const Point& worst = points[ours.worst];
     EXPECT_LE(ours.maxNormwise, kernel.bound)
-        << kernel.name << " worst at (" << worst.arguments[0] << ", " << (worst.arguments.size() > 1 ? worst.arguments[1] : 0.0)
-        << ", ...): expected " << static_cast<double>(worst.re) << " + " << static_cast<double>(worst.im) << "i";
+        << kernel.name << " worst at (" << worst.arguments[0] << ", "
+        << (worst.arguments.size() > 1 ? worst.arguments[1] : 0.0) << ", ...): expected "
+        << static_cast<double>(worst.re) << " + " << static_cast<double>(worst.im) << "i";
 }
 
 INSTANTIATE_TEST_SUITE_P(AllKernels, KernelAccuracy, testing::ValuesIn(Kernels()),
-                         [](const testing::TestParamInfo<Kernel>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<Kernel>& info) {
+                             return std::string(info.param.name);
+                         });
 
 } // namespace

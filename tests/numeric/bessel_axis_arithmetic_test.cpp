@@ -30,7 +30,7 @@ std::vector<double> Samples() {
 // Counts the operations that differ from their complex counterpart by more than the
 // sign of a zero (which the skipped products decide), and names the first.
 class Agreement {
-public:
+  public:
     void Check(double actual, double expected, const char* what, double a, double b) {
         if (actual == expected || (std::isnan(actual) && std::isnan(expected)))
             return;
@@ -47,7 +47,7 @@ public:
     }
     ~Agreement() { EXPECT_EQ(failures_, 0) << "first: " << first_; }
 
-private:
+  private:
     int failures_ = 0;
     std::string first_;
 };

@@ -32,7 +32,7 @@ struct ExactReflection {
     double leftOrder;
     Kernel right;
     double rightOrder;
-    double factor;  // left(z, leftOrder) == factor * right(z, rightOrder), bit for bit
+    double factor; // left(z, leftOrder) == factor * right(z, rightOrder), bit for bit
 };
 
 class ReflectionHoldsExactly : public testing::TestWithParam<ExactReflection> {};
@@ -122,16 +122,17 @@ TEST_P(RealArgumentHasExactZeroPart, AndTheOtherPartStays) {
 
 INSTANTIATE_TEST_SUITE_P(
     Bessel, RealArgumentHasExactZeroPart,
-    testing::Values(ExactZero{"J_positive_axis", BesselJ, 0.0, 2.0, Part::Imaginary, true},
-                    ExactZero{"J_negative_axis_half_integer_is_imaginary", BesselJ, 0.5, -2.0, Part::Real, true},
-                    ExactZero{"J_negative_axis_integer_is_real", BesselJ, 1.0, -2.0, Part::Imaginary, true},
-                    ExactZero{"J_negative_axis_negative_half_integer", BesselJ, -1.5, -2.0, Part::Real, true},
-                    ExactZero{"Y_positive_axis", BesselY, 2.5, 3.0, Part::Imaginary, true},
-                    ExactZero{"Y_negative_axis_half_integer", BesselY, 0.5, -3.0, Part::Real, true},
-                    ExactZero{"I_negative_axis_integer_is_real", BesselI, 1.0, -3.0, Part::Imaginary, true},
-                    ExactZero{"I_negative_axis_half_integer_is_imaginary", BesselI, 0.5, -3.0, Part::Real, true},
-                    ExactZero{"K_negative_axis_half_integer", BesselK, 0.5, -2.0, Part::Real, true},
-                    ExactZero{"K_positive_axis", BesselK, 0.0, 2.0, Part::Imaginary, true}),
+    testing::Values(
+        ExactZero{"J_positive_axis", BesselJ, 0.0, 2.0, Part::Imaginary, true},
+        ExactZero{"J_negative_axis_half_integer_is_imaginary", BesselJ, 0.5, -2.0, Part::Real, true},
+        ExactZero{"J_negative_axis_integer_is_real", BesselJ, 1.0, -2.0, Part::Imaginary, true},
+        ExactZero{"J_negative_axis_negative_half_integer", BesselJ, -1.5, -2.0, Part::Real, true},
+        ExactZero{"Y_positive_axis", BesselY, 2.5, 3.0, Part::Imaginary, true},
+        ExactZero{"Y_negative_axis_half_integer", BesselY, 0.5, -3.0, Part::Real, true},
+        ExactZero{"I_negative_axis_integer_is_real", BesselI, 1.0, -3.0, Part::Imaginary, true},
+        ExactZero{"I_negative_axis_half_integer_is_imaginary", BesselI, 0.5, -3.0, Part::Real, true},
+        ExactZero{"K_negative_axis_half_integer", BesselK, 0.5, -2.0, Part::Real, true},
+        ExactZero{"K_positive_axis", BesselK, 0.0, 2.0, Part::Imaginary, true}),
     [](const testing::TestParamInfo<ExactZero>& info) { return std::string(info.param.name); });
 
 TEST(BesselRealArgument, YOfIntegerOrderOnTheNegativeAxisKeepsItsImaginaryPart) {
@@ -155,7 +156,7 @@ struct StatusCase {
     double nu;
     Complex z;
     BesselStatus status;
-    bool zeroResult;  // the value is (0, 0)
+    bool zeroResult; // the value is (0, 0)
 };
 
 class KernelStatus : public testing::TestWithParam<StatusCase> {};
@@ -180,23 +181,46 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"Y_at_zero_is_input_error", BesselY, 0.0, {0.0, 0.0}, BesselStatus::InputError, true},
         StatusCase{"Y_at_zero_any_order", BesselY, 3.7, {0.0, 0.0}, BesselStatus::InputError, true},
         StatusCase{"K_at_zero_is_input_error", BesselK, 1.0, {0.0, 0.0}, BesselStatus::InputError, true},
-        StatusCase{"K_below_underflow_limit_overflows", BesselK, 1.0, {1e-306, 0.0}, BesselStatus::Overflow, true},
-        StatusCase{"Y_below_underflow_limit_overflows", BesselY, 0.0, {0.0, 1e-306}, BesselStatus::Overflow, true},
+        StatusCase{
+            "K_below_underflow_limit_overflows", BesselK, 1.0, {1e-306, 0.0}, BesselStatus::Overflow, true},
+        StatusCase{
+            "Y_below_underflow_limit_overflows", BesselY, 0.0, {0.0, 1e-306}, BesselStatus::Overflow, true},
         StatusCase{"J_underflows_to_zero", BesselJ, 1.0, {1e-310, 0.0}, BesselStatus::Underflow, true},
         StatusCase{"I200_of_1_underflows", BesselI, 200.0, {1.0, 0.0}, BesselStatus::Underflow, true},
         StatusCase{"K200_of_1_overflows", BesselK, 200.0, {1.0, 0.0}, BesselStatus::Overflow, true},
         StatusCase{"I100_of_1_is_representable", BesselI, 100.0, {1.0, 0.0}, BesselStatus::Normal, false},
-        StatusCase{"I0_of_710_overflows_past_the_exponent_limit", BesselI, 0.0, {710.0, 0.0},
-                   BesselStatus::Overflow, true},
-        StatusCase{"order_above_sqrt_limit_loses_half_the_digits", BesselJ, 5e7, {5e7, 0.0},
-                   BesselStatus::PartialLoss, false},
-        StatusCase{"argument_above_sqrt_limit_loses_half_the_digits", BesselJ, 0.0, {1e8, 0.0},
-                   BesselStatus::PartialLoss, false},
-        StatusCase{"underflow_takes_precedence_over_partial_loss", BesselK, 0.0, {1e8, 0.0},
-                   BesselStatus::Underflow, true},
-        StatusCase{"order_above_argument_limit_gives_no_result", BesselJ, 3e15, {1.0, 0.0},
-                   BesselStatus::TotalLoss, true},
-        StatusCase{"argument_above_limit_gives_no_result", BesselI, 1.0, {0.0, 3e15}, BesselStatus::TotalLoss, true},
+        StatusCase{"I0_of_710_overflows_past_the_exponent_limit",
+                   BesselI,
+                   0.0,
+                   {710.0, 0.0},
+                   BesselStatus::Overflow,
+                   true},
+        StatusCase{"order_above_sqrt_limit_loses_half_the_digits",
+                   BesselJ,
+                   5e7,
+                   {5e7, 0.0},
+                   BesselStatus::PartialLoss,
+                   false},
+        StatusCase{"argument_above_sqrt_limit_loses_half_the_digits",
+                   BesselJ,
+                   0.0,
+                   {1e8, 0.0},
+                   BesselStatus::PartialLoss,
+                   false},
+        StatusCase{"underflow_takes_precedence_over_partial_loss",
+                   BesselK,
+                   0.0,
+                   {1e8, 0.0},
+                   BesselStatus::Underflow,
+                   true},
+        StatusCase{"order_above_argument_limit_gives_no_result",
+                   BesselJ,
+                   3e15,
+                   {1.0, 0.0},
+                   BesselStatus::TotalLoss,
+                   true},
+        StatusCase{
+            "argument_above_limit_gives_no_result", BesselI, 1.0, {0.0, 3e15}, BesselStatus::TotalLoss, true},
         StatusCase{"negative_order_above_limit", BesselY, -3e15, {1.0, 1.0}, BesselStatus::TotalLoss, true},
         StatusCase{"infinite_order", BesselK, -INFINITY, {1.0, 0.0}, BesselStatus::TotalLoss, true}),
     [](const testing::TestParamInfo<StatusCase>& info) { return std::string(info.param.name); });
@@ -249,9 +273,9 @@ struct SinCosRow {
 
 TEST(SinCosPi, IsExactAtIntegersAndHalfIntegersWithTheRightSigns) {
     const SinCosRow rows[] = {
-        {0.0, 0.0, 1.0},   {1.0, 0.0, -1.0},  {2.0, 0.0, 1.0},   {-1.0, 0.0, -1.0}, {0.5, 1.0, 0.0},
-        {1.5, -1.0, 0.0},  {-0.5, -1.0, 0.0}, {2.5, 1.0, 0.0},   {1e15, 0.0, 1.0},  {1e15 + 1, 0.0, -1.0},
-        {1e15 + 0.5, 1.0, 0.0},
+        {0.0, 0.0, 1.0},  {1.0, 0.0, -1.0},      {2.0, 0.0, 1.0},        {-1.0, 0.0, -1.0},
+        {0.5, 1.0, 0.0},  {1.5, -1.0, 0.0},      {-0.5, -1.0, 0.0},      {2.5, 1.0, 0.0},
+        {1e15, 0.0, 1.0}, {1e15 + 1, 0.0, -1.0}, {1e15 + 0.5, 1.0, 0.0},
     };
     for (const SinCosRow& row : rows) {
         double s, c;

@@ -17,8 +17,12 @@ using namespace NCalculatorMath;
 const BesselLimits kLimits = MachineBesselLimits();
 constexpr BesselScaling kUnscaled = BesselScaling::Unscaled;
 
-double Distance(Complex a, Complex b) { return std::hypot(a.re - b.re, a.im - b.im); }
-double Size(Complex a) { return std::hypot(a.re, a.im); }
+double Distance(Complex a, Complex b) {
+    return std::hypot(a.re - b.re, a.im - b.im);
+}
+double Size(Complex a) {
+    return std::hypot(a.re, a.im);
+}
 
 TEST(BesselLimits, DerivedParametersHaveTheirDoublePrecisionValues) {
     EXPECT_DOUBLE_EQ(kLimits.tol, 2.220446049250313e-16);
@@ -35,16 +39,19 @@ TEST(BesselLimits, DerivedParametersHaveTheirDoublePrecisionValues) {
 
 using Method = int (*)(Complex, double, BesselScaling, std::span<Complex>, const BesselLimits&) noexcept;
 
-int MillerSeries(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, const BesselLimits& limits) noexcept {
+int MillerSeries(Complex z, double fnu, BesselScaling kode, std::span<Complex> y,
+                 const BesselLimits& limits) noexcept {
     return IMillerSeries(z, fnu, kode, y, limits.tol);
 }
 
-int UniformBessel(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, const BesselLimits& limits) noexcept {
+int UniformBessel(Complex z, double fnu, BesselScaling kode, std::span<Complex> y,
+                  const BesselLimits& limits) noexcept {
     int nlast;
     return IUniformBessel(z, fnu, kode, y, nlast, limits);
 }
 
-int UniformAiry(Complex z, double fnu, BesselScaling kode, std::span<Complex> y, const BesselLimits& limits) noexcept {
+int UniformAiry(Complex z, double fnu, BesselScaling kode, std::span<Complex> y,
+                const BesselLimits& limits) noexcept {
     int nlast;
     return IUniformAiry(z, fnu, kode, y, nlast, limits);
 }
@@ -112,13 +119,15 @@ struct Run {
 class TwoMembers : public testing::TestWithParam<Run> {};
 
 TEST_P(TwoMembers, MatchSingleCallsAndLeaveTheRestAlone) {
-    const Complex arguments[] = {{0.8, 0.3}, {12.0, -7.0}, {-30.0, 4.0}, {-3.0, -40.0}, {95.0, 60.0}, {0.0, 25.0}};
+    const Complex arguments[] = {{0.8, 0.3},    {12.0, -7.0}, {-30.0, 4.0},
+                                 {-3.0, -40.0}, {95.0, 60.0}, {0.0, 25.0}};
     const double orders[] = {0.0, 0.4, 2.5, 17.0, 84.6, 120.3};
     const Complex sentinel{12345.0, -678.0};
     for (const Complex& z : arguments) {
         for (const double fnu : orders) {
             for (const BesselScaling kode : {BesselScaling::Unscaled, BesselScaling::Scaled}) {
-                SCOPED_TRACE(std::to_string(fnu) + " at " + std::to_string(z.re) + "+" + std::to_string(z.im) + "i");
+                SCOPED_TRACE(std::to_string(fnu) + " at " + std::to_string(z.re) + "+" +
+                             std::to_string(z.im) + "i");
                 Complex pair[3] = {{}, {}, sentinel};
                 Complex first[1] = {};
                 Complex second[1] = {};
@@ -126,7 +135,8 @@ TEST_P(TwoMembers, MatchSingleCallsAndLeaveTheRestAlone) {
                 const BesselResult one = GetParam().routine(z, fnu, kode, std::span<Complex>(first));
                 const BesselResult next = GetParam().routine(z, fnu + 1.0, kode, std::span<Complex>(second));
                 EXPECT_EQ(pair[2], sentinel);
-                if (both.ierr != 0 || both.nz != 0 || one.ierr != 0 || next.ierr != 0 || one.nz != 0 || next.nz != 0)
+                if (both.ierr != 0 || both.nz != 0 || one.ierr != 0 || next.ierr != 0 || one.nz != 0 ||
+                    next.nz != 0)
                     continue;
                 EXPECT_LE(Distance(pair[0], first[0]), 1e-13 * Size(first[0]));
                 EXPECT_LE(Distance(pair[1], second[0]), 1e-13 * Size(second[0]));
@@ -138,7 +148,9 @@ TEST_P(TwoMembers, MatchSingleCallsAndLeaveTheRestAlone) {
 INSTANTIATE_TEST_SUITE_P(Bessel, TwoMembers,
                          testing::Values(Run{"I", ComputeI}, Run{"J", ComputeJ}, Run{"K", ComputeK},
                                          Run{"H1", HankelFirst}, Run{"H2", HankelSecond}),
-                         [](const testing::TestParamInfo<Run>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<Run>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST(Scaling, ScaledValuesCarryTheirExponentialFactor) {
     const Complex z{3.0, -2.0};
@@ -234,7 +246,7 @@ TEST(Airy, AtZeroGivesTheConstants) {
 
 struct AiryRow {
     Complex z;
-    Complex ai, dai;  // python3-scipy airy(z), the same published routine
+    Complex ai, dai; // python3-scipy airy(z), the same published routine
 };
 
 // Values from the same published routine (scipy.special.airy) agree to 1e-13. (At 10i the
@@ -242,12 +254,20 @@ struct AiryRow {
 // 189054.14713057519i.)
 TEST(Airy, AgreesWithThePublishedRoutineInEveryRegion) {
     const AiryRow rows[] = {
-        {{0.5, 0.5}, {0.21618634477812598, -0.11483063987764813}, {-0.23871680908176865, 0.06615704122109355}},
-        {{2.0, 1.0}, {0.0016977668572654555, -0.040718017053223976}, {-0.015110279283226957, 0.06245895471360011}},
+        {{0.5, 0.5},
+         {0.21618634477812598, -0.11483063987764813},
+         {-0.23871680908176865, 0.06615704122109355}},
+        {{2.0, 1.0},
+         {0.0016977668572654555, -0.040718017053223976},
+         {-0.015110279283226957, 0.06245895471360011}},
         {{-3.0, 2.0}, {-4.4196895542640915, 5.454622517782589}, {11.878523564741652, 5.2093518478838625}},
-        {{-5.0, 0.0}, {0.35076100902411456, 1.8249237500755906e-16}, {0.32719281855443916, 2.652424813299857e-15}},
+        {{-5.0, 0.0},
+         {0.35076100902411456, 1.8249237500755906e-16},
+         {0.32719281855443916, 2.652424813299857e-15}},
         {{0.0, 10.0}, {-434317.2492219516, -189054.14713056633}, {553379.5531345344, 1382962.4524352904}},
-        {{4.0, -7.0}, {-0.1820668380838666, 0.03474234725100215}, {0.40146128735251674, -0.34053999280662783}},
+        {{4.0, -7.0},
+         {-0.1820668380838666, 0.03474234725100215},
+         {0.40146128735251674, -0.34053999280662783}},
     };
     for (const AiryRow& row : rows) {
         const AiryResult ai = Airy(row.z, 0, kUnscaled);

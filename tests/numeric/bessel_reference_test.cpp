@@ -29,7 +29,7 @@ struct ReferencePoint {
     Complex scipy;
     std::string scipyClass;
     bool hasExact;
-    Complex exact;  // mpmath, rounded to double (0 or infinity beyond the range)
+    Complex exact; // mpmath, rounded to double (0 or infinity beyond the range)
 };
 
 std::vector<ReferencePoint> ReadReference() {
@@ -107,7 +107,8 @@ long double RelativeError(Complex actual, Complex expected) {
     const long double dr = part(actual.re) - part(expected.re);
     const long double di = part(actual.im) - part(expected.im);
     const long double size = std::hypot(part(expected.re), part(expected.im));
-    return std::hypot(dr, di) / std::max(size, static_cast<long double>(std::numeric_limits<double>::denorm_min()));
+    return std::hypot(dr, di) /
+           std::max(size, static_cast<long double>(std::numeric_limits<double>::denorm_min()));
 }
 
 // scipy's complex results for a real argument keep rounding residues in the parts that
@@ -145,14 +146,14 @@ std::string ExpectedClass(const ReferencePoint& p) {
 std::string Describe(const ReferencePoint& p, Complex ours, BesselStatus status, long double error) {
     std::ostringstream text;
     text << std::setprecision(17) << p.function << "(" << p.order << ", " << p.z.re << (p.z.im < 0 ? "" : "+")
-         << p.z.im << "i): ours " << ours.re << (ours.im < 0 ? "" : "+") << ours.im << "i [" << ClassOf(status)
-         << "], scipy " << p.scipy.re << (p.scipy.im < 0 ? "" : "+") << p.scipy.im << "i [" << p.scipyClass
-         << "], error " << std::setprecision(3) << static_cast<double>(error);
+         << p.z.im << "i): ours " << ours.re << (ours.im < 0 ? "" : "+") << ours.im << "i ["
+         << ClassOf(status) << "], scipy " << p.scipy.re << (p.scipy.im < 0 ? "" : "+") << p.scipy.im << "i ["
+         << p.scipyClass << "], error " << std::setprecision(3) << static_cast<double>(error);
     return text.str();
 }
 
 class BesselReference : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { points_ = new std::vector<ReferencePoint>(ReadReference()); }
     static void TearDownTestSuite() { delete points_; }
     static std::vector<ReferencePoint>* points_;
@@ -160,7 +161,9 @@ protected:
 
 std::vector<ReferencePoint>* BesselReference::points_ = nullptr;
 
-bool Computed(const std::string& label) { return label == "ok" || label == "loss" || label == "underflow"; }
+bool Computed(const std::string& label) {
+    return label == "ok" || label == "loss" || label == "underflow";
+}
 
 // Agreement with the same published package as built by scipy: the same failure class
 // everywhere (but for the differences by design above), and values within 1e-13 of the
@@ -235,8 +238,9 @@ TEST_F(BesselReference, AccuracyAgainstMpmath) {
         if (std::hypot(p.z.re, p.z.im) <= 100.0 && std::fabs(p.order) <= 100.0)
             stats.upTo100.push_back(error);
     }
-    std::cout << "function  points  median   99%      max     | abs(z), abs(order) <= 100: points  99%      max\n"
-              << std::setprecision(2);
+    std::cout
+        << "function  points  median   99%      max     | abs(z), abs(order) <= 100: points  99%      max\n"
+        << std::setprecision(2);
     for (const Bound& bound : kBounds) {
         Statistics& s = byFunction[bound.function];
         ASSERT_GT(s.upTo100.size(), 3000u) << bound.function;

@@ -26,21 +26,21 @@ int Record(MathErrorRecord& record) {
 }
 
 class KernelMathErrors : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         raised.clear();
         previous_ = SetMathErrorHandler(&Record);
     }
     void TearDown() override { SetMathErrorHandler(previous_); }
 
-private:
+  private:
     MathErrorHandler previous_ = nullptr;
 };
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
 TEST_F(KernelMathErrors, OverflowingHyperbolicFactorIsReportedOnceWithItsSignedInfinity) {
-    Sin({0.5, 1000});  // cosh(1000) sin(0.5) and sinh(1000) cos(0.5) both overflow
+    Sin({0.5, 1000}); // cosh(1000) sin(0.5) and sinh(1000) cos(0.5) both overflow
     ASSERT_EQ(raised.size(), 1u);
     EXPECT_EQ(raised[0].type, static_cast<int>(MathErrorType::Overflow));
     EXPECT_EQ(raised[0].retval, kInf);
@@ -51,7 +51,7 @@ TEST_F(KernelMathErrors, OverflowingHyperbolicFactorIsReportedOnceWithItsSignedI
 }
 
 TEST_F(KernelMathErrors, RepresentableProductOfAHugeFactorIsNoOverflow) {
-    const Complex value = Ch({710, 1.5707963267948966});  // cosh(710) cos(pi/2) is about 1.4e292
+    const Complex value = Ch({710, 1.5707963267948966}); // cosh(710) cos(pi/2) is about 1.4e292
     EXPECT_TRUE(std::isfinite(value.re));
     EXPECT_TRUE(raised.empty());
 }
@@ -66,7 +66,7 @@ TEST_F(KernelMathErrors, LargeTrigonometricArgumentLosesPrecision) {
     ASSERT_EQ(raised.size(), 1u);
     EXPECT_EQ(raised[0].type, static_cast<int>(MathErrorType::TotalLoss));
     raised.clear();
-    Exp({0, 1e17});  // the phase of the exponential
+    Exp({0, 1e17}); // the phase of the exponential
     ASSERT_EQ(raised.size(), 1u);
     EXPECT_EQ(raised[0].type, static_cast<int>(MathErrorType::TotalLoss));
 }

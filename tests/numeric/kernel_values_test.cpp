@@ -16,7 +16,7 @@ using namespace NCalculatorMath;
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kPi = 3.141592653589793;
-constexpr double kAcosh2 = 1.3169578969248166;  // ln(2 + sqrt 3)
+constexpr double kAcosh2 = 1.3169578969248166; // ln(2 + sqrt 3)
 
 struct Case {
     const char* what;
@@ -33,8 +33,9 @@ struct Case {
             continue;
         const double tolerance = ulps * std::numeric_limits<double>::epsilon() * std::fabs(part[1]);
         if (!(std::fabs(part[0] - part[1]) <= tolerance))
-            return ::testing::AssertionFailure() << "got " << actual.re << " + " << actual.im << "i, expected "
-                                                 << expected.re << " + " << expected.im << "i";
+            return ::testing::AssertionFailure()
+                   << "got " << actual.re << " + " << actual.im << "i, expected " << expected.re << " + "
+                   << expected.im << "i";
     }
     return ::testing::AssertionSuccess();
 }
@@ -53,8 +54,14 @@ Complex Cot(double x) {
 INSTANTIATE_TEST_SUITE_P(
     Elementary, KernelValue,
     ::testing::Values(
-        Case{"sqrt of a negative real is +i times the root, whatever the zero's sign", &Sqrt, {-4, 0.0}, {0, 2}},
-        Case{"sqrt(-4 - 0i) as sqrt(-4): the algorithm's comparison -0 < 0 is false", &Sqrt, {-4, -0.0}, {0, 2}},
+        Case{"sqrt of a negative real is +i times the root, whatever the zero's sign",
+             &Sqrt,
+             {-4, 0.0},
+             {0, 2}},
+        Case{"sqrt(-4 - 0i) as sqrt(-4): the algorithm's comparison -0 < 0 is false",
+             &Sqrt,
+             {-4, -0.0},
+             {0, 2}},
         Case{"sqrt of zero", &Sqrt, {0, 0}, {0, 0}},
         Case{"log of -1 has argument +pi", &Log, {-1, 0}, {0, kPi}},
         Case{"log of 2^1000 without overflowing squares", &Log, {0x1p1000, 0}, {693.1471805599453, 0}},
@@ -74,11 +81,17 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Case{"arcsin on the cut beyond 1", &ArcSin, {2, 0}, {1.5707963267948966, -kAcosh2}},
         Case{"arcsin on the cut below -1", &ArcSin, {-2, 0}, {-1.5707963267948966, kAcosh2}},
-        Case{"arcsin keeps the axis value when pi/2 + Im L rounds", &ArcSin, {2, 1e-300}, {1.5707963267948966, -kAcosh2}},
+        Case{"arcsin keeps the axis value when pi/2 + Im L rounds",
+             &ArcSin,
+             {2, 1e-300},
+             {1.5707963267948966, -kAcosh2}},
         Case{"arccos on the cut beyond 1", &ArcCos, {2, 0}, {0, kAcosh2}},
         Case{"arccos on the cut below -1", &ArcCos, {-2, 0}, {kPi, -kAcosh2}},
         Case{"arcsin below the identity threshold is its argument", &ArcSin, {1e-9, 0}, {1e-9, 0}},
-        Case{"arcsin far down the imaginary axis does not cancel", &ArcSin, {0, -1e8}, {0, -19.11382792451231}},
+        Case{"arcsin far down the imaginary axis does not cancel",
+             &ArcSin,
+             {0, -1e8},
+             {0, -19.11382792451231}},
         Case{"arctan on the upper cut", &ArcTg, {0, 2}, {1.5707963267948966, 0.5493061443340549}},
         Case{"arctan on the lower cut", &ArcTg, {0, -2}, {-1.5707963267948966, -0.5493061443340549}},
         Case{"arccot on the upper cut", &ArcCtg, {0, 2}, {0, -0.5493061443340549}},
@@ -86,7 +99,10 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"arccot of -1", &ArcCtg, {-1, 0}, {2.356194490192345, 0}},
         Case{"arctan next to the pole i", &ArcTg, {1e-9, 1}, {0.7853981633974483, 10.708206508753177}},
         Case{"arctan of a huge argument", &ArcTg, {1e300, 1e300}, {1.5707963267948966, 5e-301}},
-        Case{"arctan of a large imaginary argument keeps the small part", &ArcTg, {0, 1e10}, {1.5707963267948966, 1e-10}},
+        Case{"arctan of a large imaginary argument keeps the small part",
+             &ArcTg,
+             {0, 1e10},
+             {1.5707963267948966, 1e-10}},
         Case{"arccosec on the cut, right", &ArcCosec, {0.5, 0}, {1.5707963267948966, -kAcosh2}},
         Case{"arccosec on the cut, left", &ArcCosec, {-0.5, 0}, {-1.5707963267948966, kAcosh2}},
         Case{"arccosec on the imaginary axis", &ArcCosec, {0, 0.5}, {0, -1.4436354751788103}},
@@ -103,7 +119,10 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"arch(0.5) on the segment", &ArCh, {0.5, 0}, {0, 1.0471975511965979}},
         Case{"arch in the lower half-plane", &ArCh, {0.5, -1}, {0.9261330313501825, -1.2213572639376833}},
         Case{"arch in the upper half-plane", &ArCh, {-3, 2}, {1.9686379257930963, 2.5354548312024994}},
-        Case{"arch next to the segment from below", &ArCh, {0.5, -1e-20}, {1.1547005383792515e-20, -1.0471975511965977}},
+        Case{"arch next to the segment from below",
+             &ArCh,
+             {0.5, -1e-20},
+             {1.1547005383792515e-20, -1.0471975511965977}},
         Case{"arsh on the upper cut", &ArSh, {0, 2}, {kAcosh2, 1.5707963267948966}},
         Case{"arsh on the lower cut", &ArSh, {0, -2}, {kAcosh2, -1.5707963267948966}},
         Case{"arsh in the third quadrant", &ArSh, {-1, -1}, {-1.0612750619050357, -0.6662394324925153}},
@@ -117,12 +136,12 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"arcth just above the segment", &ArCth, {0.5, 1e-9}, {0.5493061443340549, -1.5707963254615633}},
         Case{"arcth on the imaginary axis", &ArCth, {0, 2}, {0, -0.4636476090008061}},
         Case{"arsch(0.5)", &ArSch, {0.5, 0}, {kAcosh2, 0}},
-        Case{"arsch(-0.5)", &ArSch, {-0.5, 0}, {kAcosh2, kPi}},
-        Case{"arsch(-1)", &ArSch, {-1, 0}, {0, kPi}},
+        Case{"arsch(-0.5)", &ArSch, {-0.5, 0}, {kAcosh2, kPi}}, Case{"arsch(-1)", &ArSch, {-1, 0}, {0, kPi}},
         Case{"arsch(2)", &ArSch, {2, 0}, {0, 1.0471975511965979}},
         Case{"arsch(-2) is 2pi/3 i", &ArSch, {-2, 0}, {0, 2.0943951023931957}},
         Case{"arsch in the upper half-plane", &ArSch, {-2, 1}, {0.21561241855582964, -1.9723827184627027}},
-        Case{"arcsch on the segment of the imaginary axis", &ArCsch, {0, 0.5}, {kAcosh2, -1.5707963267948966}},
+        Case{
+            "arcsch on the segment of the imaginary axis", &ArCsch, {0, 0.5}, {kAcosh2, -1.5707963267948966}},
         Case{"arcsch(-2)", &ArCsch, {-2, 0}, {-0.48121182505960347, 0}}));
 
 TEST(Magnitude, NeitherOverflowsNorUnderflows) {
@@ -163,15 +182,16 @@ TEST_P(PowValue, MatchesTheDocumentedValue) {
 
 INSTANTIATE_TEST_SUITE_P(
     Power, PowValue,
-    ::testing::Values(PowCase{"repeated squaring is exact", {2, 0}, {10, 0}, {1024, 0}},
-                      PowCase{"zero to the zero", {0, 0}, {0, 0}, {1, 0}},
-                      PowCase{"negative integer exponent", {2, 0}, {-1, 0}, {0.5, 0}},
-                      PowCase{"i squared exactly", {0, 1}, {2, 0}, {-1, 0}},
-                      PowCase{"cube root of -8 on the principal branch", {-8, 0}, {1.0 / 3.0, 0}, {1, 1.7320508075688772}},
-                      PowCase{"square root of a negative base through Sqrt", {-4, 0}, {0.5, 0}, {0, 2}},
-                      PowCase{"inverse square root of a positive base", {4, 0}, {-0.5, 0}, {0.5, 0}},
-                      PowCase{"zero to a positive non-integer power", {0, 0}, {2.5, 0}, {0, 0}},
-                      PowCase{"complex exponent", {2, 0}, {0, 1}, {0.7692389013639721, 0.6389612763136348}}));
+    ::testing::Values(
+        PowCase{"repeated squaring is exact", {2, 0}, {10, 0}, {1024, 0}},
+        PowCase{"zero to the zero", {0, 0}, {0, 0}, {1, 0}},
+        PowCase{"negative integer exponent", {2, 0}, {-1, 0}, {0.5, 0}},
+        PowCase{"i squared exactly", {0, 1}, {2, 0}, {-1, 0}},
+        PowCase{"cube root of -8 on the principal branch", {-8, 0}, {1.0 / 3.0, 0}, {1, 1.7320508075688772}},
+        PowCase{"square root of a negative base through Sqrt", {-4, 0}, {0.5, 0}, {0, 2}},
+        PowCase{"inverse square root of a positive base", {4, 0}, {-0.5, 0}, {0.5, 0}},
+        PowCase{"zero to a positive non-integer power", {0, 0}, {2.5, 0}, {0, 0}},
+        PowCase{"complex exponent", {2, 0}, {0, 1}, {0.7692389013639721, 0.6389612763136348}}));
 
 TEST(Pow, ExponentBeyond32BitsTakesTheLogarithmicPath) {
     // 3e9 is an even integer, but it does not fit 32 bits: (-1)^3e9 = e^(3e9 pi i)

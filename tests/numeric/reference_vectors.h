@@ -16,7 +16,7 @@ namespace reference {
 
 struct Point {
     std::vector<double> arguments;
-    long double re;  // the reference, to about 22 digits
+    long double re; // the reference, to about 22 digits
     long double im;
 };
 

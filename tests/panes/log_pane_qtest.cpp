@@ -27,7 +27,7 @@ QStringList ColumnTexts(const QAbstractItemModel& model, int column) {
 class LogPaneTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() {
         env_ = std::make_unique<pane_tests::PaneFixture>();
         log_ = std::make_unique<CCalcLog>();
@@ -43,13 +43,15 @@ private slots:
         QTest::addColumn<QString>("secondRun");
         QTest::addColumn<QStringList>("statuses");
         QTest::addColumn<QStringList>("contexts");
-        QTest::newRow("a clean run empties the list")
-            << "1/0" << "1+1" << QStringList{} << QStringList{};
+        QTest::newRow("a clean run empties the list") << "1/0"
+                                                      << "1+1" << QStringList{} << QStringList{};
         QTest::newRow("three messages then one: one row numbered 1")
-            << "x = 7; mem[nothing]; 1/0" << "1/0" << QStringList{"Error"} << QStringList{"Division"};
+            << "x = 7; mem[nothing]; 1/0"
+            << "1/0" << QStringList{"Error"} << QStringList{"Division"};
         QTest::newRow("warnings then the error that stops the run")
-            << "1" << "x = 7; mem[nothing]; 1/0; mem[never]"
-            << QStringList{"Warning", "Warning", "Error"} << QStringList{"Index", "Memory", "Division"};
+            << "1"
+            << "x = 7; mem[nothing]; 1/0; mem[never]" << QStringList{"Warning", "Warning", "Error"}
+            << QStringList{"Index", "Memory", "Division"};
     }
     void rowsShowTheLatestRunOnly() {
         QFETCH(QString, firstRun);
@@ -73,7 +75,8 @@ private slots:
         for (int column = 0; column < 4; ++column) {
             QCOMPARE(model.headerData(column, Qt::Horizontal).toString(), headings[column]);
             const Qt::Alignment expected = column == 0 ? Qt::AlignRight : Qt::AlignLeft;
-            const auto header = Qt::Alignment(model.headerData(column, Qt::Horizontal, Qt::TextAlignmentRole).toInt());
+            const auto header =
+                Qt::Alignment(model.headerData(column, Qt::Horizontal, Qt::TextAlignmentRole).toInt());
             QCOMPARE(header & Qt::AlignHorizontal_Mask, expected);
         }
         pane_tests::CalculateAll(u"1/0");
@@ -124,7 +127,8 @@ private slots:
             log_->AddMessage(LogMessage{0, u"Memory", u"Uninitialized memory used, value forced to 0"});
         QTreeView* list = log_->List();
         // The list scrolls once the run hands control back.
-        QTRY_VERIFY(list->viewport()->rect().contains(list->visualRect(list->model()->index(99, 0)).center()));
+        QTRY_VERIFY(
+            list->viewport()->rect().contains(list->visualRect(list->model()->index(99, 0)).center()));
     }
 
     void popupFollowsThePreference_data() {
@@ -150,7 +154,8 @@ private slots:
         QVERIFY(header.sectionSize(0) >= metrics.horizontalAdvance(QStringLiteral("88")));
         QVERIFY(header.sectionSize(0) < header.sectionSize(1));
         QVERIFY(header.sectionSize(1) >= metrics.horizontalAdvance(QStringLiteral("Warning")));
-        QVERIFY(header.sectionSize(2) >= metrics.horizontalAdvance(QStringLiteral("Archyperbolic cotangent")));
+        QVERIFY(header.sectionSize(2) >=
+                metrics.horizontalAdvance(QStringLiteral("Archyperbolic cotangent")));
         QVERIFY(header.sectionSize(3) > header.sectionSize(2));
     }
 
@@ -182,7 +187,7 @@ private slots:
         QCOMPARE(next.List()->header()->sectionSize(1), defaultWidth);
     }
 
-private:
+  private:
     // As at exit: the pane goes, and the engine no longer reports to it.
     void CloseLog() {
         NCalculatorText::engineState.logReceiver = nullptr;

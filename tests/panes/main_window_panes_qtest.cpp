@@ -28,9 +28,8 @@ using NCalculatorPanes::Statistic;
 
 namespace {
 
-const char16_t kWarningsAndErrors[] =
-    u"// warnings, then the error that stops the run\r\n"
-    u"x = 7; mem[nothing]; 2+2; 1/0; 3*3";
+const char16_t kWarningsAndErrors[] = u"// warnings, then the error that stops the run\r\n"
+                                      u"x = 7; mem[nothing]; 2+2; 1/0; 3*3";
 
 const char16_t kDozenCells[] =
     u"3.14159265358979->mem[pi]; 2.71828182845905->mem[e]; 1-2*i->mem[z]; -0.5->mem[half];\r\n"
@@ -42,7 +41,7 @@ const char16_t kDozenCells[] =
 class MainWindowPanesTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     struct Fixture {
         pane_tests::PaneFixture panes;
         CCalcNotifier notifier;
@@ -66,7 +65,9 @@ private:
         CCalcDlgBar& Bar(PaneId pane) { return *frame->Bar(pane); }
         CCalcLog& Log() { return *qobject_cast<CCalcLog*>(Bar(PaneId::Log).widget()); }
         CCalcMemory& Memory() { return *qobject_cast<CCalcMemory*>(Bar(PaneId::Memory).widget()); }
-        CCalcStatistics& Statistics() { return *qobject_cast<CCalcStatistics*>(Bar(PaneId::Statistics).widget()); }
+        CCalcStatistics& Statistics() {
+            return *qobject_cast<CCalcStatistics*>(Bar(PaneId::Statistics).widget());
+        }
         int LogRows() { return Log().List()->model()->rowCount(); }
         int MemoryRows() { return Memory().List()->model()->rowCount(); }
 
@@ -92,7 +93,7 @@ private:
         }
     };
 
-private slots:
+  private slots:
     void logListsTheRunsWarningsAndErrors() {
         Fixture f;
         f.CalculateAll(kWarningsAndErrors);
@@ -172,11 +173,11 @@ private slots:
         QTreeView* memoryList = f.Memory().List();
         memoryList->setFocus();
         QTest::keyClick(memoryList, Qt::Key_Equal, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(f.MemoryRows(), 1);  // Calculate all ran from the memory pane
+        QCOMPARE(f.MemoryRows(), 1); // Calculate all ran from the memory pane
 
         QTreeView* logList = f.Log().List();
         logList->setFocus();
-        QTest::keyClick(logList, Qt::Key_L, Qt::ControlModifier);  // hide the log from inside it
+        QTest::keyClick(logList, Qt::Key_L, Qt::ControlModifier); // hide the log from inside it
         QVERIFY(!f.Bar(PaneId::Log).isVisible());
         QCOMPARE(QApplication::focusWidget(), f.frame->View());
 

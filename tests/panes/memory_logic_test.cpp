@@ -80,14 +80,13 @@ TEST_P(FreeScopeTest, Chooses) {
     EXPECT_EQ(ChooseFreeScope(GetParam().included, GetParam().rows), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Free, FreeScopeTest,
-    testing::Values(FreeCase{"EmptyListDoesNothing", 0, 0, FreeScope::Nothing},
-                    FreeCase{"NoCheckBoxErasesAll", 0, 5, FreeScope::AllCells},
-                    FreeCase{"EveryCheckBoxErasesAll", 5, 5, FreeScope::AllCells},
-                    FreeCase{"SomeCheckBoxesEraseThose", 2, 5, FreeScope::SelectedCells},
-                    FreeCase{"OneOfOneErasesAll", 1, 1, FreeScope::AllCells}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Free, FreeScopeTest,
+                         testing::Values(FreeCase{"EmptyListDoesNothing", 0, 0, FreeScope::Nothing},
+                                         FreeCase{"NoCheckBoxErasesAll", 0, 5, FreeScope::AllCells},
+                                         FreeCase{"EveryCheckBoxErasesAll", 5, 5, FreeScope::AllCells},
+                                         FreeCase{"SomeCheckBoxesEraseThose", 2, 5, FreeScope::SelectedCells},
+                                         FreeCase{"OneOfOneErasesAll", 1, 1, FreeScope::AllCells}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StatisticsSample, TwoOrMoreChecksTakeOnlyThoseInStoreOrder) {
     std::vector<MemoryItem> items{{u"a", {1, 0}, 1}, {u"b", {2, 0}, 0}, {u"c", {3, 0}, 1}};
@@ -112,9 +111,10 @@ TEST(MemoryButtons, StatisticsNeedsTwoCellsTheOthersOne) {
 }
 
 class MemorySorting : public testing::Test {
-protected:
+  protected:
     // Store order: B, a, b, c.
-    std::vector<MemoryItem> items_{{u"B", {5, 0}, 0}, {u"a", {-1, 7}, 1}, {u"b", {2, 0}, 0}, {u"c", {-1, -3}, 1}};
+    std::vector<MemoryItem> items_{
+        {u"B", {5, 0}, 0}, {u"a", {-1, 7}, 1}, {u"b", {2, 0}, 0}, {u"c", {-1, -3}, 1}};
     MemorySortState state_;
 };
 
@@ -151,11 +151,11 @@ TEST_F(MemorySorting, NumberColumnReversesTheStoresOrder) {
 }
 
 TEST_F(MemorySorting, ReturningToAColumnStartsAscendingAgain) {
-    ClickMemoryHeader(state_, MemoryColumn::Value);  // ascending
-    ClickMemoryHeader(state_, MemoryColumn::Value);  // descending
-    ClickMemoryHeader(state_, MemoryColumn::Cell);   // another column: ascending
+    ClickMemoryHeader(state_, MemoryColumn::Value); // ascending
+    ClickMemoryHeader(state_, MemoryColumn::Value); // descending
+    ClickMemoryHeader(state_, MemoryColumn::Cell);  // another column: ascending
     EXPECT_TRUE(state_.Ascending());
-    ClickMemoryHeader(state_, MemoryColumn::Value);  // back: ascending again
+    ClickMemoryHeader(state_, MemoryColumn::Value); // back: ascending again
     EXPECT_EQ(state_.column, MemoryColumn::Value);
     EXPECT_TRUE(state_.Ascending());
 }

@@ -25,7 +25,7 @@ const QString kMinus = QStringLiteral("\u2212");
 class MemoryPaneTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() {
         env_ = std::make_unique<pane_tests::PaneFixture>();
         pane_ = std::make_unique<CCalcMemory>();
@@ -41,7 +41,7 @@ private slots:
     }
 
     void staysEmptyUntilTheStoreChanges() {
-        memoryStore.cells[u"x"] = {{1, 0}, 0};  // not through the engine: no change raised
+        memoryStore.cells[u"x"] = {{1, 0}, 0}; // not through the engine: no change raised
         pane_->Refresh();
         QCOMPARE(Rows(), 0);
         for (int b = 0; b < NCalculatorPanes::kMemoryButtonCount; ++b)
@@ -54,10 +54,10 @@ private slots:
 
     void keepsTheListWhenNothingChanged() {
         Calculate(u"1->mem[x]");
-        memoryStore.cells[u"x"].value = {9, 0};  // unseen until the next change
+        memoryStore.cells[u"x"].value = {9, 0}; // unseen until the next change
         pane_->Refresh();
         QCOMPARE(Text(0, 3), QStringLiteral("1"));
-        Calculate(u"mem[x]");  // a read raises the change as well
+        Calculate(u"mem[x]"); // a read raises the change as well
         QCOMPARE(Text(0, 3), QStringLiteral("9"));
     }
 
@@ -72,7 +72,7 @@ private slots:
         Calculate(u"1-2*i->mem[z]");
         QCOMPARE(Text(0, 3), QStringLiteral("1 ") + kMinus + QStringLiteral(" i\u22172"));
         preferenceStore.values.formatI = 1;
-        pane_->Refresh();  // as after the Preferences dialog: no cell changed
+        pane_->Refresh(); // as after the Preferences dialog: no cell changed
         QCOMPARE(Text(0, 3), QStringLiteral("1 ") + kMinus + QStringLiteral(" j\u22172"));
     }
 
@@ -96,13 +96,13 @@ private slots:
     void headerClicksSort() {
         Calculate(u"5->mem[b]; -1->mem[B]; 2->mem[a]; -1+i->mem[c]");
         ClickHeader(3);
-        QCOMPARE(ColumnTexts(2), (QStringList{"B", "c", "a", "b"}));  // equal real parts in store order
+        QCOMPARE(ColumnTexts(2), (QStringList{"B", "c", "a", "b"})); // equal real parts in store order
         ClickHeader(3);
         QCOMPARE(ColumnTexts(2), (QStringList{"b", "a", "B", "c"}));
         ClickHeader(2);
         QCOMPARE(ColumnTexts(2), (QStringList{"B", "a", "b", "c"}));
         QCOMPARE(ColumnTexts(1), (QStringList{"1", "2", "3", "4"}));
-        ClickHeader(1);  // back to the store's order
+        ClickHeader(1); // back to the store's order
         QCOMPARE(ColumnTexts(2), (QStringList{"B", "a", "b", "c"}));
         ClickHeader(1);
         QCOMPARE(ColumnTexts(2), (QStringList{"c", "b", "a", "B"}));
@@ -119,7 +119,8 @@ private slots:
     void sortingKeepsTheSelectionOnItsCells() {
         Calculate(u"3->mem[a]; 2->mem[b]; 1->mem[c]");
         pane_->List()->selectionModel()->select(pane_->List()->model()->index(0, 0),
-                                                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+                                                QItemSelectionModel::ClearAndSelect |
+                                                    QItemSelectionModel::Rows);
         ClickHeader(3);
         const QModelIndexList selected = pane_->List()->selectionModel()->selectedRows(2);
         QCOMPARE(selected.size(), 1);
@@ -168,19 +169,19 @@ private slots:
         QTest::addColumn<QStringList>("remaining");
         const QStringList all{"a", "b", "c", "d"};
         QTest::newRow("no box: everything, unasked") << QList<int>{} << 0 << 0 << QString() << QStringList{};
-        QTest::newRow("no box, confirmed") << QList<int>{} << 1 << int(IdYes) << "Erase all the memory?"
-                                           << QStringList{};
+        QTest::newRow("no box, confirmed")
+            << QList<int>{} << 1 << int(IdYes) << "Erase all the memory?" << QStringList{};
         QTest::newRow("no box, declined") << QList<int>{} << 1 << int(IdNo) << "Erase all the memory?" << all;
-        QTest::newRow("every box asks the same") << QList<int>{0, 1, 2, 3} << 1 << int(IdYes)
-                                                 << "Erase all the memory?" << QStringList{};
-        QTest::newRow("some boxes: only those") << QList<int>{1, 3} << 1 << int(IdYes)
-                                                << "Erase the selected memory?" << QStringList{"a", "c"};
-        QTest::newRow("some boxes, declined") << QList<int>{1, 3} << 1 << int(IdNo) << "Erase the selected memory?"
-                                              << all;
-        QTest::newRow("some boxes, closed box counts as no") << QList<int>{1} << 1 << int(IdCancel)
-                                                             << "Erase the selected memory?" << all;
-        QTest::newRow("some boxes, unasked") << QList<int>{0} << 0 << 0 << QString()
-                                             << QStringList{"b", "c", "d"};
+        QTest::newRow("every box asks the same")
+            << QList<int>{0, 1, 2, 3} << 1 << int(IdYes) << "Erase all the memory?" << QStringList{};
+        QTest::newRow("some boxes: only those")
+            << QList<int>{1, 3} << 1 << int(IdYes) << "Erase the selected memory?" << QStringList{"a", "c"};
+        QTest::newRow("some boxes, declined")
+            << QList<int>{1, 3} << 1 << int(IdNo) << "Erase the selected memory?" << all;
+        QTest::newRow("some boxes, closed box counts as no")
+            << QList<int>{1} << 1 << int(IdCancel) << "Erase the selected memory?" << all;
+        QTest::newRow("some boxes, unasked")
+            << QList<int>{0} << 0 << 0 << QString() << QStringList{"b", "c", "d"};
     }
     void freeErases() {
         QFETCH(QList<int>, checkedRows);
@@ -197,7 +198,7 @@ private slots:
         pane_->ButtonOf(MemoryButton::Free)->click();
         QCOMPARE(ColumnTexts(2), remaining);
         QCOMPARE(static_cast<int>(memoryStore.cells.size()), remaining.size());
-        if (remaining.size() == 4)  // declined: the boxes stay as they were
+        if (remaining.size() == 4) // declined: the boxes stay as they were
             QCOMPARE(CheckedRows(), checkedRows);
     }
 
@@ -210,8 +211,8 @@ private slots:
             << QChar(0xFEFF) + line.arg("3", "a") + line.arg("1" + kMinus + "i*2", "b") + line.arg("5", "c") +
                    line.arg("1.0000000000000000818e" + kMinus + "05", "d") + line.arg(kMinus + "0.5", "e");
         // Sorted by value descending, rows 0 and 1 are c and a; the file keeps a before c.
-        QTest::newRow("two of five, sorted list") << QList<int>{0, 1}
-                                                  << QChar(0xFEFF) + line.arg("3", "a") + line.arg("5", "c");
+        QTest::newRow("two of five, sorted list")
+            << QList<int>{0, 1} << QChar(0xFEFF) + line.arg("3", "a") + line.arg("5", "c");
     }
     void saveWritesTheIncludedCellsInStoreOrder() {
         QFETCH(QList<int>, checkedRows);
@@ -263,7 +264,8 @@ private slots:
         const auto saved = memoryStore.cells;
         NCalculatorText::ClearMemory(true);
         const QByteArray bytes = ReadBytes(path);
-        QVERIFY(Calculate(NCalculatorText::DecodeCalculationFile({bytes.constData(), std::size_t(bytes.size())})));
+        QVERIFY(Calculate(
+            NCalculatorText::DecodeCalculationFile({bytes.constData(), std::size_t(bytes.size())})));
         QCOMPARE(memoryStore.cells.size(), saved.size());
         for (const auto& [name, cell] : saved)
             QVERIFY(memoryStore.cells.at(name).value == cell.value);
@@ -288,7 +290,7 @@ private slots:
             const auto result = spy.first().first().value<NCalculatorPanes::StatisticsResult>();
             QCOMPARE(result.Value(NCalculatorPanes::Statistic::Mean).re, 2.5);
         }
-        QCOMPARE(memoryStore.cells[u"b"].selected, 0);  // not written back by this command
+        QCOMPARE(memoryStore.cells[u"b"].selected, 0); // not written back by this command
     }
 
     void statisticsIgnoresCellsLeftOut() {
@@ -331,10 +333,10 @@ private slots:
         QCOMPARE(pane_->ButtonOf(MemoryButton::Free)->toolTip(), QStringLiteral("Free"));
     }
 
-private:
+  private:
     bool Calculate(std::u16string text) {
         const bool ok = pane_tests::CalculateAll(std::move(text));
-        pane_->Refresh();  // as the document does after every run
+        pane_->Refresh(); // as the document does after every run
         return ok;
     }
     int Rows() const { return pane_->List()->model()->rowCount(); }
@@ -369,7 +371,8 @@ private:
     void ClickHeader(int section) {
         QHeaderView* header = pane_->List()->header();
         const int x = header->sectionViewportPosition(section) + header->sectionSize(section) / 2;
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(x, header->height() / 2));
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(x, header->height() / 2));
     }
     void ClickCell(int row, int column, Qt::KeyboardModifiers modifiers) {
         const QRect cell = pane_->List()->visualRect(pane_->List()->model()->index(row, column));

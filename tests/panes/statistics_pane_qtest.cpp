@@ -18,15 +18,16 @@ using NCalculatorPanes::Statistic;
 namespace {
 
 const QString kMinus = QStringLiteral("\u2212");
-constexpr Statistic kAll[] = {Statistic::Mean,     Statistic::Variance, Statistic::StandardDeviation,
-                              Statistic::AverageDeviation, Statistic::Skewness, Statistic::Kurtosis};
+constexpr Statistic kAll[] = {
+    Statistic::Mean,     Statistic::Variance, Statistic::StandardDeviation, Statistic::AverageDeviation,
+    Statistic::Skewness, Statistic::Kurtosis};
 
 } // namespace
 
 class StatisticsPaneTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() {
         env_ = std::make_unique<pane_tests::PaneFixture>();
         pane_ = std::make_unique<CCalcStatistics>();
@@ -47,7 +48,7 @@ private slots:
             QVERIFY(box->isReadOnly());
             QVERIFY(box->text().isEmpty());
             QCOMPARE(box->accessibleName(), labels[i]);
-            QVERIFY(box->geometry().top() > previousTop);  // top to bottom in this order
+            QVERIFY(box->geometry().top() > previousTop); // top to bottom in this order
             previousTop = box->geometry().top();
         }
         int buddies = 0;
@@ -57,19 +58,22 @@ private slots:
     }
 
     void showsTheWorkedExample() {
-        pane_->ShowStatistics(NCalculatorPanes::ComputeStatistics(std::vector<Complex>{{1, 0}, {2, 0}, {3, 0}, {4, 0}}));
-        QCOMPARE(Texts(), (QStringList{"2.5", "1.6666666666667", "1.2909944487358", "1", "0", kMinus + "2.0775"}));
+        pane_->ShowStatistics(
+            NCalculatorPanes::ComputeStatistics(std::vector<Complex>{{1, 0}, {2, 0}, {3, 0}, {4, 0}}));
+        QCOMPARE(Texts(),
+                 (QStringList{"2.5", "1.6666666666667", "1.2909944487358", "1", "0", kMinus + "2.0775"}));
     }
 
     void showsWhyAValueIsMissing() {
         NCalculatorPanes::StatisticsResult result;
         const double nan = std::numeric_limits<double>::quiet_NaN();
         const double inf = std::numeric_limits<double>::infinity();
-        result.values = {Complex{1, 0}, Complex{nan, 0}, Complex{0, -inf}, Complex{2, 0}, Complex{}, Complex{}};
+        result.values = {Complex{1, 0}, Complex{nan, 0}, Complex{0, -inf},
+                         Complex{2, 0}, Complex{},       Complex{}};
         result.computed = {true, true, true, true, false, false};
         pane_->ShowStatistics(result);
-        QCOMPARE(Texts(), (QStringList{"1", "Undefined", "Overflow: too big number", "2", "Cannot be calculated",
-                                       "Cannot be calculated"}));
+        QCOMPARE(Texts(), (QStringList{"1", "Undefined", "Overflow: too big number", "2",
+                                       "Cannot be calculated", "Cannot be calculated"}));
     }
 
     void usesTheChosenImaginaryUnit() {
@@ -80,7 +84,8 @@ private slots:
 
     void memoryButtonFillsThePane() {
         CCalcMemory memory;
-        QObject::connect(&memory, &CCalcMemory::statisticsComputed, pane_.get(), &CCalcStatistics::ShowStatistics);
+        QObject::connect(&memory, &CCalcMemory::statisticsComputed, pane_.get(),
+                         &CCalcStatistics::ShowStatistics);
         pane_tests::CalculateAll(u"1+i->mem[p]; 2-i->mem[q]; 3->mem[r]");
         memory.Refresh();
         memory.ButtonOf(NCalculatorPanes::MemoryButton::Statistics)->click();
@@ -91,12 +96,13 @@ private slots:
 
     void valuesAreShownFromTheirStart() {
         pane_->resize(pane_->sizeHint());
-        pane_->ShowStatistics(NCalculatorPanes::ComputeStatistics(std::vector<Complex>{{1e-300, 7}, {3, -1e300}}));
+        pane_->ShowStatistics(
+            NCalculatorPanes::ComputeStatistics(std::vector<Complex>{{1e-300, 7}, {3, -1e300}}));
         for (Statistic which : kAll)
             QCOMPARE(pane_->Box(which)->cursorPosition(), 0);
     }
 
-private:
+  private:
     QStringList Texts() const {
         QStringList texts;
         for (Statistic which : kAll)

@@ -13,8 +13,8 @@ using namespace NCalculatorPanes;
 
 namespace {
 
-const std::u16string M = u"\u2212";  // minus sign
-const std::u16string X = u"\u2217";  // multiplication sign of the panes
+const std::u16string M = u"\u2212"; // minus sign
+const std::u16string X = u"\u2217"; // multiplication sign of the panes
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
@@ -50,12 +50,13 @@ TEST(StatisticsExamples, PlusAndMinusI) {
 TEST(StatisticsExamples, ThreeComplexCells) {
     const StatisticsResult result = ComputeStatistics(std::vector<Complex>{{1, 1}, {2, -1}, {3, 0}});
     EXPECT_EQ(TextOf(result, Statistic::Variance), M + u"i");
-    EXPECT_EQ(TextOf(result, Statistic::StandardDeviation), u"0.70710678118655 " + M + u" i" + X + u"0.70710678118655");
+    EXPECT_EQ(TextOf(result, Statistic::StandardDeviation),
+              u"0.70710678118655 " + M + u" i" + X + u"0.70710678118655");
 }
 
 TEST(StatisticsExamples, TwoEqualCellsHaveNoSkewnessOrKurtosis) {
-    ExpectShown({{2.5, -1}, {2.5, -1}}, {u"2.5 " + M + u" i", u"0", u"0", u"0", u"Cannot be calculated",
-                                        u"Cannot be calculated"});
+    ExpectShown({{2.5, -1}, {2.5, -1}},
+                {u"2.5 " + M + u" i", u"0", u"0", u"0", u"Cannot be calculated", u"Cannot be calculated"});
 }
 
 TEST(StatisticsExamples, TheLetterJWhenChosen) {
@@ -91,7 +92,8 @@ TEST(StatisticsScaling, ShapeOfLargeAndTinySamplesMatchesOneToFour) {
     for (const double unit : {1e80, 1e150, 1e-80, 1e-150}) {
         const StatisticsResult result =
             ComputeStatistics(std::vector<Complex>{{unit, 0}, {2 * unit, 0}, {3 * unit, 0}, {4 * unit, 0}});
-        EXPECT_NEAR(result.Value(Statistic::Skewness).re, 0.0, 1e-14) << unit;  // the cells are not exact multiples
+        EXPECT_NEAR(result.Value(Statistic::Skewness).re, 0.0, 1e-14)
+            << unit; // the cells are not exact multiples
         EXPECT_EQ(TextOf(result, Statistic::Kurtosis), M + u"2.0775") << unit;
         EXPECT_NEAR(result.Value(Statistic::StandardDeviation).re / unit, 1.2909944487358056, 1e-14) << unit;
     }
@@ -107,7 +109,7 @@ TEST(StatisticsUndefined, NotANumberCellMakesTheStatisticsUndefined) {
 TEST(StatisticsUndefined, InfiniteCellOverflowsTheMean) {
     const StatisticsResult result = ComputeStatistics(std::vector<Complex>{{kInf, 0}, {1, 0}});
     EXPECT_EQ(TextOf(result, Statistic::Mean), u"Overflow: too big number");
-    EXPECT_EQ(TextOf(result, Statistic::Variance), u"Undefined");  // inf - inf
+    EXPECT_EQ(TextOf(result, Statistic::Variance), u"Undefined"); // inf - inf
 }
 
 struct TextCase {

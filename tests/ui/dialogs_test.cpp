@@ -17,8 +17,7 @@ using namespace MessageBoxType;
 
 namespace {
 
-QStringList ButtonTexts(unsigned type)
-{
+QStringList ButtonTexts(unsigned type) {
     QStringList texts;
     for (const MessageButton& button : ButtonsOf(type))
         texts << QStringLiteral("%1=%2").arg(button.text).arg(button.result);
@@ -30,9 +29,8 @@ QStringList ButtonTexts(unsigned type)
 class DialogsTest : public QObject {
     Q_OBJECT
 
-private slots:
-    void kind_and_caption_data()
-    {
+  private slots:
+    void kind_and_caption_data() {
         QTest::addColumn<unsigned>("type");
         QTest::addColumn<QString>("caption");
         QTest::newRow("stop icon") << (Ok | IconStop) << "Calculator stops";
@@ -41,19 +39,18 @@ private slots:
         QTest::newRow("information icon") << (Ok | IconInformation) << "Calculator informs";
         QTest::newRow("no icon") << Ok << "Calculator informs";
         QTest::newRow("Yes/No without icon asks") << YesNo << "Calculator asks";
-        QTest::newRow("Yes/No/Cancel with information asks") << (YesNoCancel | IconInformation) << "Calculator asks";
+        QTest::newRow("Yes/No/Cancel with information asks")
+            << (YesNoCancel | IconInformation) << "Calculator asks";
         QTest::newRow("Yes/No with exclamation warns") << (YesNo | IconExclamation) << "Calculator warns";
     }
 
-    void kind_and_caption()
-    {
+    void kind_and_caption() {
         QFETCH(unsigned, type);
         QFETCH(QString, caption);
         QCOMPARE(CaptionOf(KindOfMessage(type)), caption);
     }
 
-    void button_sets_data()
-    {
+    void button_sets_data() {
         QTest::addColumn<unsigned>("type");
         QTest::addColumn<QStringList>("buttons");
         QTest::newRow("0: Close") << 0u << QStringList{"Close=1"};
@@ -62,20 +59,19 @@ private slots:
         QTest::newRow("3: Yes No Cancel") << 3u << QStringList{"Yes=6", "No=7", "Cancel=2"};
         QTest::newRow("4: Yes No") << 4u << QStringList{"Yes=6", "No=7"};
         QTest::newRow("5: Retry Cancel") << 5u << QStringList{"Retry=4", "Cancel=2"};
-        QTest::newRow("6: Cancel Try again Continue") << 6u << QStringList{"Cancel=2", "Try again=10", "Continue=11"};
+        QTest::newRow("6: Cancel Try again Continue")
+            << 6u << QStringList{"Cancel=2", "Try again=10", "Continue=11"};
         QTest::newRow("7 and above: Close") << 7u << QStringList{"Close=1"};
         QTest::newRow("15 with an icon: Close") << (15u | IconStop) << QStringList{"Close=1"};
     }
 
-    void button_sets()
-    {
+    void button_sets() {
         QFETCH(unsigned, type);
         QFETCH(QStringList, buttons);
         QCOMPARE(ButtonTexts(type), buttons);
     }
 
-    void default_button_data()
-    {
+    void default_button_data() {
         QTest::addColumn<unsigned>("type");
         QTest::addColumn<int>("index");
         QTest::newRow("first by default") << YesNo << 0;
@@ -84,23 +80,20 @@ private slots:
         QTest::newRow("third on Yes/No/Cancel") << (YesNoCancel | DefaultButton3) << 2;
     }
 
-    void default_button()
-    {
+    void default_button() {
         QFETCH(unsigned, type);
         QFETCH(int, index);
         QCOMPARE(DefaultButtonIndex(type), index);
     }
 
-    void prompt_lines()
-    {
+    void prompt_lines() {
         QCOMPARE(PromptLines(QStringLiteral("one")), QStringList{"one"});
         QCOMPARE(PromptLines(QStringLiteral("Only one cell is selected.\nCalculate for all cells?")),
                  (QStringList{"Only one cell is selected.", "Calculate for all cells?"}));
         QCOMPARE(PromptLines(QStringLiteral("a\nb\nc")), (QStringList{"a", "b"}));
     }
 
-    void every_message_goes_through_the_answerer()
-    {
+    void every_message_goes_through_the_answerer() {
         QString seen;
         unsigned seenType = 0;
         MessageBoxAnswerer previous = SetMessageBoxAnswerer([&](const QString& text, unsigned type) {
@@ -114,8 +107,7 @@ private slots:
         SetMessageBoxAnswerer(std::move(previous));
     }
 
-    void filters_data()
-    {
+    void filters_data() {
         QTest::addColumn<QString>("pairs");
         QTest::addColumn<QStringList>("filters");
         QTest::newRow("calculation files")
@@ -125,23 +117,23 @@ private slots:
         QTest::newRow("several patterns") << "Text|*.txt;*.vcl||" << QStringList{"Text (*.txt *.vcl)"};
     }
 
-    void filters()
-    {
+    void filters() {
         QFETCH(QString, pairs);
         QFETCH(QStringList, filters);
         QCOMPARE(NameFiltersFromPairs(pairs), filters);
     }
 
-    void default_extension()
-    {
-        QCOMPARE(WithDefaultExtension(QStringLiteral("/a/b"), QStringLiteral("vcl")), QStringLiteral("/a/b.vcl"));
-        QCOMPARE(WithDefaultExtension(QStringLiteral("/a/b.txt"), QStringLiteral("vcl")), QStringLiteral("/a/b.txt"));
-        QCOMPARE(WithDefaultExtension(QStringLiteral("/a.d/b"), QStringLiteral("vcm")), QStringLiteral("/a.d/b.vcm"));
+    void default_extension() {
+        QCOMPARE(WithDefaultExtension(QStringLiteral("/a/b"), QStringLiteral("vcl")),
+                 QStringLiteral("/a/b.vcl"));
+        QCOMPARE(WithDefaultExtension(QStringLiteral("/a/b.txt"), QStringLiteral("vcl")),
+                 QStringLiteral("/a/b.txt"));
+        QCOMPARE(WithDefaultExtension(QStringLiteral("/a.d/b"), QStringLiteral("vcm")),
+                 QStringLiteral("/a.d/b.vcm"));
         QCOMPARE(WithDefaultExtension(QString(), QStringLiteral("vcm")), QString());
     }
 
-    void name_checks()
-    {
+    void name_checks() {
         QTemporaryDir directory;
         const QString existing = directory.filePath(QStringLiteral("there.vcl"));
         QFile file(existing);
@@ -159,11 +151,14 @@ private slots:
         });
         QVERIFY(CCalcFileDialog::AcceptName(FileDialogMode::Open, existing));
         QVERIFY(!CCalcFileDialog::AcceptName(FileDialogMode::Open, missing));
-        QCOMPARE(shown.last(), QStringLiteral("File \u201Cgone.vcl\u201D is not found.\nVerify the file name and try again."));
+        QCOMPARE(
+            shown.last(),
+            QStringLiteral("File \u201Cgone.vcl\u201D is not found.\nVerify the file name and try again."));
         QCOMPARE(types.last(), Ok);
         QVERIFY(CCalcFileDialog::AcceptName(FileDialogMode::Save, missing));
         QVERIFY(!CCalcFileDialog::AcceptName(FileDialogMode::Save, existing));
-        QCOMPARE(shown.last(), QStringLiteral("File \u201Cthere.vcl\u201D already exists.\nDo you wish to overwrite it?"));
+        QCOMPARE(shown.last(),
+                 QStringLiteral("File \u201Cthere.vcl\u201D already exists.\nDo you wish to overwrite it?"));
         QCOMPARE(types.last(), YesNo | IconQuestion | DefaultButton2);
         answer = IdYes;
         QVERIFY(CCalcFileDialog::AcceptName(FileDialogMode::Save, existing));
@@ -171,20 +166,21 @@ private slots:
         SetMessageBoxAnswerer(std::move(previous));
     }
 
-    void a_rejected_name_opens_the_dialog_again()
-    {
+    void a_rejected_name_opens_the_dialog_again() {
         QTemporaryDir directory;
         const QString existing = directory.filePath(QStringLiteral("there.vcl"));
         QFile file(existing);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
-        MessageBoxAnswerer previousBox = SetMessageBoxAnswerer([](const QString&, unsigned) { return int(IdOk); });
+        MessageBoxAnswerer previousBox =
+            SetMessageBoxAnswerer([](const QString&, unsigned) { return int(IdOk); });
         QStringList proposed;
         QStringList answers{directory.filePath(QStringLiteral("typo")), existing};
-        CCalcFileDialog::Answerer previous = CCalcFileDialog::SetAnswerer([&](const FileDialogRequest& request) {
-            proposed << request.initialName;
-            return answers.takeFirst();
-        });
+        CCalcFileDialog::Answerer previous =
+            CCalcFileDialog::SetAnswerer([&](const FileDialogRequest& request) {
+                proposed << request.initialName;
+                return answers.takeFirst();
+            });
         CCalcFileDialog dialog({FileDialogMode::Open, QString(), QStringLiteral("vcl"), QString(),
                                 QStringLiteral("Calculation files (*.vcl)|*.vcl||")},
                                nullptr);
@@ -194,8 +190,7 @@ private slots:
         SetMessageBoxAnswerer(std::move(previousBox));
     }
 
-    void artwork_renders_crisp_at_every_scale()
-    {
+    void artwork_renders_crisp_at_every_scale() {
         const QDir icons(QStringLiteral(":/icons"));
         const QStringList names = icons.entryList({QStringLiteral("*.svg")});
         QVERIFY(names.size() >= 19);
@@ -214,8 +209,7 @@ private slots:
         }
     }
 
-    void a_missing_face_falls_back_to_a_monospaced_one()
-    {
+    void a_missing_face_falls_back_to_a_monospaced_one() {
         const QFont font = MonospacedFont(QStringLiteral("No Such Face 7f3a"), 15);
         QCOMPARE(font.pointSize(), 15);
         QVERIFY(QFontInfo(font).fixedPitch());

@@ -9,21 +9,18 @@
 
 namespace {
 
-CCalcFileDialog::Answerer& ScriptedAnswerer()
-{
+CCalcFileDialog::Answerer& ScriptedAnswerer() {
     static CCalcFileDialog::Answerer answerer;
     return answerer;
 }
 
-QString QuotedFileName(const QString& text, const QString& path)
-{
+QString QuotedFileName(const QString& text, const QString& path) {
     return QString(text).replace(QStringLiteral("%s"), QFileInfo(path).fileName());
 }
 
 } // namespace
 
-QStringList NameFiltersFromPairs(const QString& filter)
-{
+QStringList NameFiltersFromPairs(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList result;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
@@ -42,20 +39,16 @@ QStringList NameFiltersFromPairs(const QString& filter)
     return result;
 }
 
-QString WithDefaultExtension(const QString& path, const QString& extension)
-{
+QString WithDefaultExtension(const QString& path, const QString& extension) {
     if (path.isEmpty() || extension.isEmpty() || !QFileInfo(path).suffix().isEmpty())
         return path;
     return path + QLatin1Char('.') + extension;
 }
 
 CCalcFileDialog::CCalcFileDialog(FileDialogRequest request, QWidget* owner)
-    : request_(std::move(request)), owner_(owner)
-{
-}
+    : request_(std::move(request)), owner_(owner) {}
 
-QString CCalcFileDialog::Run()
-{
+QString CCalcFileDialog::Run() {
     QString proposed = request_.initialName;
     for (;;) {
         const QString chosen = AskOnce(proposed);
@@ -67,8 +60,7 @@ QString CCalcFileDialog::Run()
     }
 }
 
-bool CCalcFileDialog::AcceptName(FileDialogMode mode, const QString& path)
-{
+bool CCalcFileDialog::AcceptName(FileDialogMode mode, const QString& path) {
     const bool exists = QFileInfo::exists(path);
     if (mode == FileDialogMode::Open) {
         if (exists)
@@ -82,20 +74,19 @@ bool CCalcFileDialog::AcceptName(FileDialogMode mode, const QString& path)
     if (!exists)
         return true;
     const int answer = CalcMessageBox(
-        QuotedFileName(QStringLiteral("File \u201C%s\u201D already exists.\nDo you wish to overwrite it?"), path),
+        QuotedFileName(QStringLiteral("File \u201C%s\u201D already exists.\nDo you wish to overwrite it?"),
+                       path),
         MessageBoxType::YesNo | MessageBoxType::IconQuestion | MessageBoxType::DefaultButton2);
     return answer == IdYes;
 }
 
-CCalcFileDialog::Answerer CCalcFileDialog::SetAnswerer(Answerer answerer)
-{
+CCalcFileDialog::Answerer CCalcFileDialog::SetAnswerer(Answerer answerer) {
     Answerer previous = std::move(ScriptedAnswerer());
     ScriptedAnswerer() = std::move(answerer);
     return previous;
 }
 
-QString CCalcFileDialog::AskOnce(const QString& proposedName) const
-{
+QString CCalcFileDialog::AskOnce(const QString& proposedName) const {
     if (ScriptedAnswerer()) {
         FileDialogRequest request = request_;
         request.initialName = proposedName;

@@ -13,10 +13,10 @@ enum class FileDialogMode { Open, Save };
 
 struct FileDialogRequest {
     FileDialogMode mode = FileDialogMode::Open;
-    QString title;             // empty: "Open" or "Save As"
-    QString defaultExtension;  // without the dot
-    QString initialName;       // empty for none
-    QString filter;            // "Calculation files (*.vcl)|*.vcl|All files (*.*)|*.*||"
+    QString title;            // empty: "Open" or "Save As"
+    QString defaultExtension; // without the dot
+    QString initialName;      // empty for none
+    QString filter;           // "Calculation files (*.vcl)|*.vcl|All files (*.*)|*.*||"
 };
 
 // "Name|pattern|Name|pattern||" to Qt's name filters; "*.*" matches every file.
@@ -26,7 +26,7 @@ QStringList NameFiltersFromPairs(const QString& filter);
 QString WithDefaultExtension(const QString& path, const QString& extension);
 
 class CCalcFileDialog {
-public:
+  public:
     CCalcFileDialog(FileDialogRequest request, QWidget* owner);
 
     // The chosen path, or an empty string when the user cancelled.
@@ -40,7 +40,7 @@ public:
     using Answerer = std::function<QString(const FileDialogRequest&)>;
     static Answerer SetAnswerer(Answerer answerer);
 
-private:
+  private:
     QString AskOnce(const QString& proposedName) const;
 
     FileDialogRequest request_;

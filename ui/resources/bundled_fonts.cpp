@@ -3,8 +3,7 @@
 #include <QDir>
 #include <QFontDatabase>
 
-int LoadBundledFonts()
-{
+int LoadBundledFonts() {
     int loaded = 0;
     const QDir fonts(QStringLiteral(":/fonts"));
     for (const QString& name : fonts.entryList({QStringLiteral("*.ttf")}, QDir::Files)) {
@@ -14,8 +13,7 @@ int LoadBundledFonts()
     return loaded;
 }
 
-QFont MonospacedFont(const QString& family, int pointSize)
-{
+QFont MonospacedFont(const QString& family, int pointSize) {
     QFont font(family);
     font.setPointSize(pointSize);
     font.setStyleHint(QFont::TypeWriter, QFont::PreferAntialias);
