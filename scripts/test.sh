@@ -8,6 +8,9 @@ bash scripts/setup.sh
 bash scripts/build.sh
 jobs=$(nproc)
 
+echo "== Formatting and wording of the tree"
+bash scripts/check-tree.sh
+
 echo "== Tests"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs"
 

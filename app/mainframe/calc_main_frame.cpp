@@ -356,7 +356,7 @@ void CCalcMainFrame::UpdateCommandStates() {
     set(EditPaste,
         QApplication::clipboard()->mimeData() != nullptr && QApplication::clipboard()->mimeData()->hasText());
 
-    // Printing, page setup, the about box, the keypad's look and the help arrive with their own subsystems.
+    // Printing, page setup, the about box, the keypad's look and the help are not built yet.
     for (CommandId id :
          {FilePrint, FilePrintDirect, FilePrintPreview, FilePageSetup, AppAbout, HelpTopics, Help})
         set(id, false);

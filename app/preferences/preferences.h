@@ -43,7 +43,8 @@ struct PreferenceStore {
     bool sse2Available = false; // the mathematical runtime here has no SSE2 switch
 };
 
-// Every Part reads the current values here.
+// The program's one copy of the current preferences: the panes, the editor and the
+// calculations read them here.
 extern PreferenceStore preferenceStore;
 
 int ClampFontSize(long long size);

@@ -41,7 +41,7 @@ bool IsSign(char16_t unit) noexcept {
     return unit == u'+' || unit == u'-';
 }
 
-// Row 1: "a,b,,c" becomes a vector of its non-empty pieces.
+// A comma list: "a,b,,c" becomes a vector of its non-empty pieces. Commas bind loosest.
 std::unique_ptr<CNode> RecognizeVector(std::u16string_view text, CNode&) {
     if (text.find(u',') == std::u16string_view::npos)
         return nullptr;
@@ -58,7 +58,7 @@ std::unique_ptr<CNode> RecognizeVector(std::u16string_view text, CNode&) {
     return MakeNode<CNodeVector>(std::move(pieces));
 }
 
-// Row 2: split at the last arrow. (The minus sign U+2212 was turned into "-" before.)
+// A store: split at the last arrow. (The minus sign U+2212 was turned into "-" before.)
 std::unique_ptr<CNode> RecognizeStore(std::u16string_view text, CNode&) {
     const std::size_t arrow = text.rfind(kStoreArrow);
     if (arrow == std::u16string_view::npos)
@@ -66,7 +66,7 @@ std::unique_ptr<CNode> RecognizeStore(std::u16string_view text, CNode&) {
     return MakeNode<CNodeStore>(SplitAround(text, arrow, kStoreArrow.size()));
 }
 
-// Row 3.
+// A sum or difference: split at the last binary sign, so that a - b - c groups to the left.
 std::unique_ptr<CNode> RecognizePlusMinus(std::u16string_view text, CNode&) {
     const std::size_t sign = FindBinarySign(text);
     if (sign == std::u16string_view::npos)
@@ -77,14 +77,14 @@ std::unique_ptr<CNode> RecognizePlusMinus(std::u16string_view text, CNode&) {
     return MakeNode<CNodeMinus>(std::move(arguments));
 }
 
-// Row 4: the change of sign covers everything after it.
+// A leading minus: the change of sign covers everything after it.
 std::unique_ptr<CNode> RecognizeChangeSign(std::u16string_view text, CNode&) {
     if (text.empty() || text.front() != u'-')
         return nullptr;
     return MakeNode<CNodeChangeSign>({std::u16string(text.substr(1))});
 }
 
-// Row 5.
+// A product or quotient: split at the last "*", "/" or division sign, grouping to the left.
 std::unique_ptr<CNode> RecognizeMultiplyDivide(std::u16string_view text, CNode&) {
     const std::size_t sign = FindMultiplyOrDivide(text);
     if (sign == std::u16string_view::npos)
@@ -95,7 +95,7 @@ std::unique_ptr<CNode> RecognizeMultiplyDivide(std::u16string_view text, CNode&)
     return MakeNode<CNodeDiv>(std::move(arguments));
 }
 
-// Row 6: the operator form of pow, split at the last "**".
+// The operator form of pow, split at the last "**".
 std::unique_ptr<CNode> RecognizePowerOperator(std::u16string_view text, CNode&) {
     const std::size_t power = text.rfind(kPowerOperator);
     const NodeFactory make = FindFunction(u"pow");
@@ -104,7 +104,7 @@ std::unique_ptr<CNode> RecognizePowerOperator(std::u16string_view text, CNode&) 
     return WithArguments(make(), SplitAround(text, power, kPowerOperator.size()));
 }
 
-// Row 7: a function name directly followed by its bracket group.
+// A function name directly followed by its bracket group.
 std::unique_ptr<CNode> RecognizeFunction(std::u16string_view text, CNode&) {
     const std::size_t dollar = text.find(u'$');
     if (dollar == std::u16string_view::npos || dollar == 0 || dollar > kLongestFunctionName)
@@ -115,7 +115,7 @@ std::unique_ptr<CNode> RecognizeFunction(std::u16string_view text, CNode&) {
     return WithArguments(make(), {std::u16string(text.substr(dollar))});
 }
 
-// Row 9: constants, keywords and numbers.
+// Constants, keywords and numbers.
 std::unique_ptr<CNode> RecognizeConstantOrNumber(std::u16string_view operand, CNode&) {
     std::u16string_view text = operand;
     if (text.empty())
@@ -160,7 +160,7 @@ std::unique_ptr<CNode> RecognizeConstantOrNumber(std::u16string_view operand, CN
     return MakeNode<CNodeNumber>({std::u16string(operand)});
 }
 
-// Row 10: an identifier names a series index variable of the map in effect.
+// An identifier names a series index variable of the map in effect.
 std::unique_ptr<CNode> RecognizeIdentifier(std::u16string_view text, CNode& current) {
     auto isLower = [](char16_t unit) { return unit >= u'a' && unit <= u'z'; };
     if (text.empty() || !(text.front() == u'_' || isLower(text.front())))
@@ -181,6 +181,8 @@ std::unique_ptr<CNode> RecognizeMemory(std::u16string_view text, CNode&) {
 
 using Recognizer = std::unique_ptr<CNode> (*)(std::u16string_view, CNode&);
 
+// Tried in this order: the first that recognises an operand builds its node, so the order
+// gives the operators their precedence.
 constexpr std::array<Recognizer, 10> kRecognizers = {
     &RecognizeVector,           &RecognizeStore,         &RecognizePlusMinus, &RecognizeChangeSign,
     &RecognizeMultiplyDivide,   &RecognizePowerOperator, &RecognizeFunction,  &RecognizeMemory,
