@@ -136,12 +136,13 @@ class MainFrameTest : public QObject {
         f.View().SetSelection(0, 0);
         QTest::keyClick(&f.View(), Qt::Key_Equal, Qt::ControlModifier);
         QCOMPARE(FromU16(f.View().DocumentText()), QStringLiteral("2*3=6;"));
-        // With Shift the same key arrives as "+" and calculates everything, from a pane too.
+        // With Shift it calculates everything, from a pane too. QTest delivers the unshifted
+        // key as the keyboard mapping offers it first; the real press runs under X (tests/x11).
         f.View().moveCursor(QTextCursor::End);
         QTest::keyClicks(&f.View(), QStringLiteral("1+1;"));
         QWidget* log = f.frame->Bar(PaneId::Log)->widget();
         log->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Equal, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(FromU16(f.View().DocumentText()), QStringLiteral("2*3=6;1+1=2;"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::ControlModifier);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&f.View()));

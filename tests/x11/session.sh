@@ -1,0 +1,130 @@
+# Drives the desktop program through a real X server: Xvfb with the openbox window
+# manager, real key presses and clicks from xdotool (XTEST), so that the keyboard
+# mapping and the window manager take part as they do for a user.
+# Sourced by the *_x11.sh tests; each test gets its own display, home and channel.
+
+set -euo pipefail
+export LC_ALL=C.UTF-8
+
+: "${VANTOR_PROGRAM:?VANTOR_PROGRAM names the program under test}"
+
+x11_work=$(mktemp -d)
+x11_pids=()
+
+x11_stop() {
+    local pid
+    for ((i = ${#x11_pids[@]} - 1; i >= 0; i--)); do
+        pid=${x11_pids[i]}
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$x11_work"
+}
+trap x11_stop EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [[ -s "$x11_work/stderr" ]]; then
+        echo "--- the program's standard error:" >&2
+        cat "$x11_work/stderr" >&2
+    fi
+    exit 1
+}
+
+# Waits up to $1 seconds for the command in the remaining arguments to succeed.
+wait_for() {
+    local seconds=$1
+    shift
+    local tries=$((seconds * 10))
+    while ((tries-- > 0)); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Starts the X server and the window manager; the program gets a fresh home.
+x11_start() {
+    local fd_file="$x11_work/display"
+    exec {display_fd}>"$fd_file"
+    Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp -noreset \
+        >"$x11_work/xvfb.log" 2>&1 &
+    x11_pids+=($!)
+    wait_for 20 test -s "$fd_file" || fail "Xvfb did not start"
+    exec {display_fd}>&-
+    export DISPLAY=":$(head -n 1 "$fd_file")"
+    openbox --sm-disable >"$x11_work/openbox.log" 2>&1 &
+    x11_pids+=($!)
+    wait_for 20 xprop -root _NET_SUPPORTING_WM_CHECK || fail "openbox did not start"
+
+    export HOME="$x11_work/home"
+    export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share"
+    export XDG_RUNTIME_DIR="$x11_work/runtime"
+    export VANTOR_CALCULATOR_CHANNEL="$x11_work/channel"
+    export QT_QPA_PLATFORM=xcb
+    unset QT_SCALE_FACTOR
+    mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
+    chmod 700 "$XDG_RUNTIME_DIR"
+}
+
+# Starts the program with the given arguments and waits until its main window has the
+# focus; its standard error goes to $x11_work/stderr.
+calc_start() {
+    "$VANTOR_PROGRAM" "$@" 2>"$x11_work/stderr" &
+    calc_pid=$!
+    x11_pids+=($calc_pid)
+    calc_window=""
+    local tries=200
+    while ((tries-- > 0)); do
+        calc_window=$(xdotool search --all --onlyvisible --pid "$calc_pid" --name 'Calculator' 2>/dev/null |
+            head -n 1 || true)
+        [[ -n "$calc_window" ]] && break
+        kill -0 "$calc_pid" 2>/dev/null || fail "the program ended at start"
+        sleep 0.1
+    done
+    [[ -n "$calc_window" ]] || fail "the main window did not appear"
+    calc_activate
+}
+
+calc_activate() {
+    xdotool windowactivate --sync "$calc_window" >/dev/null 2>&1 || true
+    wait_for 10 test "$(xdotool getactivewindow 2>/dev/null)" = "$calc_window" ||
+        fail "the main window did not get the focus"
+}
+
+# Real key presses: "ctrl+equal", "ctrl+shift+equal", "Return"...
+keys() {
+    xdotool key --clearmodifiers --delay 40 "$@"
+}
+
+# Types text as a user would, one key press per character.
+type_text() {
+    xdotool type --clearmodifiers --delay 30 -- "$1"
+}
+
+# The text of a calculation file, decoded from UTF-16 with its line ends as line feeds.
+file_text() {
+    iconv -f UTF-16 -t UTF-8 "$1" | tr -d '\r'
+}
+
+# Saves with Ctrl+S and waits until the file holds the expected text.
+save_and_expect() {
+    local file=$1 expected=$2
+    keys ctrl+s
+    if ! wait_for 10 test "$(file_text "$file" 2>/dev/null)" = "$expected"; then
+        fail "after Ctrl+S the file holds [$(file_text "$file" 2>/dev/null || true)], expected [$expected]"
+    fi
+}
+
+# A calculation file as the program writes it: UTF-16 little-endian with its byte order mark.
+write_calculation_file() {
+    local file=$1 text=$2
+    { printf '\xff\xfe'; printf '%s' "$text" | iconv -f UTF-8 -t UTF-16LE; } >"$file"
+}
+
+# Qt's warnings that mean a key or a command did nothing.
+expect_clean_stderr() {
+    if grep -E 'Ambiguous shortcut|QObject::|ASSERT|Segmentation' "$x11_work/stderr" >&2; then
+        fail "the program's standard error carries the lines above"
+    fi
+}
