@@ -80,7 +80,7 @@ TEST(Options, MemoryFileIsRunFirstAndCellsAreSavedAfter) {
         RunVcalc({"--memory", load.string(), "--save-memory", save.string(), "-e", "mem[a]*2->mem[b]"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "mem[a]*2->mem[b]=5\n");
-    EXPECT_EQ(DecodeCalculationFile(ReadFile(save)), u"2.5->mem[a];\r\n5->mem[b];\r\n");
+    EXPECT_EQ(DecodeCalculationFile(ReadFile(save)).text, u"2.5->mem[a];\r\n5->mem[b];\r\n");
     EXPECT_EQ(ReadFile(save).substr(0, 2), "\xFF\xFE");
 }
 
