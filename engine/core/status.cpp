@@ -60,9 +60,11 @@ std::u16string MessageText(StatusKind kind, Complex value) {
         return u"Invalid parameter";
     case StatusKind::NotSupported:
         return u"Not supported in this Calculator version";
-    default:
-        return u"Unknown error";
+    case StatusKind::NoStatus:
+    case StatusKind::UnknownError:
+        break;
     }
+    return u"Unknown error";
 }
 
 } // namespace
