@@ -24,7 +24,7 @@ void PaintClassic(QPainter& painter, QSize size, const ButtonLook& look) {
         Frame(painter, item.adjusted(1, 1, -1, -1), system.color(QPalette::Dark));
     } else {
         const QRect rect = framed ? item.adjusted(1, 1, -1, -1) : item;
-        qDrawWinButton(&painter, rect, system, false, nullptr);
+        qDrawWinButton(&painter, rect, system, false, &system.brush(QPalette::Button));
         if (!look.disabled)
             painter.fillRect(QRect(rect.left() + 1, rect.top() + 1, rect.width() - 3, rect.height() - 3),
                              look.face);
