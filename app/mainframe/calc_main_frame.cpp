@@ -256,6 +256,7 @@ void CCalcMainFrame::RunCommand(CommandId id) {
     }
     if (IsKeypadLookCommand(id)) {
         emit notifier_.keypadCommand(static_cast<int>(id));
+        UpdateCommandStates();
         return;
     }
     switch (id) {
