@@ -54,7 +54,8 @@ QList<AccessibleRef> Children(const QDBusConnection& bus, const AccessibleRef& r
 }
 
 QString NameOf(const QDBusConnection& bus, const AccessibleRef& ref) {
-    QDBusInterface properties(ref.service, ref.path.path(), QStringLiteral("org.freedesktop.DBus.Properties"), bus);
+    QDBusInterface properties(ref.service, ref.path.path(), QStringLiteral("org.freedesktop.DBus.Properties"),
+                              bus);
     const QDBusReply<QDBusVariant> reply =
         properties.call(QStringLiteral("Get"), kAccessible, QStringLiteral("Name"));
     return reply.isValid() ? reply.value().variant().toString() : QString();

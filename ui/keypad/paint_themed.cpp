@@ -11,7 +11,8 @@ QStyleOptionButton ThemeOption(QSize size, const ButtonLook& look, ThemeState st
     QStyleOptionButton option;
     option.rect = QRect(QPoint(0, 0), size);
     option.palette = look.palette;
-    option.palette.setCurrentColorGroup(state == ThemeState::Disabled ? QPalette::Disabled : QPalette::Active);
+    option.palette.setCurrentColorGroup(state == ThemeState::Disabled ? QPalette::Disabled
+                                                                      : QPalette::Active);
     option.fontMetrics = QFontMetrics(look.font);
     option.state = QStyle::State_Raised;
     if (state != ThemeState::Disabled)
