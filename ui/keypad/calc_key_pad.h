@@ -34,10 +34,7 @@ class CCalcKeyPad : public QWidget, public ICmdSender {
 
     CColorButton* Button(int id) const;
     const KeypadLook& Look() const { return look_; }
-    const QFont& KeypadFont() const { return keypadFont_; }
     KeypadFontMarks FontMarks() const { return fontMarks_; }
-    int NotationShown() const { return notationShown_; }
-    bool GammaShown() const { return gammaShown_; }
 
     // Brings the captions in line with the notation, Gamma and imaginary-unit preferences.
     void RefreshCaptions();

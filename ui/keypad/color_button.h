@@ -17,10 +17,7 @@ class CColorButton : public QPushButton {
   public:
     CColorButton(int id, QWidget* parent);
 
-    int Id() const { return id_; }
-
     // The keypad sets these and repaints.
-    KeypadStyle Style() const { return style_; }
     void SetStyle(KeypadStyle style) { style_ = style; }
     QColor TextColor() const { return textColor_; }
     void SetTextColor(const QColor& color) { textColor_ = color; }
@@ -35,7 +32,6 @@ class CColorButton : public QPushButton {
 
     // What the key paints now: the style after the theme's substitution.
     ButtonDrawing Drawing() const;
-    const ButtonPointer& Pointer() const { return pointer_; }
 
   signals:
     // A press completed, by the pointer or the keyboard.

@@ -70,8 +70,7 @@ constexpr std::array<KeypadKey, kKeyCount> kKeys = {{
 
     Text(1043, u"\u03C0", u"\u03C0", Constants, 0, 0, Digit, "pi"),
     Text(1044, u"e", u"e", Constants, 0, 1, Digit, "e"),
-    {kImaginaryUnitKeyId, u"i", u"i", InsertImaginaryUnit, nullptr, CmdClear, Constants, 1, 0, Digit,
-     "imaginary unit"},
+    {1045, u"i", u"i", InsertImaginaryUnit, nullptr, CmdClear, Constants, 1, 0, Digit, "imaginary unit"},
     Text(1046, u"(", u"(", Constants, 3, 0, Function, "open bracket"),
     Text(1047, u")", u")", Constants, 3, 1, Function, "close bracket"),
     Text(1048, u"[", u"[", Constants, 4, 0, Function, "open square bracket"),

@@ -53,7 +53,6 @@ std::span<const KeypadKey, kKeyCount> KeypadKeys();
 int KeyIndex(int id);
 
 inline constexpr int kFactorialKeyId = 1018;
-inline constexpr int kImaginaryUnitKeyId = 1045;
 
 // What the key shows with the given notation and Gamma caption.
 QString CaptionOf(const KeypadKey& key, int notation, bool gammaShown, bool imaginaryJ);
