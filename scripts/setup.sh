@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libgsl-dev
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
     shared-mime-info desktop-file-utils xvfb xauth openbox xdotool x11-utils dbus at-spi2-core fonts-dejavu-core fonts-liberation2
+    cups-daemon cups-client cups-filters printer-driver-cups-pdf poppler-utils libcups2-dev
     python3 python3-mpmath python3-scipy locales
 )
 

@@ -1,0 +1,27 @@
+#include "ui/print/printing_dialog_layout.h"
+
+#include <algorithm>
+
+PrintingDialogLayout LayOutPrintingDialog(int dpiX, int dpiY, int labelWidth, int valueWidth, int textHeight,
+                                          QSize buttonSize) {
+    PrintingDialogLayout layout;
+    const int gapX = 3 * dpiX / 8;
+    const int gapY = 3 * dpiY / 8;
+    const int rowPitch = 5 * dpiY / 16;
+    const QSize picture(13 * dpiX / 8, 13 * dpiY / 8);
+    const int columns = labelWidth + valueWidth;
+    const int width = std::max(picture.width(), columns) + 2 * gapX + 4;
+
+    layout.picture = QRect(QPoint((width - picture.width()) / 2, gapY), picture);
+    const int columnsLeft = (width - columns) / 2;
+    const int firstRow = layout.picture.bottom() + 1 + gapY / 2;
+    for (size_t row = 0; row < layout.labels.size(); ++row) {
+        const int top = firstRow + static_cast<int>(row) * rowPitch;
+        layout.labels[row] = QRect(columnsLeft, top, labelWidth, textHeight);
+        layout.values[row] = QRect(columnsLeft + labelWidth, top, valueWidth, textHeight);
+    }
+    const int rowsBottom = layout.labels.back().top() + rowPitch;
+    layout.cancel = QRect(QPoint((width - buttonSize.width()) / 2, rowsBottom + gapY / 2), buttonSize);
+    layout.size = QSize(width, layout.cancel.bottom() + 1 + gapY);
+    return layout;
+}
