@@ -15,19 +15,14 @@
 #include "app/mainframe/calc_main_frame.h"
 #include "app/notify/calc_notifier.h"
 #include "app/preferences/preferences.h"
+#include "app/printing/calc_printing.h"
 #include "engine/state/random_generators.h"
-#include "ui/dialogs/message_box.h"
+#include "ui/print/print_settings.h"
 #include "ui/resources/bundled_fonts.h"
 
 namespace {
 
 constexpr int kExitFailure = 1;
-
-void ReportPrintingUnavailable() {
-    std::fputs("vantor-calculator: printing is not available in this version\n", stderr);
-    CalcMessageBox(QStringLiteral("Printing is not available in this version of Calculator."),
-                   MessageBoxType::Ok | MessageBoxType::IconExclamation);
-}
 
 void BringToFront(CCalcMainFrame& frame) {
     if (frame.isHidden())
@@ -58,11 +53,8 @@ int RunCalculatorApplication(int argc, char** argv) {
     const CommandLine commandLine = ParseCommandLine(application.arguments().mid(1));
     if (!commandLine.valid)
         return kExitFailure;
-    if (commandLine.action == CommandLine::Action::Print ||
-        commandLine.action == CommandLine::Action::PrintTo) {
-        ReportPrintingUnavailable();
-        return kExitFailure;
-    }
+    const bool printCommand =
+        commandLine.action == CommandLine::Action::Print || commandLine.action == CommandLine::Action::PrintTo;
     const QString channelName = DefaultChannelName();
     if (commandLine.action == CommandLine::Action::OpenFile &&
         HandFileToRunningInstance(channelName, commandLine.file))
@@ -71,12 +63,24 @@ int RunCalculatorApplication(int argc, char** argv) {
     {
         QSettings settings;
         preferenceStore.values = LoadPreferences(settings);
+        printSettings = ReadPrintSettings(settings);
     }
 
     CCalcNotifier notifier;
     CCalcDoc document(notifier);
     CCalcMainFrame frame(document, notifier);
     document.OnNewDocument();
+
+    if (printCommand) {
+        // Printed without showing the main window; the process ends with the job.
+        if (!document.OnOpenDocument(commandLine.file))
+            return kExitFailure;
+        if (!frame.Printing()->PrintDirect(commandLine.printer)) {
+            std::fputs("vantor-calculator: Could not start print job.\n", stderr);
+            return kExitFailure;
+        }
+        return 0;
+    }
 
     CInstanceChannel channel(channelName);
     channel.Listen();
@@ -93,10 +97,13 @@ int RunCalculatorApplication(int argc, char** argv) {
     if (commandLine.action != CommandLine::Action::WaitForOpen)
         frame.show();
     frame.ApplyPreferences();
+    frame.Printing()->RestoreSelection(QSettings());
 
     const int result = application.exec();
 
     QSettings settings;
     SavePreferences(settings, preferenceStore);
+    WritePrintSettings(settings, printSettings);
+    frame.Printing()->SaveSelection(settings);
     return result;
 }

@@ -44,11 +44,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         line.valid = !line.file.isEmpty();
         break;
     case CommandLine::Action::PrintTo:
-        line.valid = !line.file.isEmpty() && parameters.size() >= 3;
+        // A print service names a printer by its queue alone: driver and port may be left out.
+        line.valid = !line.file.isEmpty() && !parameters.isEmpty();
         if (line.valid) {
-            line.printer = parameters[0];
-            line.driver = parameters[1];
-            line.port = parameters[2];
+            line.printer = parameters.value(0);
+            line.driver = parameters.value(1);
+            line.port = parameters.value(2);
         }
         break;
     case CommandLine::Action::OpenFile:

@@ -23,6 +23,7 @@
 #include "app/mainframe/trigonometric_units_chooser.h"
 #include "app/preferences/preferences.h"
 #include "app/preferences/preferences_dialog.h"
+#include "app/printing/calc_printing.h"
 #include "app/settings/settings_int.h"
 #include "engine/state/engine_state.h"
 #include "ui/keypad/calc_key_pad.h"
@@ -85,6 +86,7 @@ CCalcMainFrame::CCalcMainFrame(CCalcDoc& document, CCalcNotifier& notifier)
     view_->addActions(actions_->EditorActions());
     document_.AttachView(view_);
     document_.SetDialogOwner(this);
+    printing_ = new CCalcPrinting(document_, *view_, this);
     connect(view_, &CCalcView::fileDropped, this, &CCalcMainFrame::OpenDroppedFile);
     connect(view_, &QPlainTextEdit::undoAvailable, this, &CCalcMainFrame::UpdateCommandStates);
     connect(view_, &QPlainTextEdit::copyAvailable, this, &CCalcMainFrame::UpdateCommandStates);
@@ -275,6 +277,18 @@ void CCalcMainFrame::RunCommand(CommandId id) {
     case FileExecute:
         document_.FileExecute();
         break;
+    case FilePrint:
+        printing_->Print();
+        break;
+    case FilePrintDirect:
+        printing_->PrintDirect(printing_->Printer().printerName());
+        break;
+    case FilePrintPreview:
+        printing_->Preview();
+        break;
+    case FilePageSetup:
+        printing_->PageSetup();
+        break;
     case MemoryFree:
         document_.MemoryFree();
         break;
@@ -360,9 +374,8 @@ void CCalcMainFrame::UpdateCommandStates() {
     set(EditPaste,
         QApplication::clipboard()->mimeData() != nullptr && QApplication::clipboard()->mimeData()->hasText());
 
-    // Printing, page setup, the about box and the help are not built yet.
-    for (CommandId id :
-         {FilePrint, FilePrintDirect, FilePrintPreview, FilePageSetup, AppAbout, HelpTopics, Help})
+    // The about box and the help are not built yet.
+    for (CommandId id : {AppAbout, HelpTopics, Help})
         set(id, false);
     for (int number = static_cast<int>(KeypadStyleXP); number <= static_cast<int>(KeypadColorDefault);
          ++number) {

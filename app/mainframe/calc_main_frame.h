@@ -13,6 +13,7 @@
 
 class CCalcDlgBar;
 class CCalcDoc;
+class CCalcPrinting;
 class CCalcToolBar;
 class CCalcTrigonometricUnits;
 class CCalcView;
@@ -31,6 +32,7 @@ class CCalcMainFrame : public QMainWindow {
     CCalcToolBar* ToolBar() const { return toolBar_; }
     CCalcTrigonometricUnits* Chooser() const { return chooser_; }
     CCalcDlgBar* Bar(PaneId pane) const;
+    CCalcPrinting* Printing() const { return printing_; }
     QAction* Action(CommandId id) const;
     QString StatusText(int pane) const;
 
@@ -75,6 +77,7 @@ class CCalcMainFrame : public QMainWindow {
     CCalcNotifier& notifier_;
     CommandActions* actions_ = nullptr;
     CCalcView* view_ = nullptr;
+    CCalcPrinting* printing_ = nullptr;
     CCalcToolBar* toolBar_ = nullptr;
     CCalcTrigonometricUnits* chooser_ = nullptr;
     StatusPanes* statusPanes_ = nullptr;

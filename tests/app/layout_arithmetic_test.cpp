@@ -179,8 +179,11 @@ class LayoutArithmeticTest : public QObject {
         QTest::newRow("print to") << QStringList{"/pt", "a.vcl", "Office", "drv", "lpt1"} << int(A::PrintTo)
                                   << "a.vcl"
                                   << "Office" << true;
-        QTest::newRow("print to lacking the port")
-            << QStringList{"/pt", "a.vcl", "Office", "drv"} << int(A::PrintTo) << "a.vcl"
+        QTest::newRow("print to a queue named alone")
+            << QStringList{"/pt", "a.vcl", "Office"} << int(A::PrintTo) << "a.vcl"
+            << "Office" << true;
+        QTest::newRow("print to lacking the printer")
+            << QStringList{"/pt", "a.vcl"} << int(A::PrintTo) << "a.vcl"
             << "" << false;
         QTest::newRow("dde") << QStringList{"/dde"} << int(A::WaitForOpen) << ""
                              << "" << true;

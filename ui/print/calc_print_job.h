@@ -8,9 +8,9 @@
 #include <QPointer>
 #include <QString>
 
+#include "ui/print/calc_printing_dialog.h"
 #include "ui/print/printed_pages.h"
 
-class CCalcPrintingDialog;
 class QPrinter;
 class QWidget;
 
