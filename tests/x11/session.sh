@@ -6,8 +6,6 @@
 set -euo pipefail
 export LC_ALL=C.UTF-8
 
-: "${VANTOR_PROGRAM:?VANTOR_PROGRAM names the program under test}"
-
 x11_work=$(mktemp -d)
 x11_pids=()
 
@@ -45,6 +43,7 @@ wait_for() {
 
 # Starts the X server and the window manager; the program gets a fresh home.
 x11_start() {
+    : "${VANTOR_PROGRAM:?VANTOR_PROGRAM names the program under test}"
     local fd_file="$x11_work/display"
     exec {display_fd}>"$fd_file"
     Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp -noreset \
@@ -167,4 +166,96 @@ expect_clean_stderr() {
     if grep -E 'Ambiguous shortcut|QObject::|ASSERT|Segmentation' "$x11_work/stderr" >&2; then
         fail "the program's standard error carries the lines above"
     fi
+}
+
+# A print service of the test's own: cupsd on a socket in the work folder, with its own
+# configuration, spool, logs and a cups-pdf queue "$cups_queue" (the default printer)
+# that writes its PDF files into $cups_pdf. It runs in a mount namespace where the work
+# folder's configuration stands in for /etc/cups, because cups-pdf reads its settings
+# from there; the machine's own cupsd and its files are not touched. Needs root, as
+# cups-pdf does; the caller skips the test (exit 77) otherwise.
+cups_queue=vantor-pdf
+cups_start() {
+    [[ $(id -u) -eq 0 ]] || { echo "SKIP: the print service tests run as root"; exit 77; }
+    local root="$x11_work/cups"
+    cups_pdf="$root/pdf"
+    mkdir -p "$root"/{etc/ppd,spool/tmp,cache,state,log} "$cups_pdf" "$root/cups-pdf-spool"
+    chmod 0755 "$x11_work" "$root" "$root"/{etc,spool,cache,state,log}
+    chmod 1777 "$root/spool/tmp" "$cups_pdf" "$root/cups-pdf-spool"
+    cat >"$root/etc/cupsd.conf" <<CONF
+Listen $root/cups.sock
+LogLevel info
+Browsing No
+WebInterface No
+DefaultAuthType None
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+    Allow all
+  </Limit>
+</Policy>
+CONF
+    cat >"$root/etc/cups-files.conf" <<CONF
+ServerRoot $root/etc
+RequestRoot $root/spool
+TempDir $root/spool/tmp
+CacheDir $root/cache
+StateDir $root/state
+ErrorLog $root/log/error_log
+AccessLog $root/log/access_log
+PageLog $root/log/page_log
+Printcap $root/state/printcap
+SystemGroup root
+CONF
+    cat >"$root/etc/cups-pdf.conf" <<CONF
+Out $cups_pdf
+AnonDirName $cups_pdf
+Spool $root/cups-pdf-spool
+Log $root/log
+UserUMask 0000
+CONF
+    unshare --mount --propagation private sh -c \
+        'mount --bind "$1/etc" /etc/cups && exec cupsd -f -c "$1/etc/cupsd.conf" -s "$1/etc/cups-files.conf"' \
+        cupsd "$root" >"$root/log/cupsd.out" 2>&1 &
+    x11_pids+=($!)
+    export CUPS_SERVER="$root/cups.sock"
+    wait_for 20 lpstat -r || fail "cupsd did not start: $(cat "$root/log/cupsd.out")"
+    # pdftocairo turns the job into PostScript with fonts whose text pdftotext can read back.
+    lpadmin -p "$cups_queue" -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd \
+        -o pdftops-renderer-default=pdftocairo 2>/dev/null || fail "the cups-pdf queue could not be added"
+    lpadmin -d "$cups_queue" || fail "the cups-pdf queue could not become the default"
+}
+
+# Waits up to $1 seconds for the queue to write its next PDF file and names it.
+cups_wait_pdf() {
+    local seconds=$1 found
+    local tries=$((seconds * 10))
+    while ((tries-- > 0)); do
+        found=$(find "$cups_pdf" -name '*.pdf' -newer "$x11_work/cups/pdf-mark" 2>/dev/null | head -n 1)
+        if [[ -n "$found" ]] && ! lpstat -o "$cups_queue" 2>/dev/null | grep -q .; then
+            echo "$found"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# Marks the moment after which cups_wait_pdf looks for a new file.
+cups_mark() {
+    touch "$x11_work/cups/pdf-mark"
+    sleep 1
+}
+
+# The text of page $2 of the PDF $1, laid out as on paper.
+pdf_page_text() {
+    pdftotext -layout -f "$2" -l "$2" "$1" -
+}
+
+pdf_pages() {
+    pdfinfo "$1" | awk '/^Pages:/ { print $2 }'
 }
