@@ -2,7 +2,6 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QTextLayout>
 
 #include <algorithm>
 
@@ -16,24 +15,22 @@ int BottomEdge(const QRect& rect) {
     return rect.y() + rect.height();
 }
 
-// The editor's tab stops: eight average characters of the font.
+// The editor's tab stops: every eight average characters of the font from the line's start.
 void DrawLine(QPainter& painter, const QString& line, const QPoint& topLeft, const QFontMetrics& metrics) {
-    if (!line.contains(QLatin1Char('\t'))) {
-        painter.drawText(topLeft.x(), topLeft.y() + metrics.ascent(), line);
-        return;
+    const int baseline = topLeft.y() + metrics.ascent();
+    const int tabStop = std::max(1, 8 * metrics.averageCharWidth());
+    int x = 0;
+    qsizetype from = 0;
+    while (true) {
+        const qsizetype tab = line.indexOf(QLatin1Char('\t'), from);
+        const QString piece = line.mid(from, tab < 0 ? -1 : tab - from);
+        painter.drawText(topLeft.x() + x, baseline, piece);
+        if (tab < 0)
+            return;
+        x += metrics.horizontalAdvance(piece);
+        x = (x / tabStop + 1) * tabStop;
+        from = tab + 1;
     }
-    QTextLayout layout(line, painter.font(), painter.device());
-    QTextOption option;
-    option.setWrapMode(QTextOption::NoWrap);
-    option.setTabStopDistance(8.0 * metrics.averageCharWidth());
-    layout.setTextOption(option);
-    layout.beginLayout();
-    QTextLine textLine = layout.createLine();
-    layout.endLayout();
-    if (!textLine.isValid())
-        return;
-    textLine.setPosition(QPointF(0, 0));
-    layout.draw(&painter, QPointF(topLeft.x(), topLeft.y() + metrics.ascent() - textLine.ascent()));
 }
 
 } // namespace
