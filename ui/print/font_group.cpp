@@ -14,6 +14,9 @@ FontGroup::FontGroup(const QString& title, const PrintFont& font, const PrintFon
     description_ = new QLineEdit(this);
     description_->setReadOnly(true);
     description_->setObjectName(QLatin1String(descriptionId));
+    // Wide enough for the default header/footer font's description when bold as well.
+    description_->setMinimumWidth(
+        description_->fontMetrics().horizontalAdvance(QStringLiteral("Times New Roman 10 pt, bold, italic")) + 16);
     description_->setAccessibleName(title + QStringLiteral(" description"));
     select_ = new QPushButton(QStringLiteral("Select..."), this);
     select_->setObjectName(QLatin1String(selectId));
@@ -59,4 +62,5 @@ void FontGroup::DefaultClicked(bool checked) {
 
 void FontGroup::Show() {
     description_->setText(FontDescription(font_));
+    description_->setCursorPosition(0);
 }
