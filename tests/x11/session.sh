@@ -223,11 +223,16 @@ CONF
         cupsd "$root" >"$root/log/cupsd.out" 2>&1 &
     x11_pids+=($!)
     export CUPS_SERVER="$root/cups.sock"
-    wait_for 20 lpstat -r || fail "cupsd did not start: $(cat "$root/log/cupsd.out")"
+    wait_for 20 cups_running || fail "cupsd did not start: $(cat "$root/log/cupsd.out")"
     # pdftocairo turns the job into PostScript with fonts whose text pdftotext can read back.
     lpadmin -p "$cups_queue" -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd \
-        -o pdftops-renderer-default=pdftocairo 2>/dev/null || fail "the cups-pdf queue could not be added"
+        -o pdftops-renderer-default=pdftocairo 2>"$root/log/lpadmin" || fail "the cups-pdf queue could not be added: $(cat "$root/log/lpadmin")"
     lpadmin -d "$cups_queue" || fail "the cups-pdf queue could not become the default"
+}
+
+# lpstat says whether the scheduler runs, but exits with 0 either way.
+cups_running() {
+    [[ -S "$CUPS_SERVER" ]] && lpstat -r 2>/dev/null | grep -q 'scheduler is running'
 }
 
 # Waits up to $1 seconds for the queue to write its next PDF file and names it.
