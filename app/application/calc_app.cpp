@@ -53,8 +53,8 @@ int RunCalculatorApplication(int argc, char** argv) {
     const CommandLine commandLine = ParseCommandLine(application.arguments().mid(1));
     if (!commandLine.valid)
         return kExitFailure;
-    const bool printCommand =
-        commandLine.action == CommandLine::Action::Print || commandLine.action == CommandLine::Action::PrintTo;
+    const bool printCommand = commandLine.action == CommandLine::Action::Print ||
+                              commandLine.action == CommandLine::Action::PrintTo;
     const QString channelName = DefaultChannelName();
     if (commandLine.action == CommandLine::Action::OpenFile &&
         HandFileToRunningInstance(channelName, commandLine.file))

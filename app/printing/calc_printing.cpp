@@ -75,7 +75,8 @@ void CCalcPrinting::Preview() {
 }
 
 void CCalcPrinting::PageSetup() {
-    CCalcPageSetup dialog(printer_, printSettings, MarginUnitFor(QLocale::system().measurementSystem()), window_);
+    CCalcPageSetup dialog(printer_, printSettings, MarginUnitFor(QLocale::system().measurementSystem()),
+                          window_);
     if (dialog.exec() != QDialog::Accepted)
         return;
     dialog.StoreInto(printSettings, printer_);

@@ -73,9 +73,9 @@ int PageCount(const QString& pdf) {
 }
 
 QStringList PageLines(const QString& pdf, int page) {
-    const QString text = Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"),
-                                                           QString::number(page), QStringLiteral("-l"),
-                                                           QString::number(page), pdf, QStringLiteral("-")});
+    const QString text = Run(QStringLiteral("pdftotext"),
+                             {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(page),
+                              QStringLiteral("-l"), QString::number(page), pdf, QStringLiteral("-")});
     QStringList lines;
     for (QString line : text.split(QLatin1Char('\n'))) {
         line = line.simplified().remove(QChar(0x0C));
@@ -90,14 +90,14 @@ class ScriptedPrintDialog {
   public:
     using Fill = std::function<void(QPrinter&)>;
     explicit ScriptedPrintDialog(PrintDialogAnswer answer = {true, false}, Fill fill = {}) {
-        previous_ = CCalcPrintDialog::SetAnswerer([this, answer, fill](QPrinter& printer,
-                                                                      const PrintDialogRequest& request) {
-            requests_.push_back(request);
-            printer.setPrinterName(kQueue);
-            if (fill)
-                fill(printer);
-            return answer;
-        });
+        previous_ = CCalcPrintDialog::SetAnswerer(
+            [this, answer, fill](QPrinter& printer, const PrintDialogRequest& request) {
+                requests_.push_back(request);
+                printer.setPrinterName(kQueue);
+                if (fill)
+                    fill(printer);
+                return answer;
+            });
     }
     ~ScriptedPrintDialog() { CCalcPrintDialog::SetAnswerer(std::move(previous_)); }
     const std::vector<PrintDialogRequest>& Requests() const { return requests_; }
@@ -156,7 +156,8 @@ class PrintQueueTest : public QObject {
         for (int page = 1; page <= 3; ++page) {
             const QStringList lines = PageLines(pdf, page);
             QCOMPARE(lines.first(), QStringLiteral("Calculator file sum.vcl"));
-            QVERIFY2(lines.last().contains(today) && lines.last().endsWith(QStringLiteral("%1 of 3").arg(page)),
+            QVERIFY2(lines.last().contains(today) &&
+                         lines.last().endsWith(QStringLiteral("%1 of 3").arg(page)),
                      qPrintable(lines.last()));
             QCOMPARE(lines[1], QStringLiteral("line %1: 2+3*%1;").arg(line));
             line += static_cast<int>(lines.size()) - 2;
@@ -173,7 +174,8 @@ class PrintQueueTest : public QObject {
         cursor.setPosition(static_cast<int>(text.indexOf(QStringLiteral("2+3*2;"))));
         cursor.setPosition(static_cast<int>(text.indexOf(QStringLiteral("*4;"))), QTextCursor::KeepAnchor);
         fixture.frame.View()->setTextCursor(cursor);
-        ScriptedPrintDialog dialog({true, false}, [](QPrinter& printer) { printer.setPrintRange(QPrinter::Selection); });
+        ScriptedPrintDialog dialog({true, false},
+                                   [](QPrinter& printer) { printer.setPrintRange(QPrinter::Selection); });
         const QStringList before = PdfFiles();
         fixture.Print();
         QVERIFY(dialog.Requests()[0].selectionAvailable);
@@ -277,9 +279,8 @@ class PrintQueueTest : public QObject {
         QString device;
         {
             Fixture fixture(Lines(1));
-            ScriptedPrintDialog dialog({true, false}, [](QPrinter& printer) {
-                printer.setPageOrientation(QPageLayout::Landscape);
-            });
+            ScriptedPrintDialog dialog(
+                {true, false}, [](QPrinter& printer) { printer.setPageOrientation(QPageLayout::Landscape); });
             const QStringList before = PdfFiles();
             fixture.Print();
             QVERIFY(!WaitForPdf(before).isEmpty());

@@ -206,11 +206,12 @@ class PageSetupTest : public QObject {
     void printer_button_opens_the_print_dialog_in_setup_mode() {
         PrintDialogRequest seen;
         int runs = 0;
-        const auto previous = CCalcPrintDialog::SetAnswerer([&](QPrinter&, const PrintDialogRequest& request) {
-            seen = request;
-            ++runs;
-            return PrintDialogAnswer{false, false};
-        });
+        const auto previous =
+            CCalcPrintDialog::SetAnswerer([&](QPrinter&, const PrintDialogRequest& request) {
+                seen = request;
+                ++runs;
+                return PrintDialogAnswer{false, false};
+            });
         CCalcPageSetup dialog(printer_, PrintSettings{}, MarginUnit::HundredthsOfMillimetre, nullptr);
         Find<QPushButton>(dialog, "1026")->click();
         CCalcPrintDialog::SetAnswerer(previous);
@@ -219,15 +220,15 @@ class PageSetupTest : public QObject {
     }
 
     void printing_dialog_shows_the_job_and_cancels() {
-        CCalcPrintingDialog dialog(QStringLiteral("sum.vcl"), QStringLiteral("vantor-pdf"), QStringLiteral("cups-pdf:/"),
-                                   3, nullptr);
+        CCalcPrintingDialog dialog(QStringLiteral("sum.vcl"), QStringLiteral("vantor-pdf"),
+                                   QStringLiteral("cups-pdf:/"), 3, nullptr);
         QStringList texts;
         for (const QLabel* label : dialog.findChildren<QLabel*>()) {
             if (!label->text().isEmpty())
                 texts << label->text();
         }
-        QCOMPARE(texts, (QStringList{"Document   ", "sum.vcl", "Of 3 page   ", "1", "Printer   ", "vantor-pdf",
-                                     "Port   ", "cups-pdf:/"}));
+        QCOMPARE(texts, (QStringList{"Document   ", "sum.vcl", "Of 3 page   ", "1", "Printer   ",
+                                     "vantor-pdf", "Port   ", "cups-pdf:/"}));
         QCOMPARE(CCalcPrintingDialog::PageLabel(0), QStringLiteral("Page   "));
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));

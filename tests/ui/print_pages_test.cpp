@@ -50,7 +50,8 @@ QString Run(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return QStringLiteral("<%1 failed: %2>").arg(program, QString::fromLocal8Bit(process.readAllStandardError()));
+        return QStringLiteral("<%1 failed: %2>")
+            .arg(program, QString::fromLocal8Bit(process.readAllStandardError()));
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
@@ -62,9 +63,9 @@ int PageCount(const QString& pdf) {
 
 // The page's non-empty lines, trimmed, with runs of spaces made one.
 QStringList PageLines(const QString& pdf, int page) {
-    const QString text = Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"),
-                                                           QString::number(page), QStringLiteral("-l"),
-                                                           QString::number(page), pdf, QStringLiteral("-")});
+    const QString text = Run(QStringLiteral("pdftotext"),
+                             {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(page),
+                              QStringLiteral("-l"), QString::number(page), pdf, QStringLiteral("-")});
     QStringList lines;
     for (QString line : text.split(QLatin1Char('\n'))) {
         line = line.simplified().remove(QChar(0x0C));
@@ -117,10 +118,12 @@ class PrintPagesTest : public QObject {
         for (int page = 1; page <= 3; ++page) {
             const QStringList lines = PageLines(pdf, page);
             QCOMPARE(lines.first(), QStringLiteral("Calculator file sum.vcl"));
-            const QRegularExpression footer(QStringLiteral("^\\d\\d:\\d\\d %1 %2 of 3$").arg(Today()).arg(page));
+            const QRegularExpression footer(
+                QStringLiteral("^\\d\\d:\\d\\d %1 %2 of 3$").arg(Today()).arg(page));
             QVERIFY2(footer.match(lines.last()).hasMatch(), qPrintable(lines.last()));
             bodyLines += static_cast<int>(lines.size()) - 2;
-            QCOMPARE(lines[1], QStringLiteral("line %1: 2+3*%1;").arg(page == 1 ? 1 : bodyLines - lines.size() + 3));
+            QCOMPARE(lines[1],
+                     QStringLiteral("line %1: 2+3*%1;").arg(page == 1 ? 1 : bodyLines - lines.size() + 3));
         }
         QCOMPARE(bodyLines, 130);
     }
@@ -128,9 +131,12 @@ class PrintPagesTest : public QObject {
     void header_names_the_kind_of_document_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("header");
-        QTest::newRow("saved calculation") << "/home/me/sum.vcl" << "Calculator file sum.vcl";
-        QTest::newRow("memory file") << "/home/me/cells.vcm" << "Calculator memory file cells.vcm";
-        QTest::newRow("unnamed document") << "" << "Calculator unnamed file";
+        QTest::newRow("saved calculation") << "/home/me/sum.vcl"
+                                           << "Calculator file sum.vcl";
+        QTest::newRow("memory file") << "/home/me/cells.vcm"
+                                     << "Calculator memory file cells.vcm";
+        QTest::newRow("unnamed document") << ""
+                                          << "Calculator unnamed file";
     }
     void header_names_the_kind_of_document() {
         QFETCH(QString, path);
@@ -148,7 +154,8 @@ class PrintPagesTest : public QObject {
         const QString path = directory_.filePath(QStringLiteral("dashed.pdf"));
         QPrinter printer(QPrinter::HighResolution);
         PreparePdf(printer, path);
-        PrintedPages pages(source, printSettings, GeometryOf(printer), &printer, QDateTime::currentDateTime());
+        PrintedPages pages(source, printSettings, GeometryOf(printer), &printer,
+                           QDateTime::currentDateTime());
         QVERIFY(!pages.NeedsCount());
         DrawAllPages(printer, source);
         QCOMPARE(PageLines(path, 2).last().remove(QLatin1Char(' ')), QStringLiteral("-2-"));

@@ -183,7 +183,8 @@ class PrintRulesTest : public QObject {
 
     void footer_date_follows_the_locale_and_keeps_four_digits() {
         const QDateTime early(QDate(987, 1, 31), QTime(7, 3));
-        QCOMPARE(FooterText(early, true, true, QLocale(QLocale::English)), QStringLiteral("07:03 31 Jan 0987"));
+        QCOMPARE(FooterText(early, true, true, QLocale(QLocale::English)),
+                 QStringLiteral("07:03 31 Jan 0987"));
         QCOMPARE(FooterText(early, false, true, QLocale(QLocale::German)), QStringLiteral("31 Jan. 0987"));
     }
 
@@ -212,7 +213,8 @@ class PrintRulesTest : public QObject {
         QTest::addColumn<int>("end");
         QTest::addColumn<int>("pages");
         QTest::newRow("all of three counted pages") << 1 << 65535 << 3 << 1 << 4 << 3;
-        QTest::newRow("all, not counted: runs to the text's end") << 1 << 65535 << 65535 << 1 << 65535 << 65534;
+        QTest::newRow("all, not counted: runs to the text's end")
+            << 1 << 65535 << 65535 << 1 << 65535 << 65534;
         QTest::newRow("two to five of three") << 2 << 5 << 3 << 2 << 4 << 2;
         QTest::newRow("backwards") << 3 << 1 << 3 << 3 << 0 << 3;
         QTest::newRow("below the first page") << 0 << 2 << 3 << 1 << 3 << 2;
@@ -260,7 +262,8 @@ class PrintRulesTest : public QObject {
         QCOMPARE(EncodeItems(items), 431u);
         QVERIFY(HeaderNeeded(items));
         QVERIFY(FooterNeeded(items));
-        const PageItems numberInHeader{false, false, false, true, NumberFormat::Plain, NumberPosition::HeaderRight};
+        const PageItems numberInHeader{
+            false, false, false, true, NumberFormat::Plain, NumberPosition::HeaderRight};
         QVERIFY(HeaderNeeded(numberInHeader));
         QVERIFY(!FooterNeeded(numberInHeader));
         QCOMPARE(EncodeItems(numberInHeader), 0x8u | 1u << 7);
@@ -311,7 +314,8 @@ class PrintRulesTest : public QObject {
         QFETCH(int, weight);
         QFETCH(bool, italic);
         QFETCH(QString, description);
-        QCOMPARE(FontDescription(PrintFont{QStringLiteral("Times New Roman"), 14, weight, italic}), description);
+        QCOMPARE(FontDescription(PrintFont{QStringLiteral("Times New Roman"), 14, weight, italic}),
+                 description);
         QCOMPARE(FontDescription(kDefaultServiceFont), QStringLiteral("Times New Roman 10 pt, italic"));
     }
 

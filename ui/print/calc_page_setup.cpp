@@ -45,7 +45,8 @@ QCheckBox* ItemBox(const QString& text, const char* id, bool checked, QWidget* p
 
 } // namespace
 
-CCalcPageSetup::CCalcPageSetup(QPrinter& printer, const PrintSettings& settings, MarginUnit unit, QWidget* owner)
+CCalcPageSetup::CCalcPageSetup(QPrinter& printer, const PrintSettings& settings, MarginUnit unit,
+                               QWidget* owner)
     : QDialog(owner), unit_(unit), printerName_(printer.printerName()) {
     setObjectName(QStringLiteral("PageSetup"));
     setWindowTitle(QStringLiteral("Page Setup"));
@@ -58,11 +59,12 @@ CCalcPageSetup::CCalcPageSetup(QPrinter& printer, const PrintSettings& settings,
 
     textFont_ = new FontGroup(QStringLiteral("Text font"), values.textFont, kDefaultTextFont, "1114", "1110",
                               "1113", this);
-    serviceFont_ = new FontGroup(QStringLiteral("Header/footer font"), values.serviceFont, kDefaultServiceFont,
-                                 "1116", "1111", "1115", this);
+    serviceFont_ = new FontGroup(QStringLiteral("Header/footer font"), values.serviceFont,
+                                 kDefaultServiceFont, "1116", "1111", "1115", this);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    QPushButton* printerButton = buttons->addButton(QStringLiteral("&Printer..."), QDialogButtonBox::ActionRole);
+    QPushButton* printerButton =
+        buttons->addButton(QStringLiteral("&Printer..."), QDialogButtonBox::ActionRole);
     printerButton->setObjectName(QStringLiteral("1026"));
     connect(printerButton, &QPushButton::clicked, this, &CCalcPageSetup::ChoosePrinter);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -101,8 +103,8 @@ QWidget* CCalcPageSetup::CreatePaperGroup() {
 
 QWidget* CCalcPageSetup::CreateMarginGroup(const PageSetupValues& values) {
     const bool metric = unit_ == MarginUnit::HundredthsOfMillimetre;
-    auto* group = new QGroupBox(metric ? QStringLiteral("Margins (millimetres)") : QStringLiteral("Margins (inches)"),
-                                this);
+    auto* group = new QGroupBox(
+        metric ? QStringLiteral("Margins (millimetres)") : QStringLiteral("Margins (inches)"), this);
     auto* form = new QFormLayout(group);
     const char* ids[] = {"1155", "1156", "1157", "1158"};
     const QString names[] = {QStringLiteral("&Left:"), QStringLiteral("&Top:"), QStringLiteral("&Right:"),

@@ -79,13 +79,14 @@ PrintJobResult CCalcPrintJob::Run() {
     const JobRange range = ComputeJobRange(from, to, 1, maximum);
 
     const JobOutput output = ChooseOutput(printer_, request_.outputFile);
-    const QString printerName = printer_.outputFormat() == QPrinter::PdfFormat ? QStringLiteral("PDF")
-                                                                               : printer_.printerName();
+    const QString printerName =
+        printer_.outputFormat() == QPrinter::PdfFormat ? QStringLiteral("PDF") : printer_.printerName();
     printer_.setDocName(request_.documentName);
     if (owner_)
         owner_->setEnabled(false);
-    progress_ = new CCalcPrintingDialog(request_.documentName, printerName, PortOf(printer_, request_.outputFile),
-                                        range.end == kUncountedMaximumPage ? 0 : range.pages, owner_);
+    progress_ =
+        new CCalcPrintingDialog(request_.documentName, printerName, PortOf(printer_, request_.outputFile),
+                                range.end == kUncountedMaximumPage ? 0 : range.pages, owner_);
     progress_->show();
 
     const auto restore = [&] {

@@ -16,7 +16,8 @@ FontGroup::FontGroup(const QString& title, const PrintFont& font, const PrintFon
     description_->setObjectName(QLatin1String(descriptionId));
     // Wide enough for the default header/footer font's description when bold as well.
     description_->setMinimumWidth(
-        description_->fontMetrics().horizontalAdvance(QStringLiteral("Times New Roman 10 pt, bold, italic")) + 16);
+        description_->fontMetrics().horizontalAdvance(QStringLiteral("Times New Roman 10 pt, bold, italic")) +
+        16);
     description_->setAccessibleName(title + QStringLiteral(" description"));
     select_ = new QPushButton(QStringLiteral("Select..."), this);
     select_->setObjectName(QLatin1String(selectId));

@@ -15,8 +15,8 @@ class FontGroup : public QGroupBox {
 
   public:
     // The ids name the description, the button and the box ("1114", "1110", "1113").
-    FontGroup(const QString& title, const PrintFont& font, const PrintFont& defaultFont, const char* descriptionId,
-              const char* selectId, const char* defaultId, QWidget* parent);
+    FontGroup(const QString& title, const PrintFont& font, const PrintFont& defaultFont,
+              const char* descriptionId, const char* selectId, const char* defaultId, QWidget* parent);
 
     const PrintFont& Font() const { return font_; }
     QString Description() const;

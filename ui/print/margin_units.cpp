@@ -12,7 +12,8 @@ int StepOf(MarginUnit unit) {
 } // namespace
 
 MarginUnit MarginUnitFor(QLocale::MeasurementSystem system) {
-    return system == QLocale::MetricSystem ? MarginUnit::HundredthsOfMillimetre : MarginUnit::ThousandthsOfInch;
+    return system == QLocale::MetricSystem ? MarginUnit::HundredthsOfMillimetre
+                                           : MarginUnit::ThousandthsOfInch;
 }
 
 int ShownMargin(int stored, MarginUnit unit) {

@@ -59,8 +59,8 @@ bool SubmitPrintFile(const QPrinter& printer, const QString& path, const QString
         options.Add(further[i].toUtf8(), further[i + 1].toUtf8());
     // An instance "name/instance" prints on its queue "name".
     const QByteArray queue = printer.printerName().section(QLatin1Char('/'), 0, 0).toUtf8();
-    const int job = cupsPrintFile(queue.constData(), QFile::encodeName(path).constData(), title.toUtf8().constData(),
-                                  options.Count(), options.Options());
+    const int job = cupsPrintFile(queue.constData(), QFile::encodeName(path).constData(),
+                                  title.toUtf8().constData(), options.Count(), options.Options());
     return job > 0;
 }
 

@@ -132,7 +132,7 @@ int PrintedPages::LayFooter(QPainter* painter, const QRect& reduced, int& room) 
 }
 
 void PrintedPages::LayNumber(QPainter* painter, const QRect& reduced, int page, int& headerRoom,
-                            int& footerRoom, int& headerHeight, int& footerHeight) const {
+                             int& footerRoom, int& headerHeight, int& footerHeight) const {
     if (!items_.number)
         return;
     const QFontMetrics metrics(serviceFont_, device_);
@@ -169,7 +169,8 @@ int PrintedPages::LayBody(QPainter* painter, const QRect& body, int start) const
         if (lineEnd < 0 || lineEnd > source_.end)
             lineEnd = source_.end;
         if (painter != nullptr)
-            DrawLine(*painter, source_.text.mid(position, lineEnd - position), QPoint(body.left(), y), metrics);
+            DrawLine(*painter, source_.text.mid(position, lineEnd - position), QPoint(body.left(), y),
+                     metrics);
         position = lineEnd < source_.end ? static_cast<int>(lineEnd) + 1 : source_.end;
         y += metrics.lineSpacing();
         first = false;

@@ -51,7 +51,7 @@ class PrintedPages {
     int LayHeader(QPainter* painter, const QRect& reduced, int& room) const;
     int LayFooter(QPainter* painter, const QRect& reduced, int& room) const;
     void LayNumber(QPainter* painter, const QRect& reduced, int page, int& headerRoom, int& footerRoom,
-                  int& headerHeight, int& footerHeight) const;
+                   int& headerHeight, int& footerHeight) const;
     int LayBody(QPainter* painter, const QRect& body, int start) const;
 
     PrintSource source_;

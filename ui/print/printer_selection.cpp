@@ -59,12 +59,14 @@ void ApplyMode(const QByteArray& mode, QPrinter& printer) {
             printer.setPageSize(size);
     }
     if (mask & OrientationField)
-        printer.setPageOrientation(Take(mode, kOrientationAt) == QPageLayout::Landscape ? QPageLayout::Landscape
-                                                                                        : QPageLayout::Portrait);
+        printer.setPageOrientation(Take(mode, kOrientationAt) == QPageLayout::Landscape
+                                       ? QPageLayout::Landscape
+                                       : QPageLayout::Portrait);
     if (mask & DuplexField && Take(mode, kDuplexAt) <= QPrinter::DuplexShortSide)
         printer.setDuplex(static_cast<QPrinter::DuplexMode>(Take(mode, kDuplexAt)));
     if (mask & ColorField)
-        printer.setColorMode(Take(mode, kColorAt) == QPrinter::GrayScale ? QPrinter::GrayScale : QPrinter::Color);
+        printer.setColorMode(Take(mode, kColorAt) == QPrinter::GrayScale ? QPrinter::GrayScale
+                                                                         : QPrinter::Color);
     if (mask & CopiesField)
         printer.setCopyCount(1);
 }
