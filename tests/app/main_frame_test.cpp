@@ -101,7 +101,9 @@ class MainFrameTest : public QObject {
                               "Pa&ge Setup...", "-", "Recent File", "-", "E&xit"}));
         QCOMPARE(MenuTexts(TopMenu(*f.frame, "&Memory")), (QStringList{"&Free", "&Load...", "&Save..."}));
         QCOMPARE(MenuTexts(TopMenu(*f.frame, "&Edit")),
-                 (QStringList{"&Undo\tCtrl+Z", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V"}));
+                 (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
+                              "&Paste\tCtrl+V", "-", "Select &All\tCtrl+A", "-", "&Find...\tCtrl+F",
+                              "Find &Next\tF3", "R&eplace...\tCtrl+H", "&Go to Line...\tCtrl+G"}));
         QCOMPARE(MenuTexts(TopMenu(*f.frame, "&View")),
                  (QStringList{"&Toolbar", "&Keypad\tCtrl+K", "&Log\tCtrl+L", "&Memory\tCtrl+M",
                               "St&atistics\tCtrl+T", "&Status Bar"}));
