@@ -210,9 +210,8 @@ bool CFindBar::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CFindBar::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
+    if (event->key() == Qt::Key_Escape)
         Close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    // What the fields leave (Enter after their own signal) must not type into the text behind.
+    event->accept();
 }

@@ -7,13 +7,18 @@
 
 namespace {
 
-bool IsDark(const QPalette& palette) {
-    return palette.color(QPalette::Base).lightnessF() < 0.5;
-}
-
-// One hue per class; the lightness follows the background so the contrast holds.
-QColor Tone(int hue, double saturation, bool dark) {
-    return QColor::fromHslF(hue / 360.0, saturation, dark ? 0.72 : 0.36);
+// One hue per class: from a middle lightness, darker on a light background and lighter on a
+// dark one until it stands out from it as well as body text should.
+QColor Tone(int hue, double saturation, const QColor& base) {
+    constexpr double kLegible = 4.5;
+    const bool dark = base.lightnessF() < 0.5;
+    double lightness = dark ? 0.62 : 0.45;
+    QColor colour = QColor::fromHslF(hue / 360.0, saturation, lightness);
+    while (ContrastRatio(colour, base) < kLegible && lightness > 0.02 && lightness < 0.98) {
+        lightness += dark ? 0.02 : -0.02;
+        colour = QColor::fromHslF(hue / 360.0, saturation, lightness);
+    }
+    return colour;
 }
 
 // `share` of a over b.
@@ -43,31 +48,29 @@ double Luminance(const QColor& colour) {
 } // namespace
 
 TokenFormats HighlightFormats(const QPalette& palette) {
-    const bool dark = IsDark(palette);
     const QColor text = palette.color(QPalette::Text);
     const QColor base = palette.color(QPalette::Base);
     TokenFormats formats;
-    formats[static_cast<int>(TokenClass::Number)] = Coloured(Tone(25, 0.85, dark));
-    formats[static_cast<int>(TokenClass::Function)] = Coloured(Tone(215, 0.8, dark));
-    formats[static_cast<int>(TokenClass::Constant)] = Coloured(Tone(285, 0.6, dark));
-    formats[static_cast<int>(TokenClass::PreviousResult)] = Coloured(Tone(180, 0.9, dark));
-    formats[static_cast<int>(TokenClass::MemoryCell)] = Coloured(Tone(130, 0.7, dark));
+    formats[static_cast<int>(TokenClass::Number)] = Coloured(Tone(25, 0.85, base));
+    formats[static_cast<int>(TokenClass::Function)] = Coloured(Tone(215, 0.8, base));
+    formats[static_cast<int>(TokenClass::Constant)] = Coloured(Tone(285, 0.6, base));
+    formats[static_cast<int>(TokenClass::PreviousResult)] = Coloured(Tone(180, 0.9, base));
+    formats[static_cast<int>(TokenClass::MemoryCell)] = Coloured(Tone(130, 0.7, base));
     formats[static_cast<int>(TokenClass::UnknownName)] = Coloured(text, true);
-    formats[static_cast<int>(TokenClass::Comment)] = Coloured(Mix(Tone(100, 0.25, dark), base, 0.8), true);
+    formats[static_cast<int>(TokenClass::Comment)] = Coloured(Mix(Tone(100, 0.25, base), base, 0.8), true);
     // Written back, not typed: dimmed towards the background, still legible.
     formats[static_cast<int>(TokenClass::WrittenResult)] = Coloured(Mix(text, base, 0.55));
     return formats;
 }
 
 MarkFormats EditorMarkFormats(const QPalette& palette) {
-    const bool dark = IsDark(palette);
     const QColor base = palette.color(QPalette::Base);
     MarkFormats marks;
-    marks.matchedBracket.setBackground(Mix(Tone(130, 0.6, dark), base, 0.35));
+    marks.matchedBracket.setBackground(Mix(Tone(130, 0.6, base), base, 0.35));
     marks.matchedBracket.setFontWeight(QFont::Bold);
-    marks.unmatchedBracket.setBackground(Mix(Tone(0, 0.8, dark), base, 0.4));
+    marks.unmatchedBracket.setBackground(Mix(Tone(0, 0.8, base), base, 0.4));
     marks.unmatchedBracket.setFontWeight(QFont::Bold);
-    marks.findMatch.setBackground(Mix(Tone(50, 0.95, dark), base, 0.45));
+    marks.findMatch.setBackground(Mix(Tone(50, 0.95, base), base, 0.45));
     return marks;
 }
 
