@@ -49,6 +49,10 @@ CompletionPopup::CompletionPopup(CCalcView& view)
             &CompletionPopup::Insert);
 }
 
+void CompletionPopup::Close() {
+    completer_->popup()->hide();
+}
+
 bool CompletionPopup::IsOpen() const {
     return completer_->popup()->isVisible();
 }
@@ -106,6 +110,7 @@ void CompletionPopup::Update(bool mayOpen) {
         model_->appendRow(row);
     }
     QAbstractItemView* popup = completer_->popup();
+    popup->setFont(view_.font());
     QRect rect = view_.cursorRect();
     rect.setWidth(popup->sizeHintForColumn(0) + popup->verticalScrollBar()->sizeHint().width() +
                   2 * popup->frameWidth());

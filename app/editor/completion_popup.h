@@ -24,6 +24,9 @@ class CompletionPopup : public QObject {
     // updates or closes an open one.
     void AfterKey(const QKeyEvent* event);
     bool IsOpen() const;
+    // While the list is open it takes the keys for the editor: whatever moves the focus
+    // elsewhere (the find bar) closes it first.
+    void Close();
     // The rows shown, for the tests.
     QStringList ShownRows() const;
     QCompleter* Completer() const { return completer_; }

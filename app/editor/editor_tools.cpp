@@ -35,6 +35,7 @@ EditorTools::EditorTools(CCalcView& view)
       findBar_(new CFindBar(view, *marks_)) {
     highlighter_->SetPalette(view_.palette());
     connect(&view_, &QPlainTextEdit::cursorPositionChanged, this, &EditorTools::MarkBrackets);
+    connect(findBar_, &CFindBar::opening, completion_, &CompletionPopup::Close);
     view_.installEventFilter(this);
 }
 

@@ -1,7 +1,8 @@
 #include "app/editor/find_bar.h"
 
+#include <QApplication>
 #include <QCheckBox>
-#include <QGuiApplication>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIntValidator>
 #include <QKeyEvent>
@@ -23,6 +24,7 @@ QLineEdit* Field(const QString& name, QWidget* parent) {
     field->setObjectName(name);
     field->setAccessibleName(name);
     field->setClearButtonEnabled(true);
+    field->setMinimumWidth(field->fontMetrics().averageCharWidth() * 24);
     return field;
 }
 
@@ -58,13 +60,15 @@ CFindBar::CFindBar(CCalcView& view, EditorMarks& marks)
     setAccessibleName(QStringLiteral("Find bar"));
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Window);
+    // A child of the editor would take the editor's font; the bar is ordinary window text.
+    setFont(QApplication::font());
 
     needle_ = Field(QStringLiteral("Find text"), this);
     matchCase_ = new QCheckBox(QStringLiteral("Match &case"), this);
     matchCase_->setObjectName(QStringLiteral("Match case"));
     QPushButton* previous = Button(QStringLiteral("&Previous"), this);
     QPushButton* next = Button(QStringLiteral("&Next"), this);
-    findGroup_ = Group(this, QStringLiteral("&Find:"), {needle_, matchCase_, previous, next});
+    findGroup_ = Group(this, QStringLiteral("Fin&d:"), {needle_, matchCase_, previous, next});
 
     replacement_ = Field(QStringLiteral("Replace text"), this);
     QPushButton* replace = Button(QStringLiteral("&Replace"), this);
@@ -85,17 +89,20 @@ CFindBar::CFindBar(CCalcView& view, EditorMarks& marks)
     close->setAutoRaise(true);
     close->setToolTip(QStringLiteral("Close (Esc)"));
 
-    auto* layout = new QHBoxLayout(this);
+    // Replace goes on a second row, so that both fields keep a useful width.
+    auto* layout = new QGridLayout(this);
     layout->setContentsMargins(6, 3, 3, 3);
-    layout->addWidget(findGroup_);
-    layout->addWidget(replaceGroup_);
-    layout->addWidget(lineGroup_);
-    layout->addWidget(outcome_, 1);
-    layout->addWidget(close);
+    layout->setVerticalSpacing(3);
+    layout->addWidget(findGroup_, 0, 0, Qt::AlignLeft);
+    layout->addWidget(lineGroup_, 0, 0, Qt::AlignLeft);
+    layout->addWidget(replaceGroup_, 1, 0, Qt::AlignLeft);
+    layout->addWidget(outcome_, 0, 1);
+    layout->addWidget(close, 0, 2, Qt::AlignTop);
+    layout->setColumnStretch(1, 1);
 
     connect(needle_, &QLineEdit::returnPressed, this, [this] {
-        Find((QGuiApplication::keyboardModifiers() & Qt::ShiftModifier) ? FindDirection::Backward
-                                                                        : FindDirection::Forward);
+        Find((QApplication::keyboardModifiers() & Qt::ShiftModifier) ? FindDirection::Backward
+                                                                     : FindDirection::Forward);
     });
     connect(needle_, &QLineEdit::textChanged, this, &CFindBar::RefreshMatches);
     connect(matchCase_, &QCheckBox::toggled, this, &CFindBar::RefreshMatches);
@@ -119,12 +126,14 @@ FindQuery CFindBar::Query() const {
 }
 
 void CFindBar::Open(FindBarMode mode) {
+    emit opening();
     mode_ = mode;
     findGroup_->setVisible(mode != FindBarMode::GoToLine);
     replaceGroup_->setVisible(mode == FindBarMode::Replace);
     lineGroup_->setVisible(mode == FindBarMode::GoToLine);
     outcome_->clear();
     QLineEdit* field = needle_;
+    const bool hadNeedle = !needle_->text().isEmpty();
     if (mode == FindBarMode::GoToLine) {
         field = line_;
         line_->setPlaceholderText(QStringLiteral("1 to %1").arg(view_.document()->blockCount()));
@@ -134,6 +143,9 @@ void CFindBar::Open(FindBarMode mode) {
         const QString selected = view_.textCursor().selectedText();
         if (!selected.isEmpty() && !selected.contains(QChar::ParagraphSeparator))
             needle_->setText(selected);
+        // With something to find already, Replace starts where the user types next.
+        if (mode == FindBarMode::Replace && hadNeedle)
+            field = replacement_;
     }
     show();
     Place();

@@ -32,6 +32,10 @@ class CFindBar : public QWidget {
     // The on-screen matches again, after an edit or a scroll.
     void RefreshMatches();
 
+  signals:
+    // Before the bar takes the focus.
+    void opening();
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -128,3 +128,32 @@ expect_clean_stderr() {
         fail "the program's standard error carries the lines above"
     fi
 }
+
+# The program's windows that are shown now, besides the main window: popups and tool windows.
+other_windows() {
+    xdotool search --all --onlyvisible --pid "$calc_pid" '' 2>/dev/null | grep -vx "$calc_window" || true
+}
+
+# The completion list is a popup window of its own under the caret.
+completion_list_shown() {
+    [[ -n "$(other_windows)" ]]
+}
+
+completion_list_gone() {
+    [[ -z "$(other_windows)" ]]
+}
+
+# With VANTOR_SCREENSHOTS naming a folder, keeps a picture of the whole screen there. A
+# root capture under Xvfb leaves popups black, so each of the program's other windows is
+# captured by itself and laid over it.
+screenshot() {
+    [[ -n "${VANTOR_SCREENSHOTS:-}" ]] || return 0
+    mkdir -p "$VANTOR_SCREENSHOTS"
+    sleep 0.5 # the windows paint after they are mapped
+    local picture="$VANTOR_SCREENSHOTS/$1.png" window X Y
+    xwd -root -silent | /usr/bin/convert xwd:- "$picture"
+    for window in $(other_windows); do
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        xwd -id "$window" -silent | /usr/bin/convert "$picture" xwd:- -geometry "+$X+$Y" -composite "$picture"
+    done
+}
