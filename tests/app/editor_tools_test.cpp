@@ -135,6 +135,21 @@ class EditorToolsTest : public QObject {
         QCOMPARE(ColourAt(view, 0), FormatColour(view.palette(), TokenClass::Function));
     }
 
+    void recolouring_is_no_edit() {
+        TestEnvironment environment;
+        CCalcView view;
+        view.setPlainText(QStringLiteral("sin(2);\n/* x */ 1"));
+        QSignalSpy edits(&view, &CCalcView::edited);
+        Preferences preferences;
+        preferences.syntaxHighlighting = 0;
+        view.Tools().ApplyPreferences(preferences);
+        preferences.syntaxHighlighting = 1;
+        view.Tools().ApplyPreferences(preferences);
+        view.setPalette(QPalette(Qt::darkBlue));
+        QCOMPARE(edits.size(), 0);
+        QVERIFY(!view.document()->isUndoAvailable());
+    }
+
     void colours_read_on_light_and_dark_backgrounds_data() {
         QTest::addColumn<QPalette>("palette");
         QTest::newRow("light") << LightPalette();
