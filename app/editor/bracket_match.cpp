@@ -6,14 +6,6 @@
 
 namespace {
 
-bool IsOpener(QChar c) {
-    return c == u'(' || c == u'[' || c == u'{';
-}
-
-bool IsCloser(QChar c) {
-    return c == u')' || c == u']' || c == u'}';
-}
-
 // Which characters are calculation text, not comment or written result.
 std::vector<bool> CodeMask(QStringView text, int state) {
     std::vector<bool> code(static_cast<size_t>(text.size()), true);

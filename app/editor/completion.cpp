@@ -6,15 +6,6 @@
 
 namespace {
 
-bool IsNameStart(QChar c) {
-    const char16_t u = c.unicode();
-    return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || u == u'_';
-}
-
-bool IsNameChar(QChar c) {
-    return IsNameStart(c) || (c.unicode() >= u'0' && c.unicode() <= u'9');
-}
-
 QChar CloserOf(QChar opener) {
     switch (opener.unicode()) {
     case u'(':
@@ -42,9 +33,9 @@ bool InsideProse(QStringView line, int state, qsizetype caret) {
 std::optional<CompletionRequest> CellRequest(QStringView line, qsizetype caret) {
     for (qsizetype open = caret - 1; open >= 0; --open) {
         const QChar c = line[open];
-        if (c == u')' || c == u']' || c == u'}' || c == u';')
+        if (IsCloser(c) || c == u';')
             return std::nullopt;
-        if (c != u'(' && c != u'[' && c != u'{')
+        if (!IsOpener(c))
             continue;
         qsizetype name = open;
         while (name > 0 && line[name - 1] == u' ')

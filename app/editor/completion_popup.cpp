@@ -9,6 +9,7 @@
 
 #include "app/editor/calc_view.h"
 #include "app/editor/completion.h"
+#include "app/editor/token_classes.h"
 #include "app/preferences/preferences.h"
 #include "engine/state/memory_store.h"
 
@@ -126,7 +127,7 @@ void CompletionPopup::Insert(const QModelIndex& index) {
     // An opener or closer already standing after the caret is not typed again.
     const QChar next = view_.document()->characterAt(caret);
     const QChar last = inserted.isEmpty() ? QChar() : inserted.back();
-    const bool opener = last == u'(' && (next == u'(' || next == u'[' || next == u'{');
+    const bool opener = last == u'(' && IsOpener(next);
     if (opener || (last != u'(' && !last.isLetterOrNumber() && next == last))
         inserted.chop(1);
     cursor.setPosition(prefixStart_);

@@ -4,8 +4,6 @@
 
 #include <QObject>
 
-#include <functional>
-
 class CCalcView;
 class QCompleter;
 class QKeyEvent;

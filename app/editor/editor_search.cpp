@@ -1,6 +1,5 @@
 #include "app/editor/editor_search.h"
 
-#include <QScrollBar>
 #include <QTextBlock>
 
 #include "app/editor/calc_view.h"

@@ -11,7 +11,6 @@ class EditorMarks;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 enum class FindBarMode { Find, Replace, GoToLine };
 

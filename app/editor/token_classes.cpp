@@ -6,27 +6,6 @@
 
 namespace {
 
-bool IsNameStart(QChar c) {
-    const char16_t u = c.unicode();
-    return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || u == u'_';
-}
-
-bool IsNameChar(QChar c) {
-    return IsNameStart(c) || (c.unicode() >= u'0' && c.unicode() <= u'9');
-}
-
-bool IsDigit(QChar c) {
-    return c.unicode() >= u'0' && c.unicode() <= u'9';
-}
-
-bool IsOpener(QChar c) {
-    return c == u'(' || c == u'[' || c == u'{';
-}
-
-bool IsCloser(QChar c) {
-    return c == u')' || c == u']' || c == u'}';
-}
-
 // The one-character names that are no ASCII word: π and the function symbols.
 bool IsSymbolName(QChar c) {
     switch (c.unicode()) {

@@ -37,5 +37,28 @@ enum LineState : int {
 // separators and spaces) and returns the state at the line's end.
 int ClassifyLine(QStringView line, int state, std::vector<Token>& tokens);
 
+// Characters as the parser reads them: names of ASCII letters, digits and "_"; all three
+// kinds of bracket alike.
+inline bool IsNameStart(QChar c) {
+    const char16_t u = c.unicode();
+    return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || u == u'_';
+}
+
+inline bool IsDigit(QChar c) {
+    return c.unicode() >= u'0' && c.unicode() <= u'9';
+}
+
+inline bool IsNameChar(QChar c) {
+    return IsNameStart(c) || IsDigit(c);
+}
+
+inline bool IsOpener(QChar c) {
+    return c == u'(' || c == u'[' || c == u'{';
+}
+
+inline bool IsCloser(QChar c) {
+    return c == u')' || c == u']' || c == u'}';
+}
+
 // The class of a name (not a memory cell) as the parser reads it.
 TokenClass ClassifyName(QStringView name);
