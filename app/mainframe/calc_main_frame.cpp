@@ -25,6 +25,7 @@
 #include "app/preferences/preferences_dialog.h"
 #include "app/settings/settings_int.h"
 #include "engine/state/engine_state.h"
+#include "ui/dialogs/calc_about_dialog.h"
 
 namespace {
 
@@ -319,6 +320,9 @@ void CCalcMainFrame::RunCommand(CommandId id) {
     case CommandId::Preferences:
         ShowPreferences();
         break;
+    case AppAbout:
+        CCalcAboutDialog(this).exec();
+        break;
     case AppExit:
         close();
         break;
@@ -356,9 +360,8 @@ void CCalcMainFrame::UpdateCommandStates() {
     set(EditPaste,
         QApplication::clipboard()->mimeData() != nullptr && QApplication::clipboard()->mimeData()->hasText());
 
-    // Printing, page setup, the about box, the keypad's look and the help are not built yet.
-    for (CommandId id :
-         {FilePrint, FilePrintDirect, FilePrintPreview, FilePageSetup, AppAbout, HelpTopics, Help})
+    // Printing, page setup, the keypad's look and the help are not built yet.
+    for (CommandId id : {FilePrint, FilePrintDirect, FilePrintPreview, FilePageSetup, HelpTopics, Help})
         set(id, false);
     for (int id = static_cast<int>(KeypadStyleXP); id <= static_cast<int>(KeypadColorDefault); ++id)
         set(static_cast<CommandId>(id), false);
