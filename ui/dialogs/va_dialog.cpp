@@ -121,18 +121,24 @@ QImage VaDialog::Picture() {
     return picture;
 }
 
-void VaDialog::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
+void VaDialog::PaintScaled(QPainter& painter, double scale) {
+    painter.save();
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(rect(), Qt::transparent);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    if (scale_ < 1.0) {
+    if (scale < 1.0) {
         const QPointF centre = QRectF(FrameRect()).center();
         painter.translate(centre);
-        painter.scale(scale_, scale_);
+        painter.scale(scale, scale);
         painter.translate(-centre);
     }
     PaintWhole(painter);
+    painter.restore();
+}
+
+void VaDialog::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    PaintScaled(painter, scale_);
 }
 
 void VaDialog::showEvent(QShowEvent* event) {

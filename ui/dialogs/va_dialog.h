@@ -20,6 +20,8 @@ class VaDialog : public QDialog {
     void Prepare();
     // The whole picture as the window shows it when fully open.
     QImage Picture();
+    // The picture grown or shrunk about the frame's centre, as one animation step paints it.
+    void PaintScaled(QPainter& painter, double scale);
     // Ends the dialog with the result once the closing animation has run.
     void done(int result) override;
 
