@@ -26,6 +26,7 @@
 #include "app/settings/settings_int.h"
 #include "engine/state/engine_state.h"
 #include "ui/dialogs/calc_about_dialog.h"
+#include "ui/keypad/calc_key_pad.h"
 
 namespace {
 
@@ -146,6 +147,8 @@ void CCalcMainFrame::CreatePanes() {
         bars_[i] = bar;
     }
     NCalculatorText::engineState.logReceiver = contents_.logReceiver;
+    connect(contents_.keypad, &CCalcKeyPad::dialogSizeChanged, Bar(PaneId::Keypad),
+            &CCalcDlgBar::SetDialogSize);
 
     addDockWidget(Qt::BottomDockWidgetArea, Bar(PaneId::Log));
     addDockWidget(Qt::BottomDockWidgetArea, Bar(PaneId::Keypad));
@@ -254,6 +257,7 @@ void CCalcMainFrame::RunCommand(CommandId id) {
     }
     if (IsKeypadLookCommand(id)) {
         emit notifier_.keypadCommand(static_cast<int>(id));
+        UpdateCommandStates();
         return;
     }
     switch (id) {
@@ -360,11 +364,16 @@ void CCalcMainFrame::UpdateCommandStates() {
     set(EditPaste,
         QApplication::clipboard()->mimeData() != nullptr && QApplication::clipboard()->mimeData()->hasText());
 
-    // Printing, page setup, the keypad's look and the help are not built yet.
+    // Printing, page setup and the help are not built yet.
     for (CommandId id : {FilePrint, FilePrintDirect, FilePrintPreview, FilePageSetup, HelpTopics, Help})
         set(id, false);
-    for (int id = static_cast<int>(KeypadStyleXP); id <= static_cast<int>(KeypadColorDefault); ++id)
-        set(static_cast<CommandId>(id), false);
+    for (int number = static_cast<int>(KeypadStyleXP); number <= static_cast<int>(KeypadColorDefault);
+         ++number) {
+        const auto id = static_cast<CommandId>(number);
+        const KeypadCommandState state = contents_.keypad->LookCommandState(id);
+        set(id, state.enabled);
+        check(id, state.checked);
+    }
 
     for (const PaneDefinition& definition : kPanes)
         check(definition.toggle, Bar(definition.pane)->isVisible());

@@ -116,12 +116,6 @@ class ControlsTest : public QObject {
         QTEST(InButtonRegion(static_cast<ButtonShape>(shape), point, size), "inside");
     }
 
-    void shadow_ring_runs_across_the_diagonal() {
-        QCOMPARE(ShadowRingEnd(QSize(80, 34)), QPoint(24, 57));
-        QCOMPARE(ShadowRingEnd(QSize(52, 52)), QPoint(52, 52));
-        QCOMPARE(ShadowRingEnd(QSize(0, 0)), QPoint(0, 0));
-    }
-
     void preferred_sizes() {
         // 1.9 line heights of room beside the text; 2.1 times the size in height.
         QCOMPARE(ButtonPreferredSize(QRectF(0, -16.2, 28.3, 21.8), 96, 12), QSize(70, 33));

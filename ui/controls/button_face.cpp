@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "ui/controls/face_colours.h"
+#include "ui/keypad/button_paint.h"
 
 namespace {
 
@@ -30,10 +31,10 @@ int HighlightEnd(ButtonShape shape, int height) {
 } // namespace
 
 void PaintButtonFace(QPainter& painter, ButtonShape shape, QSize size, const ButtonColours& colours,
-                     ButtonLook look) {
+                     PressLook look) {
     const int w = size.width();
     const int h = size.height();
-    const bool pressed = look == ButtonLook::Pressed;
+    const bool pressed = look == PressLook::Pressed;
     const ButtonOutlines outlines = OutlinesOf(shape, size);
     const FaceShades shades = FaceShadesOf(colours.face);
 
@@ -43,11 +44,9 @@ void PaintButtonFace(QPainter& painter, ButtonShape shape, QSize size, const But
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter.translate(0.5, 0.5); // the outlines' coordinates are pixel centres
 
-    QLinearGradient ring(QPointF(0, 0), QPointF(ShadowRingEnd(size)));
-    ring.setColorAt(0, QColor::fromRgba(0x28000000));
-    ring.setColorAt(1, QColor::fromRgba(0xFFFFFFFF));
+    const QBrush ring = DiagonalShadow(size, 0x28000000, 0xFFFFFFFF);
     for (int k : {1, 2})
-        painter.strokePath(outlines.rings[static_cast<std::size_t>(k)], QPen(QBrush(ring), 1));
+        painter.strokePath(outlines.rings[static_cast<std::size_t>(k)], QPen(ring, 1));
 
     QLinearGradient faceGradient(QPointF(0, 3), QPointF(0, h - 3));
     faceGradient.setColorAt(0, QColor::fromRgb(shades.dark));

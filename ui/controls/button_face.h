@@ -14,12 +14,12 @@ struct ButtonColours {
     QRgb background = 0xFFF8F8F8;
 };
 
-enum class ButtonLook { Normal, Pressed };
+enum class PressLook { Normal, Pressed };
 
 // Steps shared by both buttons: background, shadow ring, face gradient, highlight, the
 // face outline and, pressed, the sunken rings with the highlight one pixel lower.
 void PaintButtonFace(QPainter& painter, ButtonShape shape, QSize size, const ButtonColours& colours,
-                     ButtonLook look);
+                     PressLook look);
 
 // Rings 4 to 6 light up under the pointer; rings 0 to 2 mark the default button.
 void PaintHotRings(QPainter& painter, const ButtonOutlines& outlines);

@@ -24,12 +24,6 @@ ButtonOutlines RoundOutlines(QSize size);
 ButtonOutlines OutlinesOf(ButtonShape shape, QSize size);
 
 // Whether a point of the client rectangle lies in the part that answers the pointer:
-// the rounded rectangle (3, 3, W - 3, H - 3) with H - 6 corner ellipses, or the ellipse
-// in that rectangle.
-bool InCapsuleRegion(QPoint point, QSize size);
+// the capsule 3 pixels inside it, or the ellipse in the rectangle (3, 3, W - 3, H - 3).
 bool InRoundRegion(QPoint point, QSize size);
 bool InButtonRegion(ButtonShape shape, QPoint point, QSize size);
-
-// The far end of the shadow ring's diagonal gradient, which starts at (0, 0): its bands
-// run parallel to the diagonal from the top-right to the bottom-left corner.
-QPoint ShadowRingEnd(QSize size);

@@ -10,13 +10,4 @@ struct FaceShades {
     QRgb lighter; // lightness x 2, at most 1
 };
 
-struct Hsl {
-    double hue;        // 0 to 6 (sixths of the circle)
-    double saturation; // 0 to 1
-    double lightness;  // 0 to 1
-};
-
-Hsl ToHsl(QRgb colour);
-// Opaque; each component rounded to the nearest of 0 to 255.
-QRgb FromHsl(const Hsl& hsl);
 FaceShades FaceShadesOf(QRgb face);

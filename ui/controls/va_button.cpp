@@ -43,17 +43,17 @@ QSize VaButton::PreferredSize() {
 
 void VaButton::RenderPictures() {
     const qreal ratio = devicePixelRatioF();
-    for (ButtonLook look : {ButtonLook::Normal, ButtonLook::Pressed}) {
+    for (PressLook look : {PressLook::Normal, PressLook::Pressed}) {
         QImage picture = NewPicture(size(), ratio);
         QPainter painter(&picture);
         SetPictureHints(painter);
         PaintButtonFace(painter, ButtonShape::Capsule, size(), colours_, look);
         if (font_) {
-            const QPoint shift(0, look == ButtonLook::Pressed ? 1 : 0);
+            const QPoint shift(0, look == PressLook::Pressed ? 1 : 0);
             DrawHaloText(painter, rect(),
                          {text(), *font_, 0xFEE0E0E0, textColour_, kTextFlags, HaloSpread::Sides, shift});
         }
-        (look == ButtonLook::Pressed ? pressed_ : normal_) = picture;
+        (look == PressLook::Pressed ? pressed_ : normal_) = picture;
     }
 }
 

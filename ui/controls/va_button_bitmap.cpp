@@ -25,13 +25,13 @@ bool VaButtonBitmap::RenderPictures() {
     const QImage image = DecodeImage(image_, imageRect.size() * ratio);
     if (image.isNull())
         return false;
-    for (ButtonLook look : {ButtonLook::Normal, ButtonLook::Pressed}) {
+    for (PressLook look : {PressLook::Normal, PressLook::Pressed}) {
         QImage picture = NewPicture(size(), ratio);
         QPainter painter(&picture);
         SetPictureHints(painter);
         PaintButtonFace(painter, ButtonShape::Round, size(), colours_, look);
-        painter.drawImage(imageRect.translated(0, look == ButtonLook::Pressed ? 1 : 0), image);
-        (look == ButtonLook::Pressed ? pressed_ : normal_) = picture;
+        painter.drawImage(imageRect.translated(0, look == PressLook::Pressed ? 1 : 0), image);
+        (look == PressLook::Pressed ? pressed_ : normal_) = picture;
     }
     return true;
 }
