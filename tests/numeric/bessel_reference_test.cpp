@@ -97,6 +97,9 @@ bool Computed(const std::string& label) {
     return label == "ok" || label == "loss" || label == "underflow";
 }
 
+// Values equal to scipy's to the bit, after the clean-up for real arguments.
+constexpr long kIdenticalToScipy = 20149;
+
 // Agreement with the same published package as built by scipy: the same failure class
 // everywhere (but for the differences by design above), and values within 1e-13 of the
 // value's magnitude where both computed one.
@@ -127,10 +130,15 @@ TEST_F(BesselReference, AgreesWithScipyInValueAndFailureClass) {
     }
     EXPECT_EQ(failures, 0);
     std::sort(differences.begin(), differences.end());
+    const auto identical = std::count(differences.begin(), differences.end(), 0.0L);
     std::cout << points_->size() << " points, same failure class; " << differences.size()
               << " values compared: median difference " << std::setprecision(2)
               << static_cast<double>(differences[differences.size() / 2]) << ", max "
-              << static_cast<double>(differences.back()) << "\n";
+              << static_cast<double>(differences.back()) << "; " << identical << " identical\n";
+    // Where we follow the package's operations in its order, the value is scipy's to the bit:
+    // a regrouping for speed shows here although it stays within the bound (the interleaved
+    // sums of ln Gamma and the regrouped power series cost 799 identical values).
+    EXPECT_GE(identical, kIdenticalToScipy);
 }
 
 struct Bound {
