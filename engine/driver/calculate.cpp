@@ -1,6 +1,7 @@
 #include "engine/driver/calculate.h"
 
 #include "engine/core/format.h"
+#include "engine/core/run_log.h"
 #include "engine/nodes/node.h"
 
 namespace NCalculatorText {
@@ -19,8 +20,7 @@ void ResetEngine(const CalculationOptions& options) {
     engineState.angleUnit = options.angleUnit;
     engineState.imaginaryLetter = options.imaginaryLetter;
     engineState.seriesTermsLeft = options.seriesTermLimit == 0 ? UINT64_MAX : options.seriesTermLimit;
-    if (engineState.logReceiver != nullptr)
-        engineState.logReceiver->ClearMessages();
+    BeginRunLog();
 }
 
 // Parses and evaluates one expression; every problem has been reported on false.
@@ -157,11 +157,24 @@ char16_t ImaginaryLetterFromPreference(int formatI) noexcept {
 bool Calculate(std::u16string& text, int& caret, const CalculationOptions& options) {
     std::u16string copy = text;
     ResetEngine(options);
-    if (!StripComments(copy)) {
+    bool succeeded = false;
+    if (StripComments(copy))
+        succeeded = RunStatements(text, copy, caret);
+    else
         ReportStatus(StatusKind::SyntaxError);
-        return false;
-    }
-    return RunStatements(text, copy, caret);
+    EndRunLog();
+    return succeeded;
+}
+
+bool Calculate(DecodedText& file, int& caret, const CalculationOptions& options) {
+    if (file.encoding != TextEncoding::Unreadable)
+        return Calculate(file.text, caret, options);
+    ResetEngine(options);
+    engineState.ok = false;
+    LogRunMessage(LogKind::Error, OperationName(Operation::None), true,
+                  [] { return std::u16string(kUnreadableEncodingText); });
+    EndRunLog();
+    return false;
 }
 
 } // namespace NCalculatorText
