@@ -27,6 +27,7 @@
 #include "app/preferences/preferences_dialog.h"
 #include "app/settings/settings_int.h"
 #include "engine/state/engine_state.h"
+#include "ui/dialogs/calc_about_dialog.h"
 #include "ui/keypad/calc_key_pad.h"
 
 namespace {
@@ -350,6 +351,9 @@ void CCalcMainFrame::RunCommand(CommandId id) {
     case CommandId::Preferences:
         ShowPreferences();
         break;
+    case AppAbout:
+        CCalcAboutDialog(this).exec();
+        break;
     case AppExit:
         close();
         break;
@@ -388,9 +392,8 @@ void CCalcMainFrame::UpdateCommandStates() {
     set(EditPaste,
         QApplication::clipboard()->mimeData() != nullptr && QApplication::clipboard()->mimeData()->hasText());
 
-    // Printing, page setup, the about box and the help are not built yet.
-    for (CommandId id :
-         {FilePrint, FilePrintDirect, FilePrintPreview, FilePageSetup, AppAbout, HelpTopics, Help})
+    // Printing, page setup and the help are not built yet.
+    for (CommandId id : {FilePrint, FilePrintDirect, FilePrintPreview, FilePageSetup, HelpTopics, Help})
         set(id, false);
     for (int number = static_cast<int>(KeypadStyleXP); number <= static_cast<int>(KeypadColorDefault);
          ++number) {

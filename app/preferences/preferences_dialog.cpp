@@ -114,7 +114,7 @@ void CCalcPreferences::accept() {
     const std::optional<int> size = ParseFontSizeText(fontSize_->text());
     if (!size) {
         CalcMessageBox(QStringLiteral("Enter an integer."),
-                       MessageBoxType::Ok | MessageBoxType::IconExclamation);
+                       MessageType{MessageButtons::Close, MessageIcon::Exclamation});
         fontSize_->setFocus();
         fontSize_->selectAll();
         return;
