@@ -19,6 +19,7 @@
 #include "engine/state/random_generators.h"
 #include "ui/print/print_settings.h"
 #include "ui/resources/bundled_fonts.h"
+#include "ui/resources/va_fonts.h"
 
 namespace {
 
@@ -49,6 +50,7 @@ int RunCalculatorApplication(int argc, char** argv) {
     SetApplicationIdentity(application);
     application.setWindowIcon(QIcon(QStringLiteral(":/icons/application.svg")));
     LoadBundledFonts();
+    VaFonts::Application().LoadFonts();
 
     const CommandLine commandLine = ParseCommandLine(application.arguments().mid(1));
     if (!commandLine.valid)

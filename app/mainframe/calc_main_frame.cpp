@@ -13,6 +13,8 @@
 #include "app/docking/calc_dlg_bar.h"
 #include "app/document/calc_doc.h"
 #include "app/editor/calc_view.h"
+#include "app/editor/editor_tools.h"
+#include "app/editor/find_bar.h"
 #include "app/mainframe/calc_tool_bar.h"
 #include "app/mainframe/caption.h"
 #include "app/mainframe/command_actions.h"
@@ -26,11 +28,15 @@
 #include "app/printing/calc_printing.h"
 #include "app/settings/settings_int.h"
 #include "engine/state/engine_state.h"
+#include "ui/dialogs/calc_about_dialog.h"
 #include "ui/keypad/calc_key_pad.h"
 
 namespace {
 
 using enum CommandId;
+
+// How long a passing note (such as the input limit) stays in the status bar.
+constexpr int kStatusMessageMilliseconds = 8000;
 
 const QString kBarStatePrefix = QStringLiteral("GUI/BarState");
 const QString kLayoutKey = QStringLiteral("GUI/BarState/Layout");
@@ -89,6 +95,9 @@ CCalcMainFrame::CCalcMainFrame(CCalcDoc& document, CCalcNotifier& notifier)
     printing_ = new CCalcPrinting(document_, *view_, this);
     connect(view_, &CCalcView::fileDropped, this, &CCalcMainFrame::OpenDroppedFile);
     connect(view_, &QPlainTextEdit::undoAvailable, this, &CCalcMainFrame::UpdateCommandStates);
+    connect(view_, &QPlainTextEdit::redoAvailable, this, &CCalcMainFrame::UpdateCommandStates);
+    connect(view_, &CCalcView::statusMessage, this,
+            [this](const QString& text) { statusBar()->showMessage(text, kStatusMessageMilliseconds); });
     connect(view_, &QPlainTextEdit::copyAvailable, this, &CCalcMainFrame::UpdateCommandStates);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &CCalcMainFrame::UpdateCommandStates);
 
@@ -211,6 +220,7 @@ void CCalcMainFrame::SavePlacementAndLayout() {
 
 void CCalcMainFrame::ApplyPreferences() {
     view_->ChangeFontSize(preferenceStore.values.fontSize);
+    view_->Tools().ApplyPreferences(preferenceStore.values);
     emit notifier_.memoryChanged();
     UpdateResultIndicator();
     UpdateUnitDisplays();
@@ -307,6 +317,24 @@ void CCalcMainFrame::RunCommand(CommandId id) {
     case EditUndo:
         view_->undo();
         break;
+    case EditRedo:
+        view_->redo();
+        break;
+    case EditSelectAll:
+        view_->selectAll();
+        break;
+    case EditFind:
+        view_->Tools().FindBar().Open(FindBarMode::Find);
+        break;
+    case EditFindNext:
+        view_->Tools().FindBar().FindNext();
+        break;
+    case EditReplace:
+        view_->Tools().FindBar().Open(FindBarMode::Replace);
+        break;
+    case EditGoToLine:
+        view_->Tools().FindBar().Open(FindBarMode::GoToLine);
+        break;
     case EditCut:
         view_->cut();
         break;
@@ -336,6 +364,9 @@ void CCalcMainFrame::RunCommand(CommandId id) {
         break;
     case CommandId::Preferences:
         ShowPreferences();
+        break;
+    case AppAbout:
+        CCalcAboutDialog(this).exec();
         break;
     case AppExit:
         close();
@@ -371,11 +402,12 @@ void CCalcMainFrame::UpdateCommandStates() {
     set(EditCut, hasSelection && !view_->isReadOnly());
     set(EditCopy, hasSelection);
     set(EditUndo, view_->document()->isUndoAvailable());
+    set(EditRedo, view_->document()->isRedoAvailable());
     set(EditPaste,
         QApplication::clipboard()->mimeData() != nullptr && QApplication::clipboard()->mimeData()->hasText());
 
-    // The about box and the help are not built yet.
-    for (CommandId id : {AppAbout, HelpTopics, Help})
+    // The help is not built yet.
+    for (CommandId id : {HelpTopics, Help})
         set(id, false);
     for (int number = static_cast<int>(KeypadStyleXP); number <= static_cast<int>(KeypadColorDefault);
          ++number) {

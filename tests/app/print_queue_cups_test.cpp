@@ -255,7 +255,7 @@ class PrintQueueTest : public QObject {
         fixture.boxes.Expect(QStringLiteral("The printing was cancelled."), IdOk);
         fixture.Print();
         QVERIFY2(fixture.boxes.AllAnswered(), qPrintable(fixture.boxes.Unexpected().join(", ")));
-        QCOMPARE(fixture.boxes.Types().value(0), MessageBoxType::Ok | MessageBoxType::IconExclamation);
+        QCOMPARE(fixture.boxes.Types().value(0), (MessageType{MessageButtons::Close, MessageIcon::Exclamation}));
         QVERIFY(fixture.frame.isEnabled());
     }
 

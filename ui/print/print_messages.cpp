@@ -16,5 +16,5 @@ const char* PrintMessageText(PrintMessage message) {
 
 void ReportPrintMessage(PrintMessage message) {
     CalcMessageBox(QString::fromLatin1(PrintMessageText(message)),
-                   MessageBoxType::Ok | MessageBoxType::IconExclamation);
+                   MessageType{MessageButtons::Close, MessageIcon::Exclamation});
 }
