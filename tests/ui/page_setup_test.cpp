@@ -15,10 +15,12 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "ui/controls/va_button.h"
 #include "ui/dialogs/calc_font_dialog.h"
 #include "ui/print/calc_page_setup.h"
 #include "ui/print/calc_print_dialog.h"
 #include "ui/print/calc_printing_dialog.h"
+#include "ui/resources/va_fonts.h"
 
 namespace {
 
@@ -46,10 +48,10 @@ class ScriptedFont {
     QFont initial_;
 };
 
-void SavePicture(QWidget& widget, const QString& name) {
+void SavePicture(const QImage& picture, const QString& name) {
     const QString output = QStringLiteral(VANTOR_TEST_OUTPUT_DIR);
     QDir().mkpath(output);
-    widget.grab().save(output + QLatin1Char('/') + name + QStringLiteral(".png"));
+    picture.save(output + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 QFont Font(const QString& face, int points, QFont::Weight weight, bool italic) {
@@ -68,6 +70,8 @@ class PageSetupTest : public QObject {
   private slots:
     void initTestCase() {
         printer_.setOutputFormat(QPrinter::PdfFormat);
+        // The styled dialogs' faces, as the program loads them at start.
+        QVERIFY(VaFonts::Application().LoadFonts());
         printer_.setPageSize(QPageSize(QPageSize::A4));
     }
 
@@ -88,7 +92,7 @@ class PageSetupTest : public QObject {
         QVERIFY(Find<QRadioButton>(dialog, "1056")->isChecked());
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        SavePicture(dialog, QStringLiteral("page-setup"));
+        SavePicture(dialog.grab().toImage(), QStringLiteral("page-setup"));
     }
 
     void margins_in_inches_show_and_store_exactly() {
@@ -222,24 +226,31 @@ class PageSetupTest : public QObject {
     void printing_dialog_shows_the_job_and_cancels() {
         CCalcPrintingDialog dialog(QStringLiteral("sum.vcl"), QStringLiteral("vantor-pdf"),
                                    QStringLiteral("cups-pdf:/"), 3, nullptr);
-        QStringList texts;
-        for (const QLabel* label : dialog.findChildren<QLabel*>()) {
-            if (!label->text().isEmpty())
-                texts << label->text();
-        }
-        QCOMPARE(texts, (QStringList{"Document   ", "sum.vcl", "Of 3 page   ", "1", "Printer   ",
-                                     "vantor-pdf", "Port   ", "cups-pdf:/"}));
+        QCOMPARE(dialog.Texts(), (QStringList{"Document   ", "sum.vcl", "Of 3 page   ", "1", "Printer   ",
+                                              "vantor-pdf", "Port   ", "cups-pdf:/"}));
         QCOMPARE(CCalcPrintingDialog::PageLabel(0), QStringLiteral("Page   "));
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::qWait(300); // the opening animation
         dialog.ShowPage(2);
-        SavePicture(dialog, QStringLiteral("printing-dialog"));
+        QCOMPARE(dialog.Texts()[3], QStringLiteral("2"));
+        SavePicture(dialog.Picture(), QStringLiteral("printing-dialog"));
         bool cancelled = false;
         connect(&dialog, &CCalcPrintingDialog::cancelRequested, this, [&] { cancelled = true; });
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QVERIFY(cancelled);
         QVERIFY(dialog.Cancelled());
-        QVERIFY(dialog.isHidden());
+        QTRY_VERIFY(dialog.isHidden());
+    }
+
+    void printing_dialog_cancel_button_cancels() {
+        CCalcPrintingDialog dialog(QStringLiteral("sum.vcl"), QStringLiteral("vantor-pdf"),
+                                   QStringLiteral("x"), 0, nullptr);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.CancelButton()->click();
+        QVERIFY(dialog.Cancelled());
+        QTRY_VERIFY(dialog.isHidden());
     }
 };
 

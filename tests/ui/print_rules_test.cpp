@@ -400,16 +400,22 @@ class PrintRulesTest : public QObject {
     }
 
     void printing_dialog_layout_at_96_dpi() {
-        const PrintingDialogLayout layout = LayOutPrintingDialog(96, 96, 100, 200, 20, QSize(90, 30));
+        const PrintingDialogLayout layout = LayOutPrintingDialog(96, 96, 30, 100, 200, QSize(90, 30));
         QCOMPARE(layout.picture.size(), QSize(156, 156));
-        QCOMPARE(layout.picture.top(), 36);
+        QCOMPARE(layout.picture.top(), 30 + 36); // 3F/8 below the caption
         // The two columns are wider than the picture: 300 + 2 × 36 + 4.
-        QCOMPARE(layout.size.width(), 376);
-        QCOMPARE(layout.labels[0].right() + 1, layout.values[0].left());
-        QCOMPARE(layout.labels[0].left(), (376 - 300) / 2);
-        QCOMPARE(layout.labels[1].top() - layout.labels[0].top(), 30);
-        QCOMPARE(layout.cancel.center().x(), 376 / 2 - 1);
-        QVERIFY(layout.cancel.top() > layout.labels[3].bottom());
+        QCOMPARE(layout.frame.width(), 376);
+        QCOMPARE(layout.labelsRight, (376 - 300) / 2 + 100);
+        QCOMPARE(layout.rowTops[1] - layout.rowTops[0], 30); // 5F/16
+        QCOMPARE(layout.cancel.top(), layout.rowTops[3] + 30 + 36);
+        QCOMPARE(layout.cancel.left(), (376 - 90) / 2);
+    }
+
+    void printing_dialog_is_as_wide_as_its_picture_when_the_columns_are_narrow() {
+        const PrintingDialogLayout layout = LayOutPrintingDialog(192, 192, 60, 40, 40, QSize(180, 60));
+        QCOMPARE(layout.picture.size(), QSize(312, 312));
+        QCOMPARE(layout.frame.width(), 312 + 2 * 72 + 4);
+        QCOMPARE(layout.picture.left(), 72 + 2);
     }
 };
 

@@ -11,32 +11,17 @@ cups_start
 short="$x11_work/short.vcl"
 long="$x11_work/long.vcl"
 write_calculation_file "$short" "$(for i in $(seq 1 130); do printf 'line %d: 2+3*%d;\n' "$i" "$i"; done)"
-write_calculation_file "$long" "$(seq 1 60000 | sed 's/.*/&+1;/')"
+write_calculation_file "$long" "$(seq 1 300000 | sed 's/.*/&+1;/')"
 settings="$XDG_CONFIG_HOME/Vantor/Calculator.conf"
-
-# The window titled $1 of the program, waiting up to 10 seconds for it.
-window_named() {
-    local found="" tries=100
-    while ((tries-- > 0)); do
-        found=$(xdotool search --all --onlyvisible --pid "$calc_pid" --name "$1" 2>/dev/null | head -n 1 || true)
-        [[ -n "$found" ]] && { echo "$found"; return 0; }
-        sleep 0.1
-    done
-    fail "no window [$1] appeared"
-}
-
-window_gone() {
-    ! xdotool search --all --onlyvisible --pid "$calc_pid" --name "$1" >/dev/null 2>&1
-}
 
 # Prints through Qt's print dialog with the queue chosen (the default printer) and checks
 # the three pages of the short calculation.
 print_with_dialog_and_expect_pages() {
     local how=$1
     cups_mark
-    window_named '^Print$' >/dev/null
+    window_named "Print" >/dev/null
     keys Return
-    wait_for 10 window_gone '^Print$' || fail "$how: the print dialog stayed open"
+    window_gone "Print" || fail "$how: the print dialog stayed open"
     local pdf
     pdf=$(cups_wait_pdf 60) || fail "$how: the queue wrote no PDF"
     [[ $(pdf_pages "$pdf") == 3 ]] || fail "$how: $(pdf_pages "$pdf") pages, expected 3"
@@ -53,6 +38,7 @@ print_with_dialog_and_expect_pages() {
 calc_start "$short"
 
 keys ctrl+p
+screenshot print-dialog
 print_with_dialog_and_expect_pages "Ctrl+P"
 calc_activate
 keys alt+f p
@@ -60,38 +46,41 @@ print_with_dialog_and_expect_pages "File > Print"
 
 calc_activate
 keys alt+f v
-preview=$(window_named '^Print Preview$')
+preview=$(window_named "Print Preview")
 keys Escape
-wait_for 10 window_gone '^Print Preview$' || fail "Escape did not close the print preview"
+window_gone "Print Preview" || fail "Escape did not close the print preview"
 
 # Page setup: a change and Cancel keeps the settings, a change and OK stores it.
 calc_activate
 keys alt+f g
-window_named '^Page Setup$' >/dev/null
+window_named "Page Setup" >/dev/null
+screenshot page-setup
 click_widget "Number"
 click_widget "Cancel"
-wait_for 10 window_gone '^Page Setup$' || fail "Cancel did not close the page setup"
+window_gone "Page Setup" || fail "Cancel did not close the page setup"
 calc_activate
 keys alt+f g
-window_named '^Page Setup$' >/dev/null
+window_named "Page Setup" >/dev/null
 click_widget "Date"
 click_widget "OK"
-wait_for 10 window_gone '^Page Setup$' || fail "OK did not close the page setup"
+window_gone "Page Setup" || fail "OK did not close the page setup"
 calc_activate
 keys alt+f x
 wait_for 20 bash -c "! kill -0 $calc_pid 2>/dev/null" || fail "File > Exit did not end the program"
 grep -q '^Items=427$' "$settings" || fail "after Cancel then OK: $(grep '^Items=' "$settings" || echo no Items)"
 grep -q "^Device=$cups_queue$" "$settings" || fail "the chosen printer was not kept"
 
-# A long job: Cancel in the progress dialog stops it, and nothing reaches the queue.
+# A long job (about 5,800 pages): Cancel in the progress dialog stops it, and nothing
+# reaches the queue.
 calc_start "$long"
 cups_mark
 keys ctrl+p
-window_named '^Print$' >/dev/null
+window_named "Print" >/dev/null
 keys Return
-window_named '^Printing$' >/dev/null
+window_named "Printing" >/dev/null
+screenshot printing-progress
 click_widget "Cancel printing"
-wait_for 20 window_gone '^Printing$' || fail "Cancel did not close the progress dialog"
+window_gone "Printing" || fail "Cancel did not close the progress dialog"
 sleep 3
 if cups_wait_pdf 1 >/dev/null; then
     fail "a cancelled job reached the queue"
@@ -116,7 +105,7 @@ done
 "$VANTOR_PROGRAM" /pt "$short" no-such-printer 2>"$x11_work/pt-stderr" &
 calc_pid=$!
 x11_pids+=($calc_pid)
-window_named '^Calculator warns$' >/dev/null
+window_named "Calculator warns" >/dev/null
 keys Return
 status=0
 wait "$calc_pid" || status=$?

@@ -1,4 +1,5 @@
 #include "ui/print/calc_page_setup.h"
+#include "ui/dialogs/dialog_decoration.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -8,7 +9,6 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -50,7 +50,7 @@ CCalcPageSetup::CCalcPageSetup(QPrinter& printer, const PrintSettings& settings,
     : QDialog(owner), unit_(unit), printerName_(printer.printerName()) {
     setObjectName(QStringLiteral("PageSetup"));
     setWindowTitle(QStringLiteral("Page Setup"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/application.svg")));
+    DecorateDialog(this);
     const PageSetupValues values = PageSetupValuesFrom(settings, unit);
 
     auto* paperGroup = CreatePaperGroup();

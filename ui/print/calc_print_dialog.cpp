@@ -1,7 +1,7 @@
 #include "ui/print/calc_print_dialog.h"
+#include "ui/dialogs/dialog_decoration.h"
 
 #include <QCheckBox>
-#include <QIcon>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QVBoxLayout>
@@ -25,7 +25,7 @@ PrintDialogAnswer CCalcPrintDialog::Run() {
         return ScriptedAnswerer()(printer_, request_);
 
     QPrintDialog dialog(&printer_, owner_);
-    dialog.setWindowIcon(QIcon(QStringLiteral(":/icons/application.svg")));
+    DecorateDialog(&dialog);
     if (request_.mode == PrintDialogMode::Setup) {
         dialog.setWindowTitle(QStringLiteral("Print Setup"));
         dialog.setOptions(QAbstractPrintDialog::PrintDialogOptions());

@@ -62,9 +62,7 @@ std::pair<int, int> RequestedPages(const QPrinter& printer) {
 CCalcPrintJob::CCalcPrintJob(QPrinter& printer, PrintJobRequest request, QWidget* owner)
     : printer_(printer), request_(std::move(request)), owner_(owner) {}
 
-CCalcPrintJob::~CCalcPrintJob() {
-    delete progress_;
-}
+CCalcPrintJob::~CCalcPrintJob() = default;
 
 PrintJobResult CCalcPrintJob::Run() {
     PreparePrinter(printer_);
@@ -82,8 +80,6 @@ PrintJobResult CCalcPrintJob::Run() {
     const QString printerName =
         printer_.outputFormat() == QPrinter::PdfFormat ? QStringLiteral("PDF") : printer_.printerName();
     printer_.setDocName(request_.documentName);
-    if (owner_)
-        owner_->setEnabled(false);
     progress_ =
         new CCalcPrintingDialog(request_.documentName, printerName, PortOf(printer_, request_.outputFile),
                                 range.end == kUncountedMaximumPage ? 0 : range.pages, owner_);
@@ -92,10 +88,11 @@ PrintJobResult CCalcPrintJob::Run() {
     const auto restore = [&] {
         if (printer_.outputFormat() == QPrinter::NativeFormat)
             printer_.setOutputFileName(QString());
-        if (owner_)
-            owner_->setEnabled(true);
-        if (progress_)
-            progress_->hide();
+        // Closes with its animation, then goes.
+        if (progress_) {
+            connect(progress_, &QDialog::finished, progress_, &QObject::deleteLater);
+            progress_->done(QDialog::Accepted);
+        }
     };
 
     QPainter painter;

@@ -26,7 +26,8 @@ class CCalcPrintJob : public QObject {
     Q_OBJECT
 
   public:
-    // owner is disabled while the job runs.
+    // owner owns the progress dialog, which is modal: the owner takes no input meanwhile
+    // (a disabled owner would disable the dialog's Cancel with it).
     CCalcPrintJob(QPrinter& printer, PrintJobRequest request, QWidget* owner);
     ~CCalcPrintJob() override;
 

@@ -1,6 +1,6 @@
 #include "ui/print/calc_print_preview.h"
+#include "ui/dialogs/dialog_decoration.h"
 
-#include <QIcon>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -25,7 +25,7 @@ void ShowPrintPreview(QPrinter& printer, const PrintSource& source, QWidget* own
     QPrintPreviewDialog dialog(&printer, owner);
     dialog.setObjectName(QStringLiteral("PrintPreview"));
     dialog.setWindowTitle(QStringLiteral("Print Preview"));
-    dialog.setWindowIcon(QIcon(QStringLiteral(":/icons/application.svg")));
+    DecorateDialog(&dialog);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&source](QPrinter* target) { DrawAllPages(*target, source); });
     dialog.exec();

@@ -1,35 +1,16 @@
 #include "ui/print/calc_printing_dialog.h"
 
-#include <QFontMetrics>
-#include <QIcon>
-#include <QLabel>
 #include <QPainter>
-#include <QPushButton>
 
+#include "ui/controls/va_button.h"
+#include "ui/controls/va_static.h"
+#include "ui/dialogs/content_look.h"
+#include "ui/dialogs/message_kinds.h"
 #include "ui/print/printing_dialog_layout.h"
 
 namespace {
 
 enum Row { DocumentRow, PageRow, PrinterRow, PortRow };
-
-// A stand-in for the program's printing picture until its artwork is embedded: a sheet
-// coming out of a printer.
-QPixmap PrintingPicture(QSize size) {
-    QPixmap picture(size);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const qreal w = size.width();
-    const qreal h = size.height();
-    painter.setPen(QPen(QColor(0x20, 0x20, 0x20), std::max(1.0, w / 60)));
-    painter.setBrush(Qt::white);
-    painter.drawRect(QRectF(w * 0.3, h * 0.08, w * 0.4, h * 0.5));
-    painter.setBrush(QColor(0x1E, 0x5A, 0xA8));
-    painter.drawRoundedRect(QRectF(w * 0.1, h * 0.45, w * 0.8, h * 0.35), w / 20, w / 20);
-    painter.setBrush(Qt::white);
-    painter.drawRect(QRectF(w * 0.3, h * 0.7, w * 0.4, h * 0.22));
-    return picture;
-}
 
 } // namespace
 
@@ -40,66 +21,73 @@ QString CCalcPrintingDialog::PageLabel(int pages) {
 
 CCalcPrintingDialog::CCalcPrintingDialog(const QString& document, const QString& printer, const QString& port,
                                          int pages, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint) {
+    : VaDialog(owner, QStringLiteral("Printing")), cancel_(new VaButton(QStringLiteral("Cancel"), this)) {
     setObjectName(QStringLiteral("PrintingDialog"));
-    setWindowTitle(QStringLiteral("Printing"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/application.svg")));
     const std::array<QString, 4> labelTexts = {QStringLiteral("Document   "), PageLabel(pages),
                                                QStringLiteral("Printer   "), QStringLiteral("Port   ")};
     const std::array<QString, 4> valueTexts = {document, QStringLiteral("1"), printer, port};
-    QFont labelFont = font();
-    labelFont.setWeight(QFont::DemiBold);
     for (size_t row = 0; row < labels_.size(); ++row) {
-        labels_[row] = new QLabel(labelTexts[row], this);
-        labels_[row]->setFont(labelFont);
-        labels_[row]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        values_[row] = new QLabel(valueTexts[row], this);
-        values_[row]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        for (QLabel* label : {labels_[row], values_[row]})
-            label->setStyleSheet(QStringLiteral("color: #202020"));
+        labels_[row] = new VaStatic(labelTexts[row], this);
+        StyleText(*labels_[row], true);
+        values_[row] = new VaStatic(valueTexts[row], this);
+        StyleText(*values_[row]);
     }
     values_[PageRow]->setAccessibleName(QStringLiteral("page being printed"));
-    picture_ = new QLabel(this);
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    StyleButton(*cancel_);
     cancel_->setAccessibleName(QStringLiteral("Cancel printing"));
-    cancel_->setDefault(true);
-    connect(cancel_, &QPushButton::clicked, this, &CCalcPrintingDialog::Cancel);
-    LayOut();
+    connect(cancel_, &QAbstractButton::clicked, this, &CCalcPrintingDialog::Cancel);
 }
 
-void CCalcPrintingDialog::LayOut() {
+QStringList CCalcPrintingDialog::Texts() const {
+    QStringList texts;
+    for (size_t row = 0; row < labels_.size(); ++row)
+        texts << labels_[row]->Text() << values_[row]->Text();
+    return texts;
+}
+
+void CCalcPrintingDialog::LayoutContent() {
     int labelWidth = 0;
     int valueWidth = 0;
     for (size_t row = 0; row < labels_.size(); ++row) {
-        labelWidth = std::max(labelWidth, labels_[row]->sizeHint().width());
-        valueWidth = std::max(valueWidth, values_[row]->sizeHint().width());
+        labelWidth = std::max(labelWidth, labels_[row]->PreferredSize().width());
+        valueWidth = std::max(valueWidth, values_[row]->PreferredSize().width());
     }
-    // Room for page numbers that grow while the job runs.
-    valueWidth = std::max(valueWidth, QFontMetrics(values_[PageRow]->font()).horizontalAdvance("00000"));
-    const PrintingDialogLayout layout =
-        LayOutPrintingDialog(logicalDpiX(), logicalDpiY(), labelWidth, valueWidth,
-                             labels_[0]->sizeHint().height(), cancel_->sizeHint().expandedTo(QSize(90, 0)));
-    picture_->setGeometry(layout.picture);
-    picture_->setPixmap(PrintingPicture(layout.picture.size()));
+    const PrintingDialogLayout layout = LayOutPrintingDialog(
+        logicalDpiX(), logicalDpiY(), Caption().height, labelWidth, valueWidth, cancel_->PreferredSize());
+    SetFrameSize(layout.frame);
+    picture_.LoadPngScaled(VaImageId::Printing, layout.picture.width(), layout.picture.height(),
+                           devicePixelRatioF());
+    picture_.SetPosition(FramePoint(layout.picture.topLeft()));
+    labelsRight_ = layout.labelsRight;
     for (size_t row = 0; row < labels_.size(); ++row) {
-        labels_[row]->setGeometry(layout.labels[row]);
-        values_[row]->setGeometry(layout.values[row]);
+        Place(labels_[row], QPoint(labelsRight_ - labels_[row]->width(), layout.rowTops[row]));
+        Place(values_[row], QPoint(labelsRight_, layout.rowTops[row]));
     }
-    cancel_->setGeometry(layout.cancel);
-    setFixedSize(layout.size);
+    Place(cancel_, layout.cancel.topLeft());
+    cancel_->setDefault(true);
+    cancel_->setFocus();
+}
+
+bool CCalcPrintingDialog::DrawContent(QPainter& painter) {
+    bool drawn = picture_.DrawTo(painter);
+    for (size_t row = 0; row < labels_.size(); ++row)
+        drawn = labels_[row]->DrawTo(painter) && values_[row]->DrawTo(painter) && drawn;
+    return cancel_->DrawTo(painter) && drawn;
 }
 
 void CCalcPrintingDialog::ShowPage(int page) {
     if (page == shownPage_)
         return;
     shownPage_ = page;
-    values_[PageRow]->setText(QString::number(page));
+    values_[PageRow]->SetText(QString::number(page));
+    values_[PageRow]->PreferredSize();
+    update();
 }
 
 void CCalcPrintingDialog::Cancel() {
     cancelled_ = true;
-    hide();
     emit cancelRequested();
+    done(IdCancel);
 }
 
 void CCalcPrintingDialog::reject() {

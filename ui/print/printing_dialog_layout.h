@@ -1,6 +1,6 @@
 #pragma once
 // Where the printing progress dialog puts its picture, its four rows of label and value,
-// and its Cancel button, at the screen's pixels per inch.
+// and its Cancel button, in the frame's coordinates at the screen's pixels per inch.
 
 #include <QRect>
 #include <QSize>
@@ -9,12 +9,12 @@
 
 struct PrintingDialogLayout {
     QRect picture;
-    std::array<QRect, 4> labels; // right-aligned in their column
-    std::array<QRect, 4> values; // left-aligned in theirs
+    int labelsRight = 0; // labels end here, right-aligned; values start here
+    std::array<int, 4> rowTops{};
     QRect cancel;
-    QSize size;
+    QSize frame;
 };
 
-// labelWidth and valueWidth are the widest label and value; rows are textHeight high.
-PrintingDialogLayout LayOutPrintingDialog(int dpiX, int dpiY, int labelWidth, int valueWidth, int textHeight,
-                                          QSize buttonSize);
+// labelWidth and valueWidth are the widest label and value.
+PrintingDialogLayout LayOutPrintingDialog(int dpiX, int dpiY, int captionHeight, int labelWidth,
+                                          int valueWidth, QSize buttonSize);
