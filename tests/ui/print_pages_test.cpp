@@ -228,6 +228,17 @@ class PrintPagesTest : public QObject {
         QCOMPARE(PageLines(path, 1).first(), QStringLiteral("sum.vcl"));
     }
 
+    void a_header_font_that_cannot_be_made_gives_way_to_the_text_font() {
+        SettingsGuard guard;
+        printSettings = PrintSettings{};
+        printSettings.serviceFont.size = 0;
+        const QString pdf = PrintToPdf(Whole(QStringLiteral("1+1;")), QStringLiteral("no-service-font.pdf"));
+        QCOMPARE(PageLines(pdf, 1).first(), QStringLiteral("Calculator file sum.vcl"));
+        const QString fonts = Run(QStringLiteral("pdffonts"), {pdf});
+        QVERIFY2(fonts.contains(QStringLiteral("Mono")) && !fonts.contains(QStringLiteral("Serif")),
+                 qPrintable(fonts));
+    }
+
     void pictures_of_two_pages_with_the_default_and_a_bold_italic_header_font_data() {
         QTest::addColumn<int>("weight");
         QTest::addColumn<int>("size");
