@@ -54,4 +54,13 @@ for desktop in X-Generic GNOME; do
         [[ $found == vantor-calculator.desktop ]] || fail "$desktop: the $type file opens with '$found'"
     done
 done
+
+# Installed straight into a prefix, the caches there are brought up to date at once.
+direct=$stage/direct
+cmake --install "$build" --prefix "$direct" >/dev/null
+for cache in mime/mime.cache applications/mimeinfo.cache icons/hicolor/icon-theme.cache; do
+    [[ -s $direct/share/$cache ]] || fail "an install into its prefix left $cache out of date"
+done
+grep -q 'application/x-vantor-calculation=vantor-calculator.desktop' "$direct/share/applications/mimeinfo.cache" ||
+    fail "the menu cache of a direct install does not open calculation files with the program"
 finish "the installed tree passes the validators and names both file types"
