@@ -30,6 +30,21 @@ License: OFL-1.1
 ${licence_lines}
 ")
 endif()
+set(open_sans ${VANTOR_EMBEDDED_FONTS})
+list(FILTER open_sans INCLUDE REGEX "/OpenSans-[^/]*\\.ttf$")
+if(open_sans)
+    list(TRANSFORM open_sans REPLACE ".*/" "")
+    list(JOIN open_sans " " open_sans_files)
+    string(APPEND VANTOR_FONT_COPYRIGHTS "
+Files: ${open_sans_files}
+Copyright: Digitized data copyright (c) 2010-2011, Google Corporation.
+Comment: Open Sans, the dialogs' face, embedded into vantor-calculator from Debian's
+ fonts-open-sans package (see Built-Using).
+License: Apache-2.0
+ On Debian systems the full text of the Apache License, Version 2.0, is in
+ /usr/share/common-licenses/Apache-2.0.
+")
+endif()
 configure_file(copyright.in copyright @ONLY)
 
 execute_process(COMMAND date -u -R -d ${VANTOR_RELEASE_DATE}
