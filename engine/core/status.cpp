@@ -1,5 +1,6 @@
 #include "engine/core/status.h"
 
+#include <array>
 #include <string>
 
 #include "engine/core/format.h"
@@ -9,80 +10,102 @@ namespace NCalculatorText {
 
 namespace {
 
+using enum StatusKind;
+
+constexpr auto kMessages = std::to_array<StatusMessage>({
+    {SyntaxError, u"Syntax error", false, true},
+    {UninitializedMemory, u"Uninitialized memory used, value forced to 0", true, false},
+    {Overflow, u"Operation resulted in overflow, too big %s number returned", false, true},
+    {Underflow, u"Operation resulted in underflow, result accepted as %s", true, false},
+    {NotDefined, u"Function is not defined for %s", false, true},
+    {Singularity, u"%s has singularity at %s", false, true},
+    {PartialLoss, u"Operation resulted in partial loss of precision, result accepted as %s", true, false},
+    {TotalLoss, u"Operation resulted in total loss of precision, result accepted as %s", true, false},
+    {UnknownError, u"Unknown error", false, true},
+    // Logged as an error, yet the statement goes on with the value the algorithm reached.
+    {NoConvergence, u"Computation algorithm failed to converge", false, false},
+    {InvalidParameter, u"Invalid parameter", false, true},
+    {NotSupported, u"Not supported in this Calculator version", false, true},
+});
+
+const StatusMessage& MessageOf(StatusKind kind) noexcept {
+    for (const StatusMessage& message : kMessages) {
+        if (message.kind == kind)
+            return message;
+    }
+    return MessageOf(UnknownError);
+}
+
 std::u16string Ascii(std::string_view text) {
     return std::u16string(text.begin(), text.end());
 }
 
-// "... result accepted as " followed by the real part as "%.14g" with an ASCII minus.
-std::u16string AcceptedAs(std::u16string_view prefix, Complex value) {
-    return std::u16string(prefix) + Ascii(FormatDouble(value.re, NumberFormat::Short));
+// The pattern with each "%s" replaced by the next filling, in order.
+std::u16string Fill(std::u16string_view pattern, std::initializer_list<std::u16string_view> fillings) {
+    std::u16string text;
+    auto next = fillings.begin();
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern.substr(i, 2) == u"%s" && next != fillings.end()) {
+            text += *next++;
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
 }
 
 std::u16string Quoted(Complex value) {
     return FormatComplex(value, MessageFormat(engineState.imaginaryLetter));
 }
 
+// "... result accepted as " is followed by the real part as "%.14g" with an ASCII minus.
+std::u16string Compose(const StatusMessage& message, Complex value) {
+    switch (message.kind) {
+    case Overflow:
+        return Fill(message.pattern, {value.re > 0.0 ? u"positive" : value.re < 0.0 ? u"negative" : u" "});
+    case Underflow:
+    case PartialLoss:
+    case TotalLoss:
+        return Fill(message.pattern, {Ascii(FormatDouble(value.re, NumberFormat::Short))});
+    case NotDefined:
+        return Fill(message.pattern, {Quoted(value)});
+    case Singularity:
+        return Fill(message.pattern,
+                    {engineState.currentOperation == Operation::Division ? u"Operation" : u"Function",
+                     Quoted(value)});
+    default:
+        return std::u16string(message.pattern);
+    }
+}
+
+void Deliver(LogKind kind, std::u16string_view operation, std::u16string_view text) {
+    if (engineState.logReceiver != nullptr)
+        engineState.logReceiver->AddMessage({static_cast<std::int32_t>(kind), operation, text});
+}
+
 } // namespace
 
-void ReportStatus(StatusKind kind, Complex value) noexcept {
-    std::u16string text;
-    switch (kind) {
-    case StatusKind::SyntaxError:
-        text = u"Syntax error";
-        break;
-    case StatusKind::UninitializedMemory:
-        text = u"Uninitialized memory used, value forced to 0";
-        break;
-    case StatusKind::Overflow: {
-        if (engineState.suppressOverflow) {
-            engineState.lastStatus = StatusKind::Overflow;
-            return;
-        }
-        const char16_t* sign = value.re > 0.0 ? u"positive" : value.re < 0.0 ? u"negative" : u" ";
-        text = u"Operation resulted in overflow, too big " + std::u16string(sign) + u" number returned";
-        break;
-    }
-    case StatusKind::Underflow:
-        text = AcceptedAs(u"Operation resulted in underflow, result accepted as ", value);
-        break;
-    case StatusKind::PartialLoss:
-        text = AcceptedAs(u"Operation resulted in partial loss of precision, result accepted as ", value);
-        break;
-    case StatusKind::TotalLoss:
-        text = AcceptedAs(u"Operation resulted in total loss of precision, result accepted as ", value);
-        break;
-    case StatusKind::NotDefined:
-        text = u"Function is not defined for " + Quoted(value);
-        break;
-    case StatusKind::Singularity:
-        text = (engineState.currentOperation == Operation::Division ? u"Operation" : u"Function") +
-               std::u16string(u" has singularity at ") + Quoted(value);
-        break;
-    case StatusKind::NoConvergence:
-        text = u"Computation algorithm failed to converge";
-        break;
-    case StatusKind::InvalidParameter:
-        text = u"Invalid parameter";
-        break;
-    case StatusKind::NotSupported:
-        text = u"Not supported in this Calculator version";
-        break;
-    default:
-        kind = StatusKind::UnknownError;
-        text = u"Unknown error";
-        break;
-    }
+std::span<const StatusMessage> StatusMessages() noexcept {
+    return kMessages;
+}
 
-    const bool isWarning = kind == StatusKind::UninitializedMemory || kind == StatusKind::Underflow ||
-                           kind == StatusKind::PartialLoss || kind == StatusKind::TotalLoss;
-    engineState.lastStatus = kind;
-    if (!isWarning && kind != StatusKind::NoConvergence)
-        engineState.ok = false;
-    if (engineState.logReceiver != nullptr) {
-        const LogKind logKind = isWarning ? LogKind::Warning : LogKind::Error;
-        engineState.logReceiver->AddMessage(
-            {static_cast<std::int32_t>(logKind), OperationName(engineState.currentOperation), text});
+void ReportStatus(StatusKind kind, Complex value) noexcept {
+    if (kind == Overflow && engineState.suppressOverflow) {
+        engineState.lastStatus = Overflow;
+        return;
     }
+    const StatusMessage& message = MessageOf(kind);
+    const std::u16string text = Compose(message, value);
+    engineState.lastStatus = message.kind;
+    if (message.clearsOk)
+        engineState.ok = false;
+    Deliver(message.warning ? LogKind::Warning : LogKind::Error, OperationName(engineState.currentOperation),
+            text);
+}
+
+void ReportHint(std::u16string_view text) noexcept {
+    Deliver(LogKind::Warning, OperationName(Operation::None), text);
 }
 
 } // namespace NCalculatorText

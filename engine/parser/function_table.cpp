@@ -1,7 +1,6 @@
 #include "engine/parser/function_table.h"
 
 #include <algorithm>
-#include <array>
 
 #include "engine/functions/bessel_nodes.h"
 #include "engine/functions/component_nodes.h"
@@ -23,123 +22,126 @@ template <class Node> std::unique_ptr<CNode> Make() {
     return std::make_unique<Node>();
 }
 
-struct FunctionName {
+using enum Operation;
+
+// West and East names are those the keypad inserts.
+constexpr auto kEntries = std::to_array<FunctionEntry>({
+    {u"sin", u"sin", {}, u"z", Sine, &Make<CNodeSin>},
+    {u"cos", u"cos", {}, u"z", Cosine, &Make<CNodeCos>},
+    {u"tan", u"tg", {}, u"z", Tangent, &Make<CNodeTg>},
+    {u"cot", u"ctg", {}, u"z", Cotangent, &Make<CNodeCtg>},
+    {u"sec", u"sec", {}, u"z", Secant, &Make<CNodeSec>},
+    {u"csc", u"cosec", {}, u"z", Cosecant, &Make<CNodeCosec>},
+    {u"arcsin", u"arcsin", {u"asin"}, u"z", Arcsine, &Make<CNodeArcSin>},
+    {u"arccos", u"arccos", {u"acos"}, u"z", Arccosine, &Make<CNodeArcCos>},
+    {u"arctan", u"arctg", {u"atan"}, u"z", Arctangent, &Make<CNodeArcTg>},
+    {u"arccot", u"arcctg", {u"acot"}, u"z", Arccotangent, &Make<CNodeArcCtg>},
+    {u"arcsec", u"arcsec", {u"asec"}, u"z", Arcsecant, &Make<CNodeArcSec>},
+    {u"arccsc", u"arccosec", {u"acsc"}, u"z", Arccosecant, &Make<CNodeArcCosec>},
+    {u"sinh", u"sh", {}, u"z", HyperbolicSine, &Make<CNodeSh>},
+    {u"cosh", u"ch", {}, u"z", HyperbolicCosine, &Make<CNodeCh>},
+    {u"tanh", u"th", {}, u"z", HyperbolicTangent, &Make<CNodeTh>},
+    {u"coth", u"cth", {}, u"z", HyperbolicCotangent, &Make<CNodeCth>},
+    {u"sech", u"sech", {}, u"z", HyperbolicSecant, &Make<CNodeSech>},
+    {u"csch", u"csch", {}, u"z", HyperbolicCosecant, &Make<CNodeCsch>},
+    {u"arsinh", u"arsh", {u"asinh"}, u"z", ArchyperbolicSine, &Make<CNodeArSh>},
+    {u"arcosh", u"arch", {u"acosh"}, u"z", ArchyperbolicCosine, &Make<CNodeArCh>},
+    {u"artanh", u"arth", {u"atanh"}, u"z", ArchyperbolicTangent, &Make<CNodeArTh>},
+    {u"arcoth", u"arcth", {u"acoth"}, u"z", ArchyperbolicCotangent, &Make<CNodeArCth>},
+    {u"arsech", u"arsch", {u"asech"}, u"z", ArchyperbolicSecant, &Make<CNodeArSch>},
+    {u"arcsch", u"arcsch", {u"acsch"}, u"z", ArchyperbolicCosecant, &Make<CNodeArCsch>},
+    {u"exp", u"exp", {}, u"z", Exponent, &Make<CNodeExp>},
+    {u"ln", u"ln", {}, u"z", NaturalLogarithm, &Make<CNodeLn>},
+    {u"log", u"lg", {}, u"z", DecimalLogarithm, &Make<CNodeLg>},
+    {u"pow", u"pow", {}, u"base, exponent", Power, &Make<CNodePow>},
+    {u"sqrt", u"sqrt", {u"\u221A"}, u"z", SquareRoot, &Make<CNodeSqrt>},
+    {u"abs", u"abs", {}, u"z", AbsoluteValue, &Make<CNodeAbs>},
+    {u"sign", u"sign", {}, u"z", None, &Make<CNodeSign>},
+    {u"floor", u"floor", {}, u"z", None, &Make<CNodeFloor>},
+    {u"ceil", u"ceil", {u"ceiling"}, u"z", None, &Make<CNodeCeil>},
+    {u"re", u"re", {u"real", u"realpart"}, u"z", None, &Make<CNodeRe>},
+    {u"im", u"im", {u"imag", u"imaginary", u"imaginarypart"}, u"z", None, &Make<CNodeIm>},
+    {u"arg", u"arg", {u"argument"}, u"z", None, &Make<CNodeArg>},
+    {u"conj", u"conj", {u"conjugate"}, u"z", None, &Make<CNodeConjugate>},
+    {u"fact", u"fact", {}, u"z", Factorial, &Make<CNodeFactorial>},
+    {u"Gamma", u"Gamma", {u"\u0393"}, u"z", GammaFunction, &Make<CNodeGamma>},
+    {u"J", u"J", {u"BesselJ"}, u"order, z", BesselJ, &Make<CNodeBesselJ>},
+    {u"Y", u"Y", {u"BesselY"}, u"order, z", BesselY, &Make<CNodeBesselY>},
+    {u"I", u"I", {u"BesselI"}, u"order, z", BesselI, &Make<CNodeBesselI>},
+    {u"K", u"K", {u"BesselK"}, u"order, z", BesselK, &Make<CNodeBesselK>},
+    {u"Sum", u"Sum", {u"\u03A3", u"\u2211"}, u"index, from, to[, step], term", SeriesSum, &Make<CNodeSum>},
+    {u"Prod",
+     u"Prod",
+     {u"Product", u"\u03A0", u"\u220F"},
+     u"index, from, to[, step], term",
+     SeriesProduct,
+     &Make<CNodeProduct>},
+});
+
+struct NamedEntry {
     std::u16string_view name;
-    NodeFactory make; // nullptr: the node is not built yet, the name declines
+    std::size_t entry; // index into kEntries
 };
 
-// Sorted by name (code unit order) for the binary search below.
-constexpr auto kFunctions = [] {
-    std::array<FunctionName, 92> table = {{
-        {u"BesselI", &Make<CNodeBesselI>},
-        {u"BesselJ", &Make<CNodeBesselJ>},
-        {u"BesselK", &Make<CNodeBesselK>},
-        {u"BesselY", &Make<CNodeBesselY>},
-        {u"Gamma", &Make<CNodeGamma>},
-        {u"I", &Make<CNodeBesselI>},
-        {u"J", &Make<CNodeBesselJ>},
-        {u"K", &Make<CNodeBesselK>},
-        {u"Prod", &Make<CNodeProduct>},
-        {u"Product", &Make<CNodeProduct>},
-        {u"Sum", &Make<CNodeSum>},
-        {u"Y", &Make<CNodeBesselY>},
-        {u"abs", &Make<CNodeAbs>},
-        {u"acos", &Make<CNodeArcCos>},
-        {u"acosh", &Make<CNodeArCh>},
-        {u"acot", &Make<CNodeArcCtg>},
-        {u"acoth", &Make<CNodeArCth>},
-        {u"acsc", &Make<CNodeArcCosec>},
-        {u"acsch", &Make<CNodeArCsch>},
-        {u"arccos", &Make<CNodeArcCos>},
-        {u"arccosec", &Make<CNodeArcCosec>},
-        {u"arccot", &Make<CNodeArcCtg>},
-        {u"arccsc", &Make<CNodeArcCosec>},
-        {u"arcctg", &Make<CNodeArcCtg>},
-        {u"arch", &Make<CNodeArCh>},
-        {u"arcosh", &Make<CNodeArCh>},
-        {u"arcoth", &Make<CNodeArCth>},
-        {u"arcsch", &Make<CNodeArCsch>},
-        {u"arcsec", &Make<CNodeArcSec>},
-        {u"arcsin", &Make<CNodeArcSin>},
-        {u"arctan", &Make<CNodeArcTg>},
-        {u"arctg", &Make<CNodeArcTg>},
-        {u"arcth", &Make<CNodeArCth>},
-        {u"arg", &Make<CNodeArg>},
-        {u"argument", &Make<CNodeArg>},
-        {u"arsch", &Make<CNodeArSch>},
-        {u"arsech", &Make<CNodeArSch>},
-        {u"arsh", &Make<CNodeArSh>},
-        {u"arsinh", &Make<CNodeArSh>},
-        {u"artanh", &Make<CNodeArTh>},
-        {u"arth", &Make<CNodeArTh>},
-        {u"asec", &Make<CNodeArcSec>},
-        {u"asech", &Make<CNodeArSch>},
-        {u"asin", &Make<CNodeArcSin>},
-        {u"asinh", &Make<CNodeArSh>},
-        {u"atan", &Make<CNodeArcTg>},
-        {u"atanh", &Make<CNodeArTh>},
-        {u"ceil", &Make<CNodeCeil>},
-        {u"ceiling", &Make<CNodeCeil>},
-        {u"ch", &Make<CNodeCh>},
-        {u"conj", &Make<CNodeConjugate>},
-        {u"conjugate", &Make<CNodeConjugate>},
-        {u"cos", &Make<CNodeCos>},
-        {u"cosec", &Make<CNodeCosec>},
-        {u"cosh", &Make<CNodeCh>},
-        {u"cot", &Make<CNodeCtg>},
-        {u"coth", &Make<CNodeCth>},
-        {u"csc", &Make<CNodeCosec>},
-        {u"csch", &Make<CNodeCsch>},
-        {u"ctg", &Make<CNodeCtg>},
-        {u"cth", &Make<CNodeCth>},
-        {u"exp", &Make<CNodeExp>},
-        {u"fact", &Make<CNodeFactorial>},
-        {u"floor", &Make<CNodeFloor>},
-        {u"im", &Make<CNodeIm>},
-        {u"imag", &Make<CNodeIm>},
-        {u"imaginary", &Make<CNodeIm>},
-        {u"imaginarypart", &Make<CNodeIm>},
-        {u"lg", &Make<CNodeLg>},
-        {u"ln", &Make<CNodeLn>},
-        {u"log", &Make<CNodeLg>},
-        {u"pow", &Make<CNodePow>},
-        {u"re", &Make<CNodeRe>},
-        {u"real", &Make<CNodeRe>},
-        {u"realpart", &Make<CNodeRe>},
-        {u"sec", &Make<CNodeSec>},
-        {u"sech", &Make<CNodeSech>},
-        {u"sh", &Make<CNodeSh>},
-        {u"sign", &Make<CNodeSign>},
-        {u"sin", &Make<CNodeSin>},
-        {u"sinh", &Make<CNodeSh>},
-        {u"sqrt", &Make<CNodeSqrt>},
-        {u"tan", &Make<CNodeTg>},
-        {u"tanh", &Make<CNodeTh>},
-        {u"tg", &Make<CNodeTg>},
-        {u"th", &Make<CNodeTh>},
-        {u"\u0393", &Make<CNodeGamma>}, // Gamma
-        {u"\u03A0", &Make<CNodeProduct>},
-        {u"\u03A3", &Make<CNodeSum>},
-        {u"\u220F", &Make<CNodeProduct>},
-        {u"\u2211", &Make<CNodeSum>},
-        {u"\u221A", &Make<CNodeSqrt>}, // square root
-    }};
-    return table;
+constexpr std::size_t CountNames() {
+    std::size_t count = 0;
+    for (const FunctionEntry& entry : kEntries)
+        ForEachName(entry, [&count](std::u16string_view) { ++count; });
+    return count;
+}
+
+// Every name, sorted (code unit order) for the binary search below.
+constexpr auto kNames = [] {
+    std::array<NamedEntry, CountNames()> names{};
+    std::size_t next = 0;
+    for (std::size_t entry = 0; entry < kEntries.size(); ++entry)
+        ForEachName(kEntries[entry], [&](std::u16string_view name) { names[next++] = {name, entry}; });
+    std::sort(names.begin(), names.end(),
+              [](const NamedEntry& a, const NamedEntry& b) { return a.name < b.name; });
+    return names;
 }();
-static_assert(std::is_sorted(kFunctions.begin(), kFunctions.end(),
-                             [](const FunctionName& a, const FunctionName& b) { return a.name < b.name; }));
-static_assert(std::all_of(kFunctions.begin(), kFunctions.end(),
-                          [](const FunctionName& f) { return f.name.size() <= kLongestFunctionName; }));
+static_assert(std::adjacent_find(kNames.begin(), kNames.end(),
+                                 [](const NamedEntry& a, const NamedEntry& b) { return a.name == b.name; }) ==
+                  kNames.end(),
+              "a name builds one function only");
+static_assert(std::all_of(kNames.begin(), kNames.end(),
+                          [](const NamedEntry& named) { return named.name.size() <= kLongestFunctionName; }));
 
 } // namespace
 
-NodeFactory FindFunction(std::u16string_view name) noexcept {
+std::span<const FunctionEntry> FunctionEntries() noexcept {
+    return kEntries;
+}
+
+const FunctionEntry* FindFunctionEntry(std::u16string_view name) noexcept {
     const auto found =
-        std::lower_bound(kFunctions.begin(), kFunctions.end(), name,
-                         [](const FunctionName& entry, std::u16string_view key) { return entry.name < key; });
-    if (found == kFunctions.end() || found->name != name)
+        std::lower_bound(kNames.begin(), kNames.end(), name,
+                         [](const NamedEntry& named, std::u16string_view key) { return named.name < key; });
+    if (found == kNames.end() || found->name != name)
         return nullptr;
-    return found->make;
+    return &kEntries[found->entry];
+}
+
+NodeFactory FindFunction(std::u16string_view name) noexcept {
+    const FunctionEntry* entry = FindFunctionEntry(name);
+    return entry == nullptr ? nullptr : entry->make;
+}
+
+ArgumentCount ArgumentsOf(const FunctionEntry& entry) noexcept {
+    ArgumentCount count{1, 1};
+    bool optional = false;
+    for (char16_t unit : entry.parameters) {
+        if (unit == u'[')
+            optional = true;
+        else if (unit == u']')
+            optional = false;
+        else if (unit == u',') {
+            ++count.most;
+            if (!optional)
+                ++count.least;
+        }
+    }
+    return count;
 }
 
 } // namespace NCalculatorText
