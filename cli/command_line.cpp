@@ -23,7 +23,9 @@ const char* const kUsage =
     "\n"
     "Standard error lists every log message: N, Error or Warning, context, description,\n"
     "separated by tabs. Exit status: 0 success, 1 a calculation stopped on an error,\n"
-    "2 bad usage or a file that cannot be read or written.\n";
+    "2 bad usage or a file that cannot be read or written.\n"
+    "\n"
+    "The language, every function and every message of the log: man vcalc\n";
 
 namespace {
 

@@ -61,6 +61,24 @@ std::string VcalcSynopsis() {
     return usage.starts_with(prefix) ? usage.substr(prefix.size()) : usage;
 }
 
+std::vector<ManPageSpec> ManPages(const std::string& version) {
+    return {
+        {"vcalc",
+         "calculate a calculation text from the command line",
+         {VcalcSynopsis()},
+         version,
+         {"vcalc", "language", "functions", "messages"},
+         {"vantor-calculator(1)"}},
+        {"vantor-calculator",
+         "the Vantor Calculator, a scientific calculator for documents of calculations",
+         {"vantor-calculator [FILE]", "vantor-calculator /p FILE",
+          "vantor-calculator /pt FILE PRINTER DRIVER PORT", "vantor-calculator /dde"},
+         version,
+         {"getting-started", "language", "panes", "keypad", "preferences", "files", "printing"},
+         {"vcalc(1)"}},
+    };
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -74,6 +92,12 @@ int main(int argc, char** argv) {
     const Reference east = BuildReference(sources, inputs, 1);
     std::vector<std::string> errors = sources.errors;
     errors.insert(errors.end(), west.errors.begin(), west.errors.end());
+    for (const ManPageSpec& spec : ManPages(argv[4])) {
+        for (const std::string& topic : spec.topics) {
+            if (FindPage(west, topic) == nullptr)
+                errors.push_back(spec.name + ".1 names the topic " + topic + ", which does not exist");
+        }
+    }
     for (const std::string& error : errors)
         std::cerr << "vantor-help-gen: " << error << '\n';
     if (!errors.empty())
@@ -85,19 +109,7 @@ int main(int argc, char** argv) {
     WritePages(pages, west, east);
     WriteTables(folder, west);
 
-    const std::string version = argv[4];
-    std::ofstream(folder / "vcalc.1", std::ios::binary)
-        << ManPage(west, {"vcalc",
-                          "calculate a calculation text from the command line",
-                          {VcalcSynopsis()},
-                          version,
-                          {"vantor-calculator(1)"}});
-    std::ofstream(folder / "vantor-calculator.1", std::ios::binary)
-        << ManPage(west, {"vantor-calculator",
-                          "the Vantor Calculator, a scientific calculator for documents of calculations",
-                          {"vantor-calculator [FILE]", "vantor-calculator /p FILE",
-                           "vantor-calculator /pt FILE PRINTER DRIVER PORT", "vantor-calculator /dde"},
-                          version,
-                          {"vcalc(1)"}});
+    for (const ManPageSpec& spec : ManPages(argv[4]))
+        std::ofstream(folder / (spec.name + ".1"), std::ios::binary) << ManPage(west, spec);
     return 0;
 }

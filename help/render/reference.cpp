@@ -1,6 +1,8 @@
 #include "help/render/reference.h"
 
+#include <algorithm>
 #include <charconv>
+#include <sstream>
 
 #include "cli/utf8.h"
 #include "engine/core/status.h"
@@ -77,7 +79,7 @@ class TopicBuilder {
 
     Page Build(const SourceFile& topic) {
         topic_ = &topic;
-        Page page{topic.id, {}, {}, {}};
+        Page page{topic.id, {}, {}};
         const std::vector<Block>& blocks = topic.text.blocks;
         for (std::size_t i = 0; i < blocks.size(); ++i) {
             const Block& block = blocks[i];
@@ -126,8 +128,6 @@ class TopicBuilder {
         } else if (block.text == "context") {
             for (const std::string& id : block.lines)
                 reference_.contexts.push_back({id, target_});
-        } else if (block.text == "man") {
-            page.manPages.insert(page.manPages.end(), block.lines.begin(), block.lines.end());
         } else if (block.text == "functions") {
             page.blocks.push_back(FunctionList(block.lines));
         } else if (block.text == "message") {
@@ -181,27 +181,34 @@ class TopicBuilder {
         Error("@message names no message of the log");
     }
 
-    // The option lines of the usage text: two spaces, the option, two or more spaces, its meaning.
+    // The option lines of the usage text: two spaces, the option's names (and its value's
+    // name: upper case, or choices joined by "|"), then its meaning.
     Block VcalcOptions() {
         Block table{BlockKind::Table};
         table.lines.push_back("| Option | Meaning |");
-        std::size_t start = 0;
-        const std::string& usage = inputs_.vcalcUsage;
-        while (start < usage.size()) {
-            std::size_t end = usage.find('\n', start);
-            if (end == std::string::npos)
-                end = usage.size();
-            const std::string line = usage.substr(start, end - start);
-            start = end + 1;
-            const std::size_t option = line.find_first_not_of(' ');
-            if (option == std::string::npos || option < 2 || line[option] != '-')
+        std::istringstream usage(inputs_.vcalcUsage);
+        for (std::string line; std::getline(usage, line);) {
+            if (!line.starts_with("  ") || line.find_first_not_of(' ') == std::string::npos ||
+                line[line.find_first_not_of(' ')] != '-')
                 continue;
-            const std::size_t gap = line.find("  ", option);
-            const std::size_t meaning = gap == std::string::npos ? gap : line.find_first_not_of(' ', gap);
-            if (meaning == std::string::npos)
-                continue;
-            table.lines.push_back("| `" + line.substr(option, gap - option) + "` | " + line.substr(meaning) +
-                                  " |");
+            std::istringstream words(line);
+            std::string option;
+            std::string word;
+            bool value = false;
+            while (words >> word) {
+                const bool isValue =
+                    !value && !option.empty() &&
+                    (word.find('|') != std::string::npos ||
+                     std::all_of(word.begin(), word.end(), [](char c) { return c >= 'A' && c <= 'Z'; }));
+                if (!word.starts_with('-') && !isValue)
+                    break;
+                value = value || isValue;
+                option += (option.empty() ? "" : " ") + word;
+            }
+            std::string meaning = word;
+            for (std::string rest; words >> rest;)
+                meaning += " " + rest;
+            table.lines.push_back("| `" + option + "` | " + meaning + " |");
         }
         if (table.lines.size() == 1)
             Error("@vcalc-options found no option in vcalc's usage text");
@@ -219,7 +226,7 @@ class TopicBuilder {
 Page FunctionPage(const FunctionEntry& entry, const SourceFile* source, int notation) {
     const std::string west = Utf8(entry.west);
     const std::string title = FunctionTitle(entry, source);
-    Page page{FunctionPageId(west), Utf8(NameIn(entry, notation)) + " — " + title, {}, {}};
+    Page page{FunctionPageId(west), Utf8(NameIn(entry, notation)) + " — " + title, {}};
     Block heading = MakeBlock(BlockKind::Heading, page.title, 1);
     heading.anchor = page.id;
     page.blocks.push_back(heading);

@@ -15,7 +15,6 @@ struct Page {
     std::string id; // "language", or "fn-tan" for a function
     std::string title;
     std::vector<Block> blocks;
-    std::vector<std::string> manPages; // the manual pages that include this topic
 };
 
 struct ContentsEntry {

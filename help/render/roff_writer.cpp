@@ -127,10 +127,20 @@ std::string BlockRoff(const Block& block) {
 
 } // namespace
 
+const Page* FindPage(const Reference& reference, std::string_view id) {
+    for (const Page& page : reference.pages) {
+        if (page.id == id)
+            return &page;
+    }
+    return nullptr;
+}
+
 std::string RoffInline(std::string_view text) {
     std::string roff;
     for (const Span& span : ParseInline(text)) {
-        if (span.kind == SpanKind::Code || span.kind == SpanKind::Bold)
+        if (span.kind == SpanKind::Code)
+            roff += "\\fB" + Escaped(span.text) + "\\fR";
+        else if (span.kind == SpanKind::Bold)
             roff += "\\fB" + Escaped(PlainText(span.text)) + "\\fR";
         else
             roff += Escaped(span.kind == SpanKind::Link ? PlainText(span.text) : span.text);
@@ -148,16 +158,15 @@ std::string ManPage(const Reference& reference, const ManPageSpec& spec) {
         roff += ".br\n\\fB" + Escaped(form.substr(0, space)) + "\\fR" +
                 (space == std::string::npos ? "" : Escaped(form.substr(space))) + "\n";
     }
-    bool first = true;
-    for (const Page& page : reference.pages) {
-        if (std::find(page.manPages.begin(), page.manPages.end(), spec.name) == page.manPages.end())
+    for (std::size_t i = 0; i < spec.topics.size(); ++i) {
+        const Page* page = FindPage(reference, spec.topics[i]);
+        if (page == nullptr)
             continue;
-        for (const Block& block : page.blocks) {
+        for (const Block& block : page->blocks) {
             // The first topic describes the program.
             const bool title = block.kind == BlockKind::Heading && block.level == 1;
-            roff += title && first ? ".SH DESCRIPTION\n" : BlockRoff(block);
+            roff += title && i == 0 ? ".SH DESCRIPTION\n" : BlockRoff(block);
         }
-        first = false;
     }
     if (!spec.seeAlso.empty()) {
         roff += ".SH SEE ALSO\n";

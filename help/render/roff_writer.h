@@ -1,5 +1,5 @@
 #pragma once
-// A manual page in the man macros of roff, made of the topics that name it with "@man".
+// A manual page in the man macros of roff, made of topics of the help.
 
 #include <string>
 #include <vector>
@@ -13,8 +13,11 @@ struct ManPageSpec {
     std::string summary;               // the NAME line after the dash
     std::vector<std::string> synopsis; // one form of the command per line, the program first
     std::string version;               // "0.1.0"
+    std::vector<std::string> topics;   // in order; the first describes the program
     std::vector<std::string> seeAlso;  // "vantor-calculator(1)"
 };
+
+const Page* FindPage(const Reference& reference, std::string_view id);
 
 std::string ManPage(const Reference& reference, const ManPageSpec& spec);
 

@@ -78,4 +78,47 @@ HelpExample ReadExample(const Block& block) {
     return example;
 }
 
+VcalcExample ReadVcalcExample(const Block& block) {
+    VcalcExample example;
+    const std::string prompt = "$ vcalc";
+    if (block.lines.empty() || !block.lines.front().starts_with(prompt)) {
+        example.error = "the block begins with \"$ vcalc\"";
+        return example;
+    }
+    const std::string& command = block.lines.front();
+    std::string argument;
+    bool quoted = false;
+    bool started = false;
+    for (std::size_t i = prompt.size(); i < command.size(); ++i) {
+        const char c = command[i];
+        if (c == '\'') {
+            quoted = !quoted;
+            started = true;
+        } else if (c == ' ' && !quoted) {
+            if (started)
+                example.arguments.push_back(argument);
+            argument.clear();
+            started = false;
+        } else {
+            argument += c;
+            started = true;
+        }
+    }
+    if (started)
+        example.arguments.push_back(argument);
+    if (quoted)
+        example.error = "a quote is never closed";
+
+    for (std::size_t i = 1; i < block.lines.size(); ++i) {
+        const std::string& line = block.lines[i];
+        if (line.starts_with("stderr: "))
+            example.err += line.substr(8) + "\n";
+        else if (line.starts_with("exit: "))
+            example.exitStatus = std::stoi(line.substr(6));
+        else
+            example.out += line + "\n";
+    }
+    return example;
+}
+
 } // namespace help

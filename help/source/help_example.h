@@ -35,4 +35,17 @@ inline constexpr std::string_view kCaretMark = "\u2038";
 
 HelpExample ReadExample(const Block& block);
 
+// A "```vcalc" block: the command line "$ vcalc ARGUMENTS" (single quotes group an
+// argument), then the lines of standard output, lines "stderr: …" of standard error
+// and an optional "exit: N" (0 otherwise).
+struct VcalcExample {
+    std::vector<std::string> arguments;
+    std::string out; // each line ended by a line feed
+    std::string err;
+    int exitStatus = 0;
+    std::string error; // not empty: the block is not a well-formed example
+};
+
+VcalcExample ReadVcalcExample(const Block& block);
+
 } // namespace help

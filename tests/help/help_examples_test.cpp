@@ -22,6 +22,10 @@ struct ExampleCase {
     help::Block block;
 };
 
+void PrintTo(const ExampleCase& c, std::ostream* out) {
+    *out << c.where;
+}
+
 std::vector<ExampleCase> AllExamples() {
     std::vector<ExampleCase> cases;
     const help::HelpSources& sources = help_testing::Sources();
