@@ -61,7 +61,7 @@ std::string VcalcSynopsis() {
     return usage.starts_with(prefix) ? usage.substr(prefix.size()) : usage;
 }
 
-std::vector<ManPageSpec> ManPages(const std::string& version) {
+std::vector<ManPageLayout> ManPages(const std::string& version) {
     return {
         {"vcalc",
          "calculate a calculation text from the command line",
@@ -92,10 +92,10 @@ int main(int argc, char** argv) {
     const Reference east = BuildReference(sources, inputs, 1);
     std::vector<std::string> errors = sources.errors;
     errors.insert(errors.end(), west.errors.begin(), west.errors.end());
-    for (const ManPageSpec& spec : ManPages(argv[4])) {
-        for (const std::string& topic : spec.topics) {
+    for (const ManPageLayout& layout : ManPages(argv[4])) {
+        for (const std::string& topic : layout.topics) {
             if (FindPage(west, topic) == nullptr)
-                errors.push_back(spec.name + ".1 names the topic " + topic + ", which does not exist");
+                errors.push_back(layout.name + ".1 names the topic " + topic + ", which does not exist");
         }
     }
     for (const std::string& error : errors)
@@ -109,7 +109,7 @@ int main(int argc, char** argv) {
     WritePages(pages, west, east);
     WriteTables(folder, west);
 
-    for (const ManPageSpec& spec : ManPages(argv[4]))
-        std::ofstream(folder / (spec.name + ".1"), std::ios::binary) << ManPage(west, spec);
+    for (const ManPageLayout& layout : ManPages(argv[4]))
+        std::ofstream(folder / (layout.name + ".1"), std::ios::binary) << ManPage(west, layout);
     return 0;
 }

@@ -148,18 +148,18 @@ std::string RoffInline(std::string_view text) {
     return roff;
 }
 
-std::string ManPage(const Reference& reference, const ManPageSpec& spec) {
-    std::string roff = ".TH " + Upper(Escaped(spec.name)) + " 1 \"\" \"Vantor Calculator " + spec.version +
-                       "\" \"User Commands\"\n";
-    roff += ".SH NAME\n" + Escaped(spec.name) + " \\- " + Line(RoffInline(spec.summary));
+std::string ManPage(const Reference& reference, const ManPageLayout& layout) {
+    std::string roff = ".TH " + Upper(Escaped(layout.name)) + " 1 \"\" \"Vantor Calculator " +
+                       layout.version + "\" \"User Commands\"\n";
+    roff += ".SH NAME\n" + Escaped(layout.name) + " \\- " + Line(RoffInline(layout.summary));
     roff += ".SH SYNOPSIS\n";
-    for (const std::string& form : spec.synopsis) {
+    for (const std::string& form : layout.synopsis) {
         const std::size_t space = form.find(' ');
         roff += ".br\n\\fB" + Escaped(form.substr(0, space)) + "\\fR" +
                 (space == std::string::npos ? "" : Escaped(form.substr(space))) + "\n";
     }
-    for (std::size_t i = 0; i < spec.topics.size(); ++i) {
-        const Page* page = FindPage(reference, spec.topics[i]);
+    for (std::size_t i = 0; i < layout.topics.size(); ++i) {
+        const Page* page = FindPage(reference, layout.topics[i]);
         if (page == nullptr)
             continue;
         for (const Block& block : page->blocks) {
@@ -168,12 +168,12 @@ std::string ManPage(const Reference& reference, const ManPageSpec& spec) {
             roff += title && i == 0 ? ".SH DESCRIPTION\n" : BlockRoff(block);
         }
     }
-    if (!spec.seeAlso.empty()) {
+    if (!layout.seeAlso.empty()) {
         roff += ".SH SEE ALSO\n";
-        for (std::size_t i = 0; i < spec.seeAlso.size(); ++i) {
-            const std::size_t bracket = spec.seeAlso[i].find('(');
-            roff += ".BR " + Escaped(spec.seeAlso[i].substr(0, bracket)) + " " +
-                    spec.seeAlso[i].substr(bracket) + (i + 1 < spec.seeAlso.size() ? " ,\n" : "\n");
+        for (std::size_t i = 0; i < layout.seeAlso.size(); ++i) {
+            const std::size_t bracket = layout.seeAlso[i].find('(');
+            roff += ".BR " + Escaped(layout.seeAlso[i].substr(0, bracket)) + " " +
+                    layout.seeAlso[i].substr(bracket) + (i + 1 < layout.seeAlso.size() ? " ,\n" : "\n");
         }
     }
     return roff;

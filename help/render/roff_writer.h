@@ -8,7 +8,7 @@
 
 namespace help {
 
-struct ManPageSpec {
+struct ManPageLayout {
     std::string name;                  // "vcalc"
     std::string summary;               // the NAME line after the dash
     std::vector<std::string> synopsis; // one form of the command per line, the program first
@@ -19,7 +19,7 @@ struct ManPageSpec {
 
 const Page* FindPage(const Reference& reference, std::string_view id);
 
-std::string ManPage(const Reference& reference, const ManPageSpec& spec);
+std::string ManPage(const Reference& reference, const ManPageLayout& layout);
 
 // Text for roff: backslashes, minus signs and non-ASCII characters escaped, inline
 // markup turned into bold.
