@@ -36,12 +36,15 @@ NCalculatorText::CalculationOptions CurrentCalculationOptions() {
 }
 
 // The message for a file the document could not read.
-QString OpenFailureText(ReadOutcome outcome, const QString& path) {
-    if (outcome == ReadOutcome::CannotOpen && !QFileInfo::exists(path))
+QString OpenFailureText(const ReadResult& read, const QString& path) {
+    if (read.outcome == ReadOutcome::CannotOpen && !QFileInfo::exists(path))
         return QStringLiteral("File \u201C%1\u201D is not found.\nVerify the file name and try again.")
             .arg(QFileInfo(path).fileName());
-    if (outcome == ReadOutcome::TooLarge)
+    if (read.outcome == ReadOutcome::TooLarge)
         return QStringLiteral("Failed to open document.\nThe file is larger than 16 MB.");
+    if (read.file.encoding == NCalculatorText::TextEncoding::Unreadable)
+        return QStringLiteral("Failed to open document.\n") +
+               FromU16(NCalculatorText::kUnreadableEncodingText) + QLatin1Char('.');
     return QStringLiteral("Failed to open document.");
 }
 
@@ -74,11 +77,12 @@ bool CCalcDoc::OnNewDocument() {
 
 bool CCalcDoc::OnOpenDocument(const QString& path) {
     ReadResult read = ReadCalculationFile(path);
-    if (read.outcome != ReadOutcome::Ok && read.outcome != ReadOutcome::NoBytes) {
-        CalcMessageBox(OpenFailureText(read.outcome, path), kWarning);
+    const bool unreadable = read.file.encoding == NCalculatorText::TextEncoding::Unreadable;
+    if ((read.outcome != ReadOutcome::Ok && read.outcome != ReadOutcome::NoBytes) || unreadable) {
+        CalcMessageBox(OpenFailureText(read, path), kWarning);
         return false;
     }
-    view_->SetDocumentText(read.text);
+    view_->SetDocumentText(read.file.text);
     SetPathName(path);
     SetModifiedFlag(false);
     AddToRecentFiles(path);
@@ -287,7 +291,7 @@ void CCalcDoc::RunFile(RunFileKind kind) {
         return;
     }
     int caret = NCalculatorText::kCalculateAll;
-    NCalculatorText::Calculate(read.text, caret, CurrentCalculationOptions());
+    NCalculatorText::Calculate(read.file, caret, CurrentCalculationOptions());
     emit notifier_.resultChanged();
     emit notifier_.memoryChanged();
 }

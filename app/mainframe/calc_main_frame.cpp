@@ -25,6 +25,7 @@
 #include "app/preferences/preferences_dialog.h"
 #include "app/settings/settings_int.h"
 #include "engine/state/engine_state.h"
+#include "ui/keypad/calc_key_pad.h"
 
 namespace {
 
@@ -145,6 +146,8 @@ void CCalcMainFrame::CreatePanes() {
         bars_[i] = bar;
     }
     NCalculatorText::engineState.logReceiver = contents_.logReceiver;
+    connect(contents_.keypad, &CCalcKeyPad::dialogSizeChanged, Bar(PaneId::Keypad),
+            &CCalcDlgBar::SetDialogSize);
 
     addDockWidget(Qt::BottomDockWidgetArea, Bar(PaneId::Log));
     addDockWidget(Qt::BottomDockWidgetArea, Bar(PaneId::Keypad));
@@ -253,6 +256,7 @@ void CCalcMainFrame::RunCommand(CommandId id) {
     }
     if (IsKeypadLookCommand(id)) {
         emit notifier_.keypadCommand(static_cast<int>(id));
+        UpdateCommandStates();
         return;
     }
     switch (id) {
@@ -356,12 +360,17 @@ void CCalcMainFrame::UpdateCommandStates() {
     set(EditPaste,
         QApplication::clipboard()->mimeData() != nullptr && QApplication::clipboard()->mimeData()->hasText());
 
-    // Printing, page setup, the about box, the keypad's look and the help are not built yet.
+    // Printing, page setup, the about box and the help are not built yet.
     for (CommandId id :
          {FilePrint, FilePrintDirect, FilePrintPreview, FilePageSetup, AppAbout, HelpTopics, Help})
         set(id, false);
-    for (int id = static_cast<int>(KeypadStyleXP); id <= static_cast<int>(KeypadColorDefault); ++id)
-        set(static_cast<CommandId>(id), false);
+    for (int number = static_cast<int>(KeypadStyleXP); number <= static_cast<int>(KeypadColorDefault);
+         ++number) {
+        const auto id = static_cast<CommandId>(number);
+        const KeypadCommandState state = contents_.keypad->LookCommandState(id);
+        set(id, state.enabled);
+        check(id, state.checked);
+    }
 
     for (const PaneDefinition& definition : kPanes)
         check(definition.toggle, Bar(definition.pane)->isVisible());

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/core/format.h"
+#include "engine/core/run_log.h"
 #include "engine/state/engine_state.h"
 
 namespace NCalculatorText {
@@ -27,6 +28,17 @@ constexpr auto kMessages = std::to_array<StatusMessage>({
     {InvalidParameter, u"Invalid parameter", false, true},
     {NotSupported, u"Not supported in this Calculator version", false, true},
 });
+
+// Every kind but NoStatus, in the order of their numbers.
+static_assert(kMessages.size() == static_cast<std::size_t>(NotSupported));
+static_assert([] {
+    for (std::size_t i = 0; i < kMessages.size(); ++i) {
+        const auto number = static_cast<std::size_t>(kMessages[i].kind);
+        if (number != (i < static_cast<std::size_t>(NoStatus) ? i : i + 1))
+            return false;
+    }
+    return true;
+}());
 
 const StatusMessage& MessageOf(StatusKind kind) noexcept {
     for (const StatusMessage& message : kMessages) {
@@ -79,11 +91,6 @@ std::u16string Compose(const StatusMessage& message, Complex value) {
     }
 }
 
-void Deliver(LogKind kind, std::u16string_view operation, std::u16string_view text) {
-    if (engineState.logReceiver != nullptr)
-        engineState.logReceiver->AddMessage({static_cast<std::int32_t>(kind), operation, text});
-}
-
 } // namespace
 
 std::span<const StatusMessage> StatusMessages() noexcept {
@@ -96,16 +103,19 @@ void ReportStatus(StatusKind kind, Complex value) noexcept {
         return;
     }
     const StatusMessage& message = MessageOf(kind);
-    const std::u16string text = Compose(message, value);
+    // Only the error that clears the ok flag ends the run; the log lets it through always.
+    const bool endsRun = message.clearsOk && engineState.ok;
     engineState.lastStatus = message.kind;
-    if (message.clearsOk)
+    if (endsRun)
         engineState.ok = false;
-    Deliver(message.warning ? LogKind::Warning : LogKind::Error, OperationName(engineState.currentOperation),
-            text);
+    LogRunMessage(message.warning ? LogKind::Warning : LogKind::Error,
+                  OperationName(engineState.currentOperation), endsRun,
+                  [&] { return Compose(message, value); });
 }
 
 void ReportHint(std::u16string_view text) noexcept {
-    Deliver(LogKind::Warning, OperationName(Operation::None), text);
+    LogRunMessage(LogKind::Warning, OperationName(Operation::None), false,
+                  [text] { return std::u16string(text); });
 }
 
 } // namespace NCalculatorText

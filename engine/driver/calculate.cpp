@@ -1,6 +1,7 @@
 #include "engine/driver/calculate.h"
 
 #include "engine/core/format.h"
+#include "engine/core/run_log.h"
 #include "engine/nodes/node.h"
 #include "engine/parser/syntax_hints.h"
 
@@ -20,8 +21,7 @@ void ResetEngine(const CalculationOptions& options) {
     engineState.angleUnit = options.angleUnit;
     engineState.imaginaryLetter = options.imaginaryLetter;
     engineState.seriesTermsLeft = options.seriesTermLimit == 0 ? UINT64_MAX : options.seriesTermLimit;
-    if (engineState.logReceiver != nullptr)
-        engineState.logReceiver->ClearMessages();
+    BeginRunLog();
 }
 
 // After a syntax error (or the "Not supported" of a decimal comma), the log explains
@@ -169,12 +169,26 @@ char16_t ImaginaryLetterFromPreference(int formatI) noexcept {
 bool Calculate(std::u16string& text, int& caret, const CalculationOptions& options) {
     std::u16string copy = text;
     ResetEngine(options);
-    if (!StripComments(copy)) {
+    bool succeeded = false;
+    if (StripComments(copy)) {
+        succeeded = RunStatements(text, copy, caret);
+    } else {
         ReportStatus(StatusKind::SyntaxError);
         ReportHint(UnclosedCommentHint().text);
-        return false;
     }
-    return RunStatements(text, copy, caret);
+    EndRunLog();
+    return succeeded;
+}
+
+bool Calculate(DecodedText& file, int& caret, const CalculationOptions& options) {
+    if (file.encoding != TextEncoding::Unreadable)
+        return Calculate(file.text, caret, options);
+    ResetEngine(options);
+    engineState.ok = false;
+    LogRunMessage(LogKind::Error, OperationName(Operation::None), true,
+                  [] { return std::u16string(kUnreadableEncodingText); });
+    EndRunLog();
+    return false;
 }
 
 } // namespace NCalculatorText

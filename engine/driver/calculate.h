@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/files/calculation_file.h"
 #include "engine/state/engine_state.h"
 
 namespace NCalculatorText {
@@ -31,6 +32,13 @@ inline constexpr int kCalculateAll = -1;
 // just after the calculated statement's ";" (or at the end of the text), or unchanged
 // after an error.
 bool Calculate(std::u16string& text, int& caret, const CalculationOptions& options);
+
+// The text of a file or of standard input, as DecodeCalculationFile left it. When its
+// bytes were in no encoding the engine reads, the run fails at once and the log says so.
+bool Calculate(DecodedText& file, int& caret, const CalculationOptions& options);
+
+inline constexpr std::u16string_view kUnreadableEncodingText =
+    u"The file is not in an encoding the Calculator reads (UTF-8 or UTF-16)";
 
 // Blanks every comment ("//" to the end of the line, "/*" to "*/") with spaces, so
 // positions stay. False for a block comment that is never closed.

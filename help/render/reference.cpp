@@ -4,8 +4,8 @@
 #include <charconv>
 #include <sstream>
 
-#include "cli/utf8.h"
 #include "engine/core/status.h"
+#include "engine/files/utf8.h"
 #include "engine/parser/function_table.h"
 
 namespace help {
@@ -15,11 +15,11 @@ namespace {
 using NCalculatorText::FunctionEntry;
 
 std::string Utf8(std::u16string_view text) {
-    return vcalc::Utf16ToUtf8(text);
+    return NCalculatorText::Utf16ToUtf8(text);
 }
 
 const FunctionEntry* EntryOf(std::string_view west) {
-    const FunctionEntry* entry = NCalculatorText::FindFunctionEntry(vcalc::Utf8ToUtf16(west));
+    const FunctionEntry* entry = NCalculatorText::FindFunctionEntry(NCalculatorText::Utf8ToUtf16(west));
     return entry != nullptr && Utf8(entry->west) == west ? entry : nullptr;
 }
 

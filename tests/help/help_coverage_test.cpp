@@ -6,8 +6,8 @@
 
 #include <map>
 
-#include "cli/utf8.h"
 #include "engine/core/status.h"
+#include "engine/files/utf8.h"
 #include "engine/parser/function_table.h"
 #include "engine/parser/keyword_table.h"
 #include "help/source/inline_text.h"
@@ -19,7 +19,7 @@ using help_testing::ReferenceIn;
 using help_testing::Sources;
 
 std::string Utf8(std::u16string_view text) {
-    return vcalc::Utf16ToUtf8(text);
+    return NCalculatorText::Utf16ToUtf8(text);
 }
 
 TEST(Coverage, TheSourcesReadAndBuildWithoutErrors) {

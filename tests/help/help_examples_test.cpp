@@ -5,7 +5,7 @@
 
 #include <set>
 
-#include "cli/utf8.h"
+#include "engine/files/utf8.h"
 #include "engine/parser/syntax_hints.h"
 #include "engine/state/memory_store.h"
 #include "help/source/help_example.h"
@@ -60,11 +60,12 @@ Outcome Calculated(const help::HelpExample& example) {
                                                   : AngleUnit::Radians;
     options.imaginaryLetter = static_cast<char16_t>(example.imaginaryLetter);
     const testing_support::Run run =
-        testing_support::Calculate(vcalc::Utf8ToUtf16(example.typed), example.caret, options);
-    Outcome outcome{vcalc::Utf16ToUtf8(run.text), {}};
+        testing_support::Calculate(NCalculatorText::Utf8ToUtf16(example.typed), example.caret, options);
+    Outcome outcome{NCalculatorText::Utf16ToUtf8(run.text), {}};
     for (const auto& message : run.messages)
-        outcome.log.push_back({message.kind == 1 ? "Error" : "Warning", vcalc::Utf16ToUtf8(message.operation),
-                               vcalc::Utf16ToUtf8(message.text)});
+        outcome.log.push_back({message.kind == 1 ? "Error" : "Warning",
+                               NCalculatorText::Utf16ToUtf8(message.operation),
+                               NCalculatorText::Utf16ToUtf8(message.text)});
     return outcome;
 }
 
@@ -94,16 +95,16 @@ std::set<HintKind> KindsShown() {
     for (const ExampleCase& c : AllExamples()) {
         const help::HelpExample example = help::ReadExample(c.block);
         for (const help::LogLine& line : example.log) {
-            if (line.description == vcalc::Utf16ToUtf8(UnclosedCommentHint().text))
+            if (line.description == NCalculatorText::Utf16ToUtf8(UnclosedCommentHint().text))
                 kinds.insert(HintKind::UnclosedComment);
             std::size_t start = 0;
-            const std::u16string typed = vcalc::Utf8ToUtf16(example.typed);
+            const std::u16string typed = NCalculatorText::Utf8ToUtf16(example.typed);
             while (start <= typed.size()) {
                 std::size_t end = typed.find(u';', start);
                 if (end == std::u16string::npos)
                     end = typed.size();
                 const auto hint = FindSyntaxHint(std::u16string_view(typed).substr(start, end - start));
-                if (hint && vcalc::Utf16ToUtf8(hint->text) == line.description)
+                if (hint && NCalculatorText::Utf16ToUtf8(hint->text) == line.description)
                     kinds.insert(hint->kind);
                 start = end + 1;
             }

@@ -265,7 +265,7 @@ class MemoryPaneTest : public QObject {
         NCalculatorText::ClearMemory(true);
         const QByteArray bytes = ReadBytes(path);
         QVERIFY(Calculate(
-            NCalculatorText::DecodeCalculationFile({bytes.constData(), std::size_t(bytes.size())})));
+            NCalculatorText::DecodeCalculationFile({bytes.constData(), std::size_t(bytes.size())}).text));
         QCOMPARE(memoryStore.cells.size(), saved.size());
         for (const auto& [name, cell] : saved)
             QVERIFY(memoryStore.cells.at(name).value == cell.value);

@@ -65,6 +65,14 @@ x11_start() {
     unset QT_SCALE_FACTOR
     mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
     chmod 700 "$XDG_RUNTIME_DIR"
+
+    # A session bus of its own, on which the accessibility bus starts when first asked
+    # for: the tests find widgets by their accessible names there.
+    dbus-daemon --session --nofork --print-address=1 >"$x11_work/bus" 2>"$x11_work/bus.log" &
+    x11_pids+=($!)
+    wait_for 20 test -s "$x11_work/bus" || fail "the session bus did not start"
+    export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$x11_work/bus")
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
 
 # Starts the program with the given arguments and waits until its main window has the
@@ -90,6 +98,38 @@ calc_activate() {
     xdotool windowactivate --sync "$calc_window" >/dev/null 2>&1 || true
     wait_for 10 test "$(xdotool getactivewindow 2>/dev/null)" = "$calc_window" ||
         fail "the main window did not get the focus"
+}
+
+# The screen rectangle "x y width height" of the program's widget with the accessible
+# name $1, waiting up to 10 seconds for it to show.
+widget_rect() {
+    : "${VANTOR_A11Y_QUERY:?VANTOR_A11Y_QUERY names the accessibility query}"
+    local tries=100 rect
+    while ((tries-- > 0)); do
+        if rect=$("$VANTOR_A11Y_QUERY" "$1" 2>/dev/null); then
+            echo "$rect"
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "no widget named [$1] shows"
+}
+
+# Moves the pointer to the widget named $1, at ($2, $3) from its top-left corner or at its
+# middle, and clicks the left button $4 times (once by default), as a user would.
+click_widget() {
+    local x y width height
+    read -r x y width height <<<"$(widget_rect "$1")"
+    local at_x=$((x + ${2:-$((width / 2))})) at_y=$((y + ${3:-$((height / 2))}))
+    xdotool mousemove --sync "$at_x" "$at_y" click --repeat "${4:-1}" --delay 80 1
+}
+
+# Clicks each named widget in its middle.
+click_widgets() {
+    local name
+    for name in "$@"; do
+        click_widget "$name"
+    done
 }
 
 # Real key presses: "ctrl+equal", "ctrl+shift+equal", "Return"...

@@ -1,10 +1,11 @@
-#include "cli/utf8.h"
+#include "engine/files/utf8.h"
 
-namespace vcalc {
+namespace NCalculatorText {
 
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
+constexpr char32_t kInvalid = 0xFFFFFFFF;
 
 void AppendUtf16(std::u16string& out, char32_t code) {
     if (code < 0x10000) {
@@ -34,8 +35,8 @@ void AppendUtf8(std::string& out, char32_t code) {
     }
 }
 
-// Decodes one code point at text[i], advancing i; kReplacement for an invalid sequence.
-char32_t DecodeUtf8(std::string_view text, std::size_t& i) {
+// Decodes one code point at text[i], advancing i; kInvalid for an invalid sequence.
+char32_t DecodeCodePoint(std::string_view text, std::size_t& i) {
     const auto lead = static_cast<unsigned char>(text[i++]);
     if (lead < 0x80)
         return lead;
@@ -49,27 +50,36 @@ char32_t DecodeUtf8(std::string_view text, std::size_t& i) {
     } else if ((lead & 0xF8) == 0xF0) {
         continuation = 3, code = lead & 0x07, smallest = 0x10000;
     } else {
-        return kReplacement;
+        return kInvalid;
     }
     for (int k = 0; k < continuation; ++k) {
-        if (i >= text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
-            return kReplacement;
+        if (i >= text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            return kInvalid;
+        }
         code = (code << 6) | (static_cast<unsigned char>(text[i++]) & 0x3F);
     }
     const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
-    if (code < smallest || code > 0x10FFFF || surrogate)
-        return kReplacement;
+    if (code < smallest || code > 0x10FFFF || surrogate) {
+        return kInvalid;
+    }
     return code;
 }
 
 } // namespace
 
+Utf8Decoded DecodeUtf8(std::string_view bytes) {
+    Utf8Decoded decoded;
+    decoded.text.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size();) {
+        const char32_t code = DecodeCodePoint(bytes, i);
+        decoded.valid = decoded.valid && code != kInvalid;
+        AppendUtf16(decoded.text, code == kInvalid ? kReplacement : code);
+    }
+    return decoded;
+}
+
 std::u16string Utf8ToUtf16(std::string_view text) {
-    std::u16string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();)
-        AppendUtf16(out, DecodeUtf8(text, i));
-    return out;
+    return DecodeUtf8(text).text;
 }
 
 std::string Utf16ToUtf8(std::u16string_view text) {
@@ -89,4 +99,4 @@ std::string Utf16ToUtf8(std::u16string_view text) {
     return out;
 }
 
-} // namespace vcalc
+} // namespace NCalculatorText
