@@ -54,8 +54,13 @@ std::string ExampleHtml(const Block& block) {
     if (!settings.empty())
         row("With " + settings + ":", "note");
     if (example.rewrites) {
-        row(Preformatted(example.shown), "text");
-        row(example.caret >= 0 ? "Ctrl+= with the caret at \u2038 gives:" : "Ctrl+Shift+= gives:", "note");
+        // The caret mark as a red bar, where the caret stands.
+        std::string typed = Preformatted(example.shown);
+        for (std::size_t at = typed.find(kCaretMark); at != std::string::npos; at = typed.find(kCaretMark))
+            typed.replace(at, kCaretMark.size(), "<span class=\"caret\">|</span>");
+        row(typed, "text");
+        row(example.caret >= 0 ? "Ctrl+= with the caret at the red bar gives:" : "Ctrl+Shift+= gives:",
+            "note");
     }
     row(Preformatted(example.expected), "text");
     for (const LogLine& line : example.log) {

@@ -123,8 +123,12 @@ class TopicBuilder {
 
     void Directive(Page& page, const Block& block) {
         if (block.text == "index") {
-            for (const std::string& name : block.lines)
+            for (const std::string& name : block.lines) {
+                // A function's name leads to its own page.
+                if (NCalculatorText::FindFunctionEntry(NCalculatorText::Utf8ToUtf16(name)) != nullptr)
+                    Error("@index names the function " + name + ", whose page the index lists already");
                 reference_.index.push_back({name, target_});
+            }
         } else if (block.text == "context") {
             for (const std::string& id : block.lines)
                 reference_.contexts.push_back({id, target_});
