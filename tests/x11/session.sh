@@ -168,3 +168,29 @@ expect_clean_stderr() {
         fail "the program's standard error carries the lines above"
     fi
 }
+
+# The id of the program's visible window whose title matches the pattern $1 (an extended
+# regular expression), waiting up to 10 seconds for it.
+window_named() {
+    local tries=100 id
+    while ((tries-- > 0)); do
+        id=$(xdotool search --all --onlyvisible --pid "$calc_pid" --name "$1" 2>/dev/null | head -n 1 || true)
+        if [[ -n "$id" ]]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "no window titled [$1] shows"
+}
+
+# Waits until the window $1's title matches the pattern $2.
+expect_title() {
+    wait_for 10 bash -c '[[ "$(xdotool getwindowname "$0")" =~ $1 ]]' "$1" "$2" ||
+        fail "the window's title is [$(xdotool getwindowname "$1")], expected [$2]"
+}
+
+# The number of the program's visible windows.
+visible_window_count() {
+    xdotool search --all --onlyvisible --pid "$calc_pid" 2>/dev/null | wc -l
+}
