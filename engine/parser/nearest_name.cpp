@@ -47,7 +47,7 @@ std::size_t EditDistance(std::u16string_view a, std::u16string_view b) {
 std::vector<std::u16string_view> AllNames() {
     std::vector<std::u16string_view> names;
     for (const FunctionEntry& entry : FunctionEntries())
-        ForEachName(entry, [&names](std::u16string_view name) { names.push_back(name); });
+        ForEachName(entry, [&names](std::u16string_view name, NameNotation) { names.push_back(name); });
     return names;
 }
 

@@ -30,7 +30,7 @@ std::string Call(const FunctionEntry& entry, int notation) {
 // The names other than the notation's own, as code spans.
 std::string OtherNames(const FunctionEntry& entry, int notation) {
     std::string names;
-    ForEachName(entry, [&](std::u16string_view name) {
+    ForEachName(entry, [&](std::u16string_view name, NCalculatorText::NameNotation) {
         if (name == NameIn(entry, notation))
             return;
         names += (names.empty() ? "`" : ", `") + Utf8(name) + "`";
@@ -274,7 +274,9 @@ Reference BuildReference(const HelpSources& sources, const ReferenceInputs& inpu
                                        ": a function without a context needs a \"# \" title");
         reference.pages.push_back(FunctionPage(entry, source, notation));
         const std::string id = FunctionPageId(west);
-        ForEachName(entry, [&](std::u16string_view name) { reference.index.push_back({Utf8(name), id}); });
+        ForEachName(entry, [&](std::u16string_view name, NCalculatorText::NameNotation) {
+            reference.index.push_back({Utf8(name), id});
+        });
         reference.index.push_back({FunctionTitle(entry, source), id});
     }
     for (const SourceFile& file : sources.functions) {

@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                  u"pow takes 2 arguments: pow(base, exponent)"},
         HintCase{"comma_in_cell_name_kept", u"mem[1,5]**", u""},
         HintCase{"series_too_short", u"Sum(k, 1, 10)",
-                 u"Sum takes 4 or 5 arguments: Sum(index, from, to[, step], term)"},
+                 u"Sum takes 4 or 5 arguments: Sum(index, from, to, [step,] term)"},
         HintCase{"one_argument_function_given_two", u"sin(1, 2)", u"sin takes 1 argument: sin(z)"},
         HintCase{"mistyped_name", u"sine(1)", u"Unknown function sine: did you mean sin?"},
         HintCase{"name_in_capitals", u"SQRT(2)", u"Unknown function SQRT: did you mean sqrt?"},

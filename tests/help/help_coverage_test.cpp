@@ -62,7 +62,7 @@ TEST(Coverage, EveryNameOfTheLanguageIsInTheIndex) {
     for (const help::IndexEntry& entry : ReferenceIn(0).index)
         index[entry.name] = entry.target;
     for (const NCalculatorText::FunctionEntry& entry : NCalculatorText::FunctionEntries()) {
-        ForEachName(entry, [&](std::u16string_view name) {
+        ForEachName(entry, [&](std::u16string_view name, NCalculatorText::NameNotation) {
             EXPECT_EQ(index[Utf8(name)], help::FunctionPageId(Utf8(entry.west))) << Utf8(name);
         });
     }
