@@ -29,7 +29,7 @@ h2 { font-size: large; color: #1d3a5f; }
 h3 { color: #1d3a5f; }
 code { font-family: "Roboto Mono", "DejaVu Sans Mono", monospace; color: #3a3a3a; }
 pre { font-family: "Roboto Mono", "DejaVu Sans Mono", monospace; }
-table.grid { border-color: #c8d0da; border-style: solid; }
+table.grid { border-color: #c8d0da; border-style: solid; border-collapse: collapse; }
 table.grid th { background-color: #e6ebf1; text-align: left; }
 table.example { margin-top: 4px; margin-bottom: 8px; }
 td.text { background-color: #f2f4f7; }

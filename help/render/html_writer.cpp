@@ -73,7 +73,7 @@ std::string ExampleHtml(const Block& block) {
 }
 
 std::string TableHtml(const Block& block) {
-    std::string html = "<table class=\"grid\" cellspacing=\"0\" cellpadding=\"4\">";
+    std::string html = "<table class=\"grid\" border=\"1\" cellspacing=\"0\" cellpadding=\"4\">";
     for (std::size_t i = 0; i < block.lines.size(); ++i) {
         const char* cell = i == 0 ? "th" : "td";
         html += "<tr>";

@@ -212,6 +212,8 @@ class HelpWindowTest : public QObject {
         SavePicture(*help, "contents");
         ShowHelp(QStringLiteral("fn-arcsin"), &f.frame);
         SavePicture(*help, "function");
+        ShowHelp(QStringLiteral("language#operators"), &f.frame);
+        SavePicture(*help, "table");
         QTest::keyClicks(Named<QLineEdit>(help, "Search the help"), QStringLiteral("Bessel"));
         SavePicture(*help, "search");
     }
