@@ -21,6 +21,7 @@
 #include "app/help/calc_help_window.h"
 #include "app/help/help_content.h"
 #include "app/mainframe/calc_main_frame.h"
+#include "app/mainframe/calc_tool_bar.h"
 #include "app/notify/calc_notifier.h"
 
 namespace {
@@ -179,7 +180,11 @@ class HelpWindowTest : public QObject {
         Fixture f;
         QAction* log = f.frame.Action(CommandId::ViewLog);
         QVERIFY(log->whatsThis().contains(QStringLiteral("errors")));
-        QVERIFY(!f.frame.Action(CommandId::CalculateAll)->whatsThis().isEmpty());
+        QAction* calculateAll = f.frame.Action(CommandId::CalculateAll);
+        QVERIFY(!calculateAll->whatsThis().isEmpty());
+        QWidget* button = f.frame.ToolBar()->widgetForAction(calculateAll);
+        QVERIFY(button != nullptr);
+        QCOMPARE(button->whatsThis(), calculateAll->whatsThis());
         QVERIFY(!f.frame.Bar(PaneId::Memory)->whatsThis().isEmpty());
         QVERIFY(!f.frame.View()->whatsThis().isEmpty());
 
