@@ -1,9 +1,6 @@
-# Installs, compressed, the manual pages that the help generator has written into the
-# build folder; a build without them installs none.
+# Installs the manual pages that the help generator wrote into the build folder,
+# compressed as Debian keeps them.
 foreach(page ${VANTOR_MANUAL_PAGES})
-    if(NOT EXISTS ${page})
-        continue()
-    endif()
     get_filename_component(name ${page} NAME)
     file(MAKE_DIRECTORY ${VANTOR_MANUAL_STAGE})
     execute_process(COMMAND gzip -9 -n -c ${page} OUTPUT_FILE ${VANTOR_MANUAL_STAGE}/${name}.gz

@@ -20,9 +20,7 @@ for icon in "${icons[@]}"; do
     done
 done
 for page in vcalc vantor-calculator; do
-    if [[ -e $build/help/$page.1 ]]; then
-        [[ -s $usr/share/man/man1/$page.1.gz ]] || fail "the manual page $page.1 is not installed"
-    fi
+    gzip -t "$usr/share/man/man1/$page.1.gz" 2>/dev/null || fail "the manual page $page.1 is not installed"
 done
 
 entry=$usr/share/applications/vantor-calculator.desktop

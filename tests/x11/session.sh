@@ -238,3 +238,24 @@ calc_stop() {
     kill "$calc_pid" 2>/dev/null || true
     wait "$calc_pid" 2>/dev/null || true
 }
+
+# The id of the program's visible window whose title matches the pattern $1 (an extended
+# regular expression, unlike window_named), waiting up to 10 seconds for it.
+window_matching() {
+    local tries=100 id
+    while ((tries-- > 0)); do
+        id=$(xdotool search --all --onlyvisible --pid "$calc_pid" --name "$1" 2>/dev/null | head -n 1 || true)
+        if [[ -n "$id" ]]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "no window titled [$1] shows"
+}
+
+# Waits until the window $1's title matches the pattern $2.
+expect_title() {
+    wait_for 10 bash -c '[[ "$(xdotool getwindowname "$0")" =~ $1 ]]' "$1" "$2" ||
+        fail "the window's title is [$(xdotool getwindowname "$1")], expected [$2]"
+}
