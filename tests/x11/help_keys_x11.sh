@@ -43,7 +43,7 @@ calc_activate
 [[ -z "$(other_windows)" ]] || fail "a window besides the main window shows before Shift+F1"
 keys shift+F1
 click_widget "Log"
-wait_for 10 test -n "$(other_windows)" || fail "Shift+F1 and a click showed no explanation"
+wait_for 10 other_window_shown || fail "Shift+F1 and a click showed no explanation"
 keys Escape
 save_and_expect "$file" "1+tg("
 expect_clean_stderr
