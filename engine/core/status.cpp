@@ -67,6 +67,9 @@ void ReportStatus(StatusKind kind, Complex value) noexcept {
     case StatusKind::NotSupported:
         text = u"Not supported in this Calculator version";
         break;
+    case StatusKind::Stopped:
+        text = u"Calculation stopped by the user";
+        break;
     default:
         kind = StatusKind::UnknownError;
         text = u"Unknown error";
@@ -80,8 +83,9 @@ void ReportStatus(StatusKind kind, Complex value) noexcept {
         engineState.ok = false;
     if (engineState.logReceiver != nullptr) {
         const LogKind logKind = isWarning ? LogKind::Warning : LogKind::Error;
-        engineState.logReceiver->AddMessage(
-            {static_cast<std::int32_t>(logKind), OperationName(engineState.currentOperation), text});
+        engineState.logReceiver->AddMessage({static_cast<std::int32_t>(logKind),
+                                             OperationName(engineState.currentOperation), text,
+                                             engineState.statementStart});
     }
 }
 

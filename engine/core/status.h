@@ -22,6 +22,7 @@ enum class StatusKind : int {
     NoConvergence = 10,
     InvalidParameter = 11,
     NotSupported = 12,
+    Stopped = 13, // the user stopped the run: an error in the statement being calculated
 };
 
 // Composes the message for the kind (quoting the value where the message shows a

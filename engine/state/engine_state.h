@@ -1,6 +1,7 @@
 #pragma once
 // The one process-wide engine state shared by the parser, every node and the driver.
 
+#include <atomic>
 #include <cstdint>
 
 #include "engine/core/log.h"
@@ -23,9 +24,17 @@ struct EngineState {
     Complex previousResult{};                     // last successful statement's value; zero at start
     ILogReceiver* logReceiver = nullptr;          // may be absent: messages are then dropped
     std::uint64_t seriesTermsLeft = UINT64_MAX;   // terms the series of this run may still evaluate
+    // Set from another thread to end the run; polled between statements and series terms.
+    const std::atomic<bool>* stopRequest = nullptr;
+    int statementStart = -1; // the statement being calculated, as an offset in the returned text
 };
 
 extern EngineState engineState;
+
+// The user asked to end the run.
+inline bool StopRequested() noexcept {
+    return engineState.stopRequest != nullptr && engineState.stopRequest->load(std::memory_order_relaxed);
+}
 
 // The bookkeeping of every node that has an operation code: the code is current
 // while the node evaluates, and a report raised inside names the innermost one.
