@@ -22,6 +22,7 @@ enum class CommandId : int {
     EditCut = 57635,
     EditPaste = 57637,
     EditUndo = 57643,
+    EditRedo = 57644,
     ViewToolbar = 59392,
     ViewStatusBar = 59393,
 
@@ -61,6 +62,7 @@ enum class CommandId : int {
     FocusLog = 32812,
     FocusMemory = 32813,
     FocusStatistics = 32814,
+    StopCalculation = 32815,
 };
 
 inline constexpr int kRecentFileCount = 4;

@@ -34,6 +34,8 @@ constexpr std::array kCommands = std::to_array<CommandInfo>({
     {MemorySave, u"&Save...", u"Save memory as file", u"Save memory", "", false, Everywhere, "memory-save"},
     {EditUndo, u"&Undo\tCtrl+Z", u"Undo the last action", u"Undo", "Ctrl+Z; Alt+Backspace", false, Editor,
      nullptr},
+    {EditRedo, u"&Redo\tCtrl+Y", u"Redo the previously undone action", u"Redo", "Ctrl+Y; Ctrl+Shift+Z", false,
+     Editor, nullptr},
     {EditCut, u"Cu&t\tCtrl+X", u"Cut the selection and put it on the Clipboard", u"Cut", "Ctrl+X; Shift+Del",
      false, Editor, "cut"},
     {EditCopy, u"&Copy\tCtrl+C", u"Copy the selection and put it on the Clipboard", u"Copy",
@@ -80,6 +82,9 @@ constexpr std::array kCommands = std::to_array<CommandInfo>({
     {Calculate, u"", u"", u"", "Ctrl+=", false, Everywhere, nullptr},
     {CalculateAll, u"", u"Calculate all", u"Calculate all Ctrl+Shift+=", "Ctrl+Shift+=", false, Everywhere,
      "calculate-all"},
+    // Enabled only while a calculation runs: at other times Esc is left to the rest of the window.
+    {StopCalculation, u"&Stop\tEsc", u"Stop the running calculation", u"Stop Esc", "Esc", false, Everywhere,
+     nullptr},
     {FocusEditor, u"", u"", u"", "Ctrl+W", false, Everywhere, nullptr},
     {FocusKeypad, u"", u"", u"", "Ctrl+Shift+K", false, Everywhere, nullptr},
     {FocusLog, u"", u"", u"", "Ctrl+Shift+L", false, Everywhere, nullptr},

@@ -7,6 +7,8 @@
 #include <string>
 #include <utility>
 
+#include "app/editor/extra_selections.h"
+
 class QSettings;
 
 struct EditorFontSettings {
@@ -37,6 +39,9 @@ class CCalcView : public QPlainTextEdit {
     // Replaces the whole text: empties the undo history and tells no one (the
     // document's modified flag stays as it was).
     void SetDocumentText(std::u16string_view text);
+    // Turns the text into `text` by editing only what differs, as one step of the undo
+    // history; tells no one either. The lines and the scroll position stay.
+    void ReplaceTextByEdits(std::u16string_view text);
     bool IsEmpty() const;
 
     // Selection start and end as document offsets.
@@ -46,6 +51,11 @@ class CCalcView : public QPlainTextEdit {
     // One undoable edit each, noticed as a change of the text.
     void ReplaceSelection(const QString& text);
     void DeleteSelection();
+
+    // The marks of one source; the editor shows those of every source.
+    void ShowExtraSelections(ExtraSelectionSource source, QList<QTextEdit::ExtraSelection> selections);
+    // A red wavy line under a range of document offsets, gone at the next edit.
+    void MarkFailedStatement(int start, int length);
 
   signals:
     // A user edit (typing, cut, paste, undo, the keypad's insertions).
@@ -65,9 +75,13 @@ class CCalcView : public QPlainTextEdit {
     // How many code units may still be inserted in place of the selection.
     int RoomForInput() const;
     void ApplyFont(const QFont& font);
+    void ClearFailedStatementMark(quint64 edit);
     QString RawText() const;
 
     int fontSize_ = 15;
     int fontBuilds_ = 0;
     bool settingText_ = false;
+    ExtraSelectionSet extraSelections_;
+    quint64 edits_ = 0;           // changes of the text so far
+    quint64 markedAfterEdit_ = 0; // the failed statement was marked after this many
 };

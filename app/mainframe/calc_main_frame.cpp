@@ -14,6 +14,7 @@
 #include "app/document/calc_doc.h"
 #include "app/editor/calc_view.h"
 #include "app/mainframe/calc_tool_bar.h"
+#include "app/mainframe/calculation_indicator.h"
 #include "app/mainframe/caption.h"
 #include "app/mainframe/command_actions.h"
 #include "app/mainframe/dpi.h"
@@ -86,6 +87,7 @@ CCalcMainFrame::CCalcMainFrame(CCalcDoc& document, CCalcNotifier& notifier)
     document_.SetDialogOwner(this);
     connect(view_, &CCalcView::fileDropped, this, &CCalcMainFrame::OpenDroppedFile);
     connect(view_, &QPlainTextEdit::undoAvailable, this, &CCalcMainFrame::UpdateCommandStates);
+    connect(view_, &QPlainTextEdit::redoAvailable, this, &CCalcMainFrame::UpdateCommandStates);
     connect(view_, &QPlainTextEdit::copyAvailable, this, &CCalcMainFrame::UpdateCommandStates);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &CCalcMainFrame::UpdateCommandStates);
 
@@ -101,6 +103,7 @@ CCalcMainFrame::CCalcMainFrame(CCalcDoc& document, CCalcNotifier& notifier)
 
     connect(&document_, &CCalcDoc::captionChanged, this, &CCalcMainFrame::ComposeCaption);
     connect(&document_, &CCalcDoc::recentFilesChanged, this, &CCalcMainFrame::UpdateRecentFiles);
+    connect(&document_, &CCalcDoc::calculationRunning, this, &CCalcMainFrame::ShowCalculationRunning);
     connect(&notifier_, &CCalcNotifier::resultChanged, this, &CCalcMainFrame::UpdateResultIndicator);
     connect(&notifier_, &CCalcNotifier::memoryChanged, this, &CCalcMainFrame::UpdateCommandStates);
     connect(&notifier_, &CCalcNotifier::paneShowRequested, this, &CCalcMainFrame::ShowPane);
@@ -112,6 +115,8 @@ CCalcMainFrame::CCalcMainFrame(CCalcDoc& document, CCalcNotifier& notifier)
 }
 
 CCalcMainFrame::~CCalcMainFrame() {
+    // The run's log goes to the pane, which goes with the window.
+    document_.EndCalculation();
     // Panes hidden while the window goes must not touch what is already gone.
     ready_ = false;
     if (NCalculatorText::engineState.logReceiver == contents_.logReceiver)
@@ -127,6 +132,8 @@ void CCalcMainFrame::CreateToolBar() {
 
 void CCalcMainFrame::CreateStatusBar() {
     statusPanes_ = new StatusPanes(statusBar());
+    calculationIndicator_ = new CalculationIndicator(actions_->Action(StopCalculation), statusBar());
+    statusBar()->addPermanentWidget(calculationIndicator_);
 }
 
 void CCalcMainFrame::CreatePanes() {
@@ -289,6 +296,12 @@ void CCalcMainFrame::RunCommand(CommandId id) {
     case EditUndo:
         view_->undo();
         break;
+    case EditRedo:
+        view_->redo();
+        break;
+    case StopCalculation:
+        document_.StopCalculation();
+        break;
     case EditCut:
         view_->cut();
         break;
@@ -346,15 +359,21 @@ void CCalcMainFrame::UpdateCommandStates() {
     };
     const auto check = [this](CommandId id, bool checked) { actions_->Action(id)->setChecked(checked); };
 
+    const bool running = document_.IsCalculating();
+    for (CommandId id : {Calculate, CalculateAll, FileExecute, MemoryLoad, CommandId::Preferences})
+        set(id, !running);
+    set(StopCalculation, running);
     const bool hasCells = document_.MemoryHasCells();
     set(MemoryFree, hasCells);
     set(MemorySave, hasCells);
+    const bool editable = !view_->isReadOnly();
     const bool hasSelection = view_->textCursor().hasSelection();
-    set(EditCut, hasSelection && !view_->isReadOnly());
+    set(EditCut, hasSelection && editable);
     set(EditCopy, hasSelection);
-    set(EditUndo, view_->document()->isUndoAvailable());
-    set(EditPaste,
-        QApplication::clipboard()->mimeData() != nullptr && QApplication::clipboard()->mimeData()->hasText());
+    set(EditUndo, editable && view_->document()->isUndoAvailable());
+    set(EditRedo, editable && view_->document()->isRedoAvailable());
+    set(EditPaste, editable && QApplication::clipboard()->mimeData() != nullptr &&
+                       QApplication::clipboard()->mimeData()->hasText());
 
     // Printing, page setup, the about box, the keypad's look and the help are not built yet.
     for (CommandId id :
@@ -458,7 +477,16 @@ void CCalcMainFrame::OpenDroppedFile(const QString& path) {
     document_.OpenDocumentFile(path);
 }
 
+void CCalcMainFrame::ShowCalculationRunning(bool running) {
+    view_->setReadOnly(running);
+    for (QWidget* pane : {contents_.keypad, contents_.memory, contents_.statistics})
+        pane->setEnabled(!running);
+    calculationIndicator_->SetRunning(running);
+    UpdateCommandStates();
+}
+
 void CCalcMainFrame::closeEvent(QCloseEvent* event) {
+    document_.EndCalculation();
     if (!document_.SaveModified()) {
         event->ignore();
         return;
