@@ -8,8 +8,8 @@ namespace vcalc {
 const char* const kUsage =
     "Usage: vcalc [OPTIONS] [FILE...]\n"
     "Calculates every statement of a calculation text and prints the text with \"=\" and\n"
-    "each result written behind its expression. FILEs are calculation files (UTF-16);\n"
-    "with neither FILE nor -e the text is read from standard input as UTF-8.\n"
+    "each result written behind its expression. FILEs are calculation files (UTF-16 or\n"
+    "UTF-8); with neither FILE nor -e the text is read from standard input as UTF-8.\n"
     "\n"
     "  -e, --expr TEXT          calculate TEXT\n"
     "      --angle rad|deg|grad unit of the trigonometric functions (default rad)\n"
@@ -22,8 +22,10 @@ const char* const kUsage =
     "      --version            show the version\n"
     "\n"
     "Standard error lists every log message: N, Error or Warning, context, description,\n"
-    "separated by tabs. Exit status: 0 success, 1 a calculation stopped on an error,\n"
-    "2 bad usage or a file that cannot be read or written.\n";
+    "separated by tabs; past 10,000 messages in a run, one last line counts the rest.\n"
+    "Files and standard input larger than 16 MB are refused. Exit status: 0 success,\n"
+    "1 a calculation stopped on an error, 2 bad usage or a file that cannot be read or\n"
+    "written.\n";
 
 namespace {
 

@@ -2,15 +2,16 @@
 // text in one process (memory cells and the previous result carry over), prints the
 // rewritten texts to standard output and the log to standard error.
 
-#include <cstdio>
+#include <cstring>
 #include <iostream>
-#include <iterator>
+#include <optional>
 #include <span>
 
+#include "cli/bounded_read.h"
 #include "cli/command_line.h"
-#include "cli/file_io.h"
-#include "cli/utf8.h"
+#include "cli/safe_write.h"
 #include "engine/files/calculation_file.h"
+#include "engine/files/utf8.h"
 #include "engine/state/memory_store.h"
 #include "engine/state/random_generators.h"
 
@@ -27,8 +28,7 @@ class StandardErrorLog final : public ILogReceiver {
   public:
     void AddMessage(const LogMessage& message) override {
         std::cerr << ++count_ << '\t' << (message.kind == 1 ? "Error" : "Warning") << '\t'
-                  << vcalc::Utf16ToUtf8(message.operation) << '\t' << vcalc::Utf16ToUtf8(message.text)
-                  << '\n';
+                  << Utf16ToUtf8(message.operation) << '\t' << Utf16ToUtf8(message.text) << '\n';
     }
     void ClearMessages() override { count_ = 0; }
 
@@ -38,7 +38,7 @@ class StandardErrorLog final : public ILogReceiver {
 
 struct LoadedText {
     const vcalc::Input* input;
-    std::u16string text;
+    DecodedText decoded;
 };
 
 int Fail(const std::string& message) {
@@ -46,41 +46,57 @@ int Fail(const std::string& message) {
     return kUsageOrFileError;
 }
 
-std::optional<std::u16string> ReadCalculationFile(const std::string& path) {
-    const auto bytes = vcalc::ReadWholeFile(path);
-    if (!bytes)
+std::string ReadProblemText(const vcalc::BoundedRead& read, std::string_view whatIsLarge) {
+    switch (read.problem) {
+    case vcalc::ReadProblem::IsAFolder:
+        return "it is a folder";
+    case vcalc::ReadProblem::TooLarge:
+        return std::string(whatIsLarge) + " is larger than " +
+               std::to_string(kLargestCalculationFile / (1024 * 1024)) + " MB";
+    default:
+        return std::strerror(read.error);
+    }
+}
+
+// A file or standard input as the calculation will see it, or a message on standard
+// error and nothing.
+std::optional<DecodedText> ReadInput(const std::string* path) {
+    const vcalc::BoundedRead read = path != nullptr
+                                        ? vcalc::ReadFileBounded(*path, kLargestCalculationFile)
+                                        : vcalc::ReadStandardInputBounded(kLargestCalculationFile);
+    if (read.problem != vcalc::ReadProblem::None) {
+        Fail("cannot read " + (path != nullptr ? *path : std::string("standard input")) + ": " +
+             ReadProblemText(read, path != nullptr ? "the file" : "the text"));
         return std::nullopt;
-    return DecodeCalculationFile(*bytes);
+    }
+    return DecodeCalculationFile(read.bytes, path != nullptr ? UnmarkedBytes::Detect : UnmarkedBytes::Utf8);
 }
 
 int Run(const vcalc::Invocation& invocation) {
     // Everything is read before anything runs, so a missing file changes nothing.
-    std::optional<std::u16string> memoryText;
+    std::optional<DecodedText> memoryText;
     if (invocation.memoryFile) {
-        memoryText = ReadCalculationFile(*invocation.memoryFile);
+        memoryText = ReadInput(&*invocation.memoryFile);
         if (!memoryText)
-            return Fail("cannot read " + *invocation.memoryFile);
+            return kUsageOrFileError;
     }
     std::vector<LoadedText> texts;
     for (const vcalc::Input& input : invocation.inputs) {
+        std::optional<DecodedText> decoded;
         switch (input.kind) {
         case vcalc::Input::Kind::Expression:
-            texts.push_back({&input, vcalc::Utf8ToUtf16(input.value)});
+            decoded = DecodedText{TextEncoding::Utf8, Utf8ToUtf16(input.value)};
             break;
-        case vcalc::Input::Kind::StandardInput: {
-            const std::string bytes((std::istreambuf_iterator<char>(std::cin)),
-                                    std::istreambuf_iterator<char>());
-            texts.push_back({&input, vcalc::Utf8ToUtf16(bytes)});
+        case vcalc::Input::Kind::StandardInput:
+            decoded = ReadInput(nullptr);
             break;
-        }
-        case vcalc::Input::Kind::File: {
-            auto text = ReadCalculationFile(input.value);
-            if (!text)
-                return Fail("cannot read " + input.value);
-            texts.push_back({&input, std::move(*text)});
+        case vcalc::Input::Kind::File:
+            decoded = ReadInput(&input.value);
             break;
         }
-        }
+        if (!decoded)
+            return kUsageOrFileError;
+        texts.push_back({&input, std::move(*decoded)});
     }
 
     SeedRandom();
@@ -92,23 +108,24 @@ int Run(const vcalc::Invocation& invocation) {
         int caret = kCalculateAll;
         allSucceeded = Calculate(*memoryText, caret, invocation.calculation);
     }
+    auto write = [&](const std::string& path, const std::string& bytes) {
+        const vcalc::WriteResult written = vcalc::WriteFileSafely(path, bytes);
+        if (!written.written) {
+            writeFailed = true;
+            Fail("cannot write " + path + ": " + written.problem);
+        }
+    };
     for (LoadedText& loaded : texts) {
         int caret = invocation.caret;
-        allSucceeded = Calculate(loaded.text, caret, invocation.calculation) && allSucceeded;
-        std::cout << vcalc::Utf16ToUtf8(loaded.text) << '\n';
-        const bool isFile = loaded.input->kind == vcalc::Input::Kind::File;
-        if (invocation.inPlace && isFile &&
-            !vcalc::WriteFileAtomically(loaded.input->value, EncodeCalculationFile(loaded.text))) {
-            writeFailed = true;
-            std::cerr << "vcalc: cannot write " << loaded.input->value << '\n';
-        }
+        allSucceeded = Calculate(loaded.decoded, caret, invocation.calculation) && allSucceeded;
+        if (loaded.decoded.encoding == TextEncoding::Unreadable)
+            continue; // no text to print or to write back
+        std::cout << Utf16ToUtf8(loaded.decoded.text) << '\n';
+        if (invocation.inPlace && loaded.input->kind == vcalc::Input::Kind::File)
+            write(loaded.input->value, EncodeCalculationFile(loaded.decoded.text));
     }
-    if (invocation.saveMemoryFile &&
-        !vcalc::WriteFileAtomically(*invocation.saveMemoryFile,
-                                    EncodeUtf16LittleEndian(WriteMemoryText(true)))) {
-        writeFailed = true;
-        std::cerr << "vcalc: cannot write " << *invocation.saveMemoryFile << '\n';
-    }
+    if (invocation.saveMemoryFile)
+        write(*invocation.saveMemoryFile, EncodeUtf16LittleEndian(WriteMemoryText(true)));
     engineState.logReceiver = nullptr;
     std::cout.flush();
     if (writeFailed)

@@ -19,10 +19,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.imaginaryLetter = ImaginaryLetterFromPreference((data[0] >> 2) & 1);
     options.seriesTermLimit = 100000; // long but finite series would only slow the search
     const bool atCaret = (data[0] & 0x10) != 0;
-    std::u16string text =
+    DecodedText file =
         DecodeCalculationFile(std::string_view(reinterpret_cast<const char*>(data) + 2, size - 2));
-    int caret = atCaret ? static_cast<int>(data[1]) * static_cast<int>(text.size() + 1) / 256 : kCalculateAll;
-    Calculate(text, caret, options);
+    int caret =
+        atCaret ? static_cast<int>(data[1]) * static_cast<int>(file.text.size() + 1) / 256 : kCalculateAll;
+    Calculate(file, caret, options);
     // Stored cells would otherwise pile up from one input to the next.
     if (memoryStore.cells.size() > 1000)
         ClearMemory(true);

@@ -20,7 +20,11 @@ enum class CommandId : int {
     PreviousPane = 57681,
     EditCopy = 57634,
     EditCut = 57635,
+    EditFind = 57636,
     EditPaste = 57637,
+    EditFindNext = 57639,
+    EditReplace = 57641,
+    EditSelectAll = 57642,
     EditUndo = 57643,
     EditRedo = 57644,
     ViewToolbar = 59392,
@@ -62,7 +66,8 @@ enum class CommandId : int {
     FocusLog = 32812,
     FocusMemory = 32813,
     FocusStatistics = 32814,
-    StopCalculation = 32815,
+    EditGoToLine = 32815,
+    StopCalculation = 32816,
 };
 
 inline constexpr int kRecentFileCount = 4;

@@ -23,8 +23,8 @@ const QString kAllFilesFilter =
 const QString kMemoryFilesFilter = QStringLiteral("Memory files (*.vcm)|*.vcm|All files (*.*)|*.*||");
 const QString kMemoryFilesOnlyFilter = QStringLiteral("Memory files (*.vcm)|*.vcm||");
 
-constexpr unsigned kWarning = MessageBoxType::Ok | MessageBoxType::IconExclamation;
-constexpr unsigned kQuestion = MessageBoxType::YesNo | MessageBoxType::IconQuestion;
+constexpr MessageType kWarning = MessageType{MessageButtons::Close, MessageIcon::Exclamation};
+constexpr MessageType kQuestion = MessageType{MessageButtons::YesNo, MessageIcon::Question};
 
 QString FromU16(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
@@ -36,12 +36,15 @@ NCalculatorText::CalculationOptions CurrentCalculationOptions() {
 }
 
 // The message for a file the document could not read.
-QString OpenFailureText(ReadOutcome outcome, const QString& path) {
-    if (outcome == ReadOutcome::CannotOpen && !QFileInfo::exists(path))
+QString OpenFailureText(const ReadResult& read, const QString& path) {
+    if (read.outcome == ReadOutcome::CannotOpen && !QFileInfo::exists(path))
         return QStringLiteral("File \u201C%1\u201D is not found.\nVerify the file name and try again.")
             .arg(QFileInfo(path).fileName());
-    if (outcome == ReadOutcome::TooLarge)
+    if (read.outcome == ReadOutcome::TooLarge)
         return QStringLiteral("Failed to open document.\nThe file is larger than 16 MB.");
+    if (read.file.encoding == NCalculatorText::TextEncoding::Unreadable)
+        return QStringLiteral("Failed to open document.\n") +
+               FromU16(NCalculatorText::kUnreadableEncodingText) + QLatin1Char('.');
     return QStringLiteral("Failed to open document.");
 }
 
@@ -77,12 +80,13 @@ bool CCalcDoc::OnNewDocument() {
 
 bool CCalcDoc::OnOpenDocument(const QString& path) {
     ReadResult read = ReadCalculationFile(path);
-    if (read.outcome != ReadOutcome::Ok && read.outcome != ReadOutcome::NoBytes) {
-        CalcMessageBox(OpenFailureText(read.outcome, path), kWarning);
+    const bool unreadable = read.file.encoding == NCalculatorText::TextEncoding::Unreadable;
+    if ((read.outcome != ReadOutcome::Ok && read.outcome != ReadOutcome::NoBytes) || unreadable) {
+        CalcMessageBox(OpenFailureText(read, path), kWarning);
         return false;
     }
     statementAnchors_.Clear();
-    view_->SetDocumentText(read.text);
+    view_->SetDocumentText(read.file.text);
     SetPathName(path);
     SetModifiedFlag(false);
     AddToRecentFiles(path);
@@ -104,7 +108,7 @@ bool CCalcDoc::SaveModified() {
     if (!modified_)
         return true;
     const QString question = QStringLiteral("Save changes to \u201C%1\u201D?").arg(NameForQuestion());
-    switch (CalcMessageBox(question, MessageBoxType::YesNoCancel)) {
+    switch (CalcMessageBox(question, MessageType{MessageButtons::YesNoCancel})) {
     case IdYes:
         return DoFileSave();
     case IdNo:
@@ -256,7 +260,9 @@ void CCalcDoc::GoToStatement(int statementStart) {
 }
 
 void CCalcDoc::Calculate(int caret) {
-    runner_.Start(RunSource::Editor, view_->DocumentText(), caret, CurrentCalculationOptions());
+    runner_.Start(RunSource::Editor,
+                  {NCalculatorText::TextEncoding::Utf16LittleEndian, view_->DocumentText()}, caret,
+                  CurrentCalculationOptions());
 }
 
 void CCalcDoc::FinishRun(const CalculationOutcome& outcome) {
@@ -326,7 +332,7 @@ void CCalcDoc::RunFile(RunFileKind kind) {
         CalcMessageBox(QStringLiteral("Cannot read the file."), kWarning);
         return;
     }
-    runner_.Start(RunSource::File, std::move(read.text), NCalculatorText::kCalculateAll,
+    runner_.Start(RunSource::File, std::move(read.file), NCalculatorText::kCalculateAll,
                   CurrentCalculationOptions());
 }
 

@@ -22,20 +22,21 @@ CalculationRunner::~CalculationRunner() {
     NCalculatorText::engineState.logReceiver = logReceiver_;
 }
 
-bool CalculationRunner::Start(RunSource source, std::u16string text, int caret,
+bool CalculationRunner::Start(RunSource source, NCalculatorText::DecodedText text, int caret,
                               NCalculatorText::CalculationOptions options) {
     if (running_)
         return false;
     running_ = true;
     stop_.store(false);
     options.stopRequest = &stop_;
-    outcome_ = CalculationOutcome{source, false, std::move(text), caret, {}, {}};
+    input_ = std::move(text);
+    outcome_ = CalculationOutcome{source, false, {}, caret, {}, {}};
     statementStarts_.clear();
     relay_.Begin(source == RunSource::Editor);
     logReceiver_ = std::exchange(NCalculatorText::engineState.logReceiver, &relay_);
     const quint64 run = ++run_;
     worker_ = std::thread([this, options, run] {
-        outcome_.ok = NCalculatorText::Calculate(outcome_.text, outcome_.caret, options, &outcome_.failed);
+        outcome_.ok = NCalculatorText::Calculate(input_, outcome_.caret, options, &outcome_.failed);
         QMetaObject::invokeMethod(
             this, [this, run] { Finish(run); }, Qt::QueuedConnection);
     });
@@ -64,6 +65,7 @@ void CalculationRunner::Finish(quint64 run) {
     delivery_.stop();
     NCalculatorText::engineState.logReceiver = logReceiver_;
     DeliverLog();
+    outcome_.text = std::move(input_.text);
     outcome_.statementStarts = std::move(statementStarts_);
     running_ = false;
     emit runningChanged(false);

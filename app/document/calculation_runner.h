@@ -14,6 +14,7 @@
 
 #include "app/document/log_relay.h"
 #include "engine/driver/calculate.h"
+#include "engine/files/calculation_file.h"
 
 // Where the text of a run comes from: the editor's results are written back, those of a
 // file (Execute file, Load memory) are thrown away.
@@ -37,7 +38,8 @@ class CalculationRunner : public QObject {
 
     bool IsRunning() const { return running_; }
     // False, doing nothing, while a run is going.
-    bool Start(RunSource source, std::u16string text, int caret, NCalculatorText::CalculationOptions options);
+    bool Start(RunSource source, NCalculatorText::DecodedText text, int caret,
+               NCalculatorText::CalculationOptions options);
     // The run ends soon, as if its statement had failed.
     void RequestStop();
     // Stops the run and waits for its end: `finished` has been emitted when it returns.
@@ -55,7 +57,9 @@ class CalculationRunner : public QObject {
     std::atomic<bool> stop_{false};
     bool running_ = false;
     quint64 run_ = 0;
-    CalculationOutcome outcome_; // written by the worker, read after it has ended
+    // Written by the worker, read after it has ended.
+    NCalculatorText::DecodedText input_;
+    CalculationOutcome outcome_;
     std::vector<int> statementStarts_;
     LogRelay relay_;
     NCalculatorText::ILogReceiver* logReceiver_ = nullptr; // the engine's, put back after the run

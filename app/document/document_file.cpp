@@ -3,8 +3,6 @@
 #include <QFile>
 #include <QSaveFile>
 
-#include "engine/files/calculation_file.h"
-
 ReadResult ReadCalculationFile(const QString& path, qint64 largest) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -6,17 +6,17 @@
 
 #include <string>
 
-// Larger files are refused: no calculation text comes near, and the editor would crawl.
-inline constexpr qint64 kLargestCalculationFile = 16 * 1024 * 1024;
+#include "engine/files/calculation_file.h"
 
 enum class ReadOutcome { Ok, CannotOpen, NoBytes, TooLarge, ReadFailed };
 
 struct ReadResult {
     ReadOutcome outcome = ReadOutcome::Ok;
-    std::u16string text; // only for Ok
+    NCalculatorText::DecodedText file; // only for Ok; its encoding may still be Unreadable
 };
 
-ReadResult ReadCalculationFile(const QString& path, qint64 largest = kLargestCalculationFile);
+ReadResult ReadCalculationFile(const QString& path,
+                               qint64 largest = qint64{NCalculatorText::kLargestCalculationFile});
 
 enum class WriteOutcome { Ok, CannotOpen, WriteFailed };
 

@@ -10,6 +10,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include "app/editor/completion_popup.h"
+#include "app/editor/editor_tools.h"
 #include "app/editor/text_edits.h"
 #include "app/editor/text_offsets.h"
 #include "app/settings/settings_int.h"
@@ -59,12 +61,13 @@ CCalcView::CCalcView(QWidget* parent) : QPlainTextEdit(parent) {
             return;
         ++edits_;
         // Later, not here: the document may still be walking its cursors, the marks' among them.
-        if (!extraSelections_.Of(ExtraSelectionSource::FailedStatement).isEmpty())
+        if (!tools_->Marks().Marks(MarkSource::Error).isEmpty())
             QMetaObject::invokeMethod(
                 this, [this, edit = edits_] { ClearFailedStatementMark(edit); }, Qt::QueuedConnection);
         if (!settingText_)
             emit edited();
     });
+    tools_ = new EditorTools(*this);
 }
 
 void CCalcView::BuildEditorFont(const EditorFontSettings& settings, int pointSize) {
@@ -169,12 +172,6 @@ void CCalcView::DeleteSelection() {
     setTextCursor(cursor);
 }
 
-void CCalcView::ShowExtraSelections(ExtraSelectionSource source,
-                                    QList<QTextEdit::ExtraSelection> selections) {
-    if (extraSelections_.Set(source, std::move(selections)))
-        setExtraSelections(extraSelections_.Union());
-}
-
 void CCalcView::MarkFailedStatement(int start, int length) {
     if (length <= 0)
         return;
@@ -188,24 +185,47 @@ void CCalcView::MarkFailedStatement(int start, int length) {
     mark.format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
     mark.format.setUnderlineColor(kFailedStatementColour);
     markedAfterEdit_ = edits_;
-    ShowExtraSelections(ExtraSelectionSource::FailedStatement, {mark});
+    tools_->Marks().Set(MarkSource::Error, {mark});
 }
 
 void CCalcView::ClearFailedStatementMark(quint64 edit) {
     // A mark made after that edit stays.
     if (edit > markedAfterEdit_)
-        ShowExtraSelections(ExtraSelectionSource::FailedStatement, {});
+        tools_->Marks().Set(MarkSource::Error, {});
 }
 
-int CCalcView::RoomForInput() const {
-    const QString raw = RawText();
-    const QTextCursor cursor = textCursor();
-    const int selected = DocumentOffsetFromWidget(raw, cursor.selectionEnd()) -
-                         DocumentOffsetFromWidget(raw, cursor.selectionStart());
-    return std::max(0, kTypedInputLimit - (DocumentLength(raw) - selected));
+int CCalcView::RoomForInput(const QTextCursor& cursor) const {
+    // A line break is one position here and two code units in the document.
+    const QTextDocument* text = document();
+    const int length = text->characterCount() - 1 + text->blockCount() - 1;
+    const int start = cursor.selectionStart();
+    const int end = cursor.selectionEnd();
+    const int selected =
+        end - start + text->findBlock(end).blockNumber() - text->findBlock(start).blockNumber();
+    return std::max(0, kTypedInputLimit - (length - selected));
+}
+
+bool CCalcView::InsertWithinLimit(QTextCursor& cursor, const QString& text) {
+    if (text.size() > RoomForInput(cursor)) {
+        ReportInputLimit();
+        return false;
+    }
+    cursor.insertText(text);
+    return true;
+}
+
+void CCalcView::ReportInputLimit() {
+    QApplication::beep();
+    emit statusMessage(
+        QStringLiteral("The text has reached its limit of 1,048,575 characters: the rest was not inserted"));
 }
 
 void CCalcView::keyPressEvent(QKeyEvent* event) {
+    // The open completion list takes these keys itself.
+    if (tools_->Completion().TakesKey(event)) {
+        event->ignore();
+        return;
+    }
     const bool lineBreak = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (lineBreak && (event->modifiers() & Qt::ShiftModifier)) {
         // A soft line break would not survive in the file: make it an ordinary one.
@@ -219,11 +239,12 @@ void CCalcView::keyPressEvent(QKeyEvent* event) {
     const bool inserts =
         lineBreak || (!typed.isEmpty() && (typed.at(0).isPrint() || typed.at(0) == QLatin1Char('\t')));
     if (inserts && !isReadOnly() && needed > RoomForInput()) {
-        QApplication::beep();
+        ReportInputLimit();
         event->accept();
         return;
     }
     QPlainTextEdit::keyPressEvent(event);
+    tools_->Completion().AfterKey(event);
 }
 
 void CCalcView::inputMethodEvent(QInputMethodEvent* event) {
@@ -232,7 +253,7 @@ void CCalcView::inputMethodEvent(QInputMethodEvent* event) {
     if (commit.size() > room) {
         QInputMethodEvent cut(event->preeditString(), event->attributes());
         cut.setCommitString(commit.left(room), event->replacementStart(), event->replacementLength());
-        QApplication::beep();
+        ReportInputLimit();
         QPlainTextEdit::inputMethodEvent(&cut);
         return;
     }
@@ -264,7 +285,7 @@ void CCalcView::insertFromMimeData(const QMimeData* source) {
         counted += width;
     }
     if (keep < text.size()) {
-        QApplication::beep();
+        ReportInputLimit();
         text.truncate(keep);
     }
     textCursor().insertText(WidgetTextFromDocument(std::u16string_view(

@@ -7,8 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "app/editor/extra_selections.h"
-
+class EditorTools;
 class QSettings;
 
 struct EditorFontSettings {
@@ -52,15 +51,26 @@ class CCalcView : public QPlainTextEdit {
     void ReplaceSelection(const QString& text);
     void DeleteSelection();
 
-    // The marks of one source; the editor shows those of every source.
-    void ShowExtraSelections(ExtraSelectionSource source, QList<QTextEdit::ExtraSelection> selections);
     // A red wavy line under a range of document offsets, gone at the next edit.
     void MarkFailedStatement(int start, int length);
+    // Highlighting, bracket marks, completion and the find bar.
+    EditorTools& Tools() const { return *tools_; }
+    // How many code units may still be inserted in place of the cursor's selection.
+    int RoomForInput(const QTextCursor& cursor) const;
+    int RoomForInput() const { return RoomForInput(textCursor()); }
+    // Inserts in place of the cursor's selection when it fits the input limit, else says so.
+    bool InsertWithinLimit(QTextCursor& cursor, const QString& text);
+    // Tells the user that input stopped at the limit.
+    void ReportInputLimit();
+    // Room below the text for the find bar.
+    void SetBottomMargin(int height) { setViewportMargins(0, 0, 0, height); }
 
   signals:
     // A user edit (typing, cut, paste, undo, the keypad's insertions).
     void edited();
     void fileDropped(const QString& path);
+    // A passing note for the status bar.
+    void statusMessage(const QString& text);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -72,8 +82,6 @@ class CCalcView : public QPlainTextEdit {
     void dropEvent(QDropEvent* event) override;
 
   private:
-    // How many code units may still be inserted in place of the selection.
-    int RoomForInput() const;
     void ApplyFont(const QFont& font);
     void ClearFailedStatementMark(quint64 edit);
     QString RawText() const;
@@ -81,7 +89,7 @@ class CCalcView : public QPlainTextEdit {
     int fontSize_ = 15;
     int fontBuilds_ = 0;
     bool settingText_ = false;
-    ExtraSelectionSet extraSelections_;
+    EditorTools* tools_;
     quint64 edits_ = 0;           // changes of the text so far
     quint64 markedAfterEdit_ = 0; // the failed statement was marked after this many
 };

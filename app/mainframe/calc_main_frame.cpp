@@ -13,6 +13,9 @@
 #include "app/docking/calc_dlg_bar.h"
 #include "app/document/calc_doc.h"
 #include "app/editor/calc_view.h"
+#include "app/editor/completion_popup.h"
+#include "app/editor/editor_tools.h"
+#include "app/editor/find_bar.h"
 #include "app/mainframe/calc_tool_bar.h"
 #include "app/mainframe/calculation_indicator.h"
 #include "app/mainframe/caption.h"
@@ -26,10 +29,15 @@
 #include "app/preferences/preferences_dialog.h"
 #include "app/settings/settings_int.h"
 #include "engine/state/engine_state.h"
+#include "ui/dialogs/calc_about_dialog.h"
+#include "ui/keypad/calc_key_pad.h"
 
 namespace {
 
 using enum CommandId;
+
+// How long a passing note (such as the input limit) stays in the status bar.
+constexpr int kStatusMessageMilliseconds = 8000;
 
 const QString kBarStatePrefix = QStringLiteral("GUI/BarState");
 const QString kLayoutKey = QStringLiteral("GUI/BarState/Layout");
@@ -88,6 +96,8 @@ CCalcMainFrame::CCalcMainFrame(CCalcDoc& document, CCalcNotifier& notifier)
     connect(view_, &CCalcView::fileDropped, this, &CCalcMainFrame::OpenDroppedFile);
     connect(view_, &QPlainTextEdit::undoAvailable, this, &CCalcMainFrame::UpdateCommandStates);
     connect(view_, &QPlainTextEdit::redoAvailable, this, &CCalcMainFrame::UpdateCommandStates);
+    connect(view_, &CCalcView::statusMessage, this,
+            [this](const QString& text) { statusBar()->showMessage(text, kStatusMessageMilliseconds); });
     connect(view_, &QPlainTextEdit::copyAvailable, this, &CCalcMainFrame::UpdateCommandStates);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &CCalcMainFrame::UpdateCommandStates);
 
@@ -152,6 +162,8 @@ void CCalcMainFrame::CreatePanes() {
         bars_[i] = bar;
     }
     NCalculatorText::engineState.logReceiver = contents_.logReceiver;
+    connect(contents_.keypad, &CCalcKeyPad::dialogSizeChanged, Bar(PaneId::Keypad),
+            &CCalcDlgBar::SetDialogSize);
 
     addDockWidget(Qt::BottomDockWidgetArea, Bar(PaneId::Log));
     addDockWidget(Qt::BottomDockWidgetArea, Bar(PaneId::Keypad));
@@ -213,6 +225,7 @@ void CCalcMainFrame::SavePlacementAndLayout() {
 
 void CCalcMainFrame::ApplyPreferences() {
     view_->ChangeFontSize(preferenceStore.values.fontSize);
+    view_->Tools().ApplyPreferences(preferenceStore.values);
     emit notifier_.memoryChanged();
     UpdateResultIndicator();
     UpdateUnitDisplays();
@@ -260,6 +273,7 @@ void CCalcMainFrame::RunCommand(CommandId id) {
     }
     if (IsKeypadLookCommand(id)) {
         emit notifier_.keypadCommand(static_cast<int>(id));
+        UpdateCommandStates();
         return;
     }
     switch (id) {
@@ -302,6 +316,21 @@ void CCalcMainFrame::RunCommand(CommandId id) {
     case StopCalculation:
         document_.StopCalculation();
         break;
+    case EditSelectAll:
+        view_->selectAll();
+        break;
+    case EditFind:
+        view_->Tools().FindBar().Open(FindBarMode::Find);
+        break;
+    case EditFindNext:
+        view_->Tools().FindBar().FindNext();
+        break;
+    case EditReplace:
+        view_->Tools().FindBar().Open(FindBarMode::Replace);
+        break;
+    case EditGoToLine:
+        view_->Tools().FindBar().Open(FindBarMode::GoToLine);
+        break;
     case EditCut:
         view_->cut();
         break;
@@ -332,6 +361,9 @@ void CCalcMainFrame::RunCommand(CommandId id) {
     case CommandId::Preferences:
         ShowPreferences();
         break;
+    case AppAbout:
+        CCalcAboutDialog(this).exec();
+        break;
     case AppExit:
         close();
         break;
@@ -360,7 +392,8 @@ void CCalcMainFrame::UpdateCommandStates() {
     const auto check = [this](CommandId id, bool checked) { actions_->Action(id)->setChecked(checked); };
 
     const bool running = document_.IsCalculating();
-    for (CommandId id : {Calculate, CalculateAll, FileExecute, MemoryLoad, CommandId::Preferences})
+    for (CommandId id :
+         {Calculate, CalculateAll, FileExecute, MemoryLoad, CommandId::Preferences, EditReplace})
         set(id, !running);
     set(StopCalculation, running);
     const bool hasCells = document_.MemoryHasCells();
@@ -375,12 +408,16 @@ void CCalcMainFrame::UpdateCommandStates() {
     set(EditPaste, editable && QApplication::clipboard()->mimeData() != nullptr &&
                        QApplication::clipboard()->mimeData()->hasText());
 
-    // Printing, page setup, the about box, the keypad's look and the help are not built yet.
-    for (CommandId id :
-         {FilePrint, FilePrintDirect, FilePrintPreview, FilePageSetup, AppAbout, HelpTopics, Help})
+    // Printing, page setup and the help are not built yet.
+    for (CommandId id : {FilePrint, FilePrintDirect, FilePrintPreview, FilePageSetup, HelpTopics, Help})
         set(id, false);
-    for (int id = static_cast<int>(KeypadStyleXP); id <= static_cast<int>(KeypadColorDefault); ++id)
-        set(static_cast<CommandId>(id), false);
+    for (int number = static_cast<int>(KeypadStyleXP); number <= static_cast<int>(KeypadColorDefault);
+         ++number) {
+        const auto id = static_cast<CommandId>(number);
+        const KeypadCommandState state = contents_.keypad->LookCommandState(id);
+        set(id, state.enabled);
+        check(id, state.checked);
+    }
 
     for (const PaneDefinition& definition : kPanes)
         check(definition.toggle, Bar(definition.pane)->isVisible());
@@ -479,7 +516,10 @@ void CCalcMainFrame::OpenDroppedFile(const QString& path) {
 
 void CCalcMainFrame::ShowCalculationRunning(bool running) {
     view_->setReadOnly(running);
-    for (QWidget* pane : {contents_.keypad, contents_.memory, contents_.statistics})
+    // Replacing and completing write into the text past the read-only flag.
+    view_->Tools().Completion().Close();
+    view_->Tools().FindBar().setEnabled(!running);
+    for (QWidget* pane : {static_cast<QWidget*>(contents_.keypad), contents_.memory, contents_.statistics})
         pane->setEnabled(!running);
     calculationIndicator_->SetRunning(running);
     UpdateCommandStates();

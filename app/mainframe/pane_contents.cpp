@@ -1,35 +1,32 @@
 #include "app/mainframe/pane_contents.h"
 
-#include <QApplication>
-#include <QFontMetrics>
-
 #include "app/document/calc_doc.h"
 #include "app/notify/calc_notifier.h"
 #include "app/panes/calc_log.h"
 #include "app/panes/calc_memory.h"
 #include "app/panes/calc_statistics.h"
+#include "app/preferences/preferences.h"
+#include "ui/keypad/calc_key_pad.h"
 
 namespace {
 
-// Dialog units of the application font to pixels, as the pane dialogs are laid out.
-QSize DialogUnits(int x, int y) {
-    const QFontMetrics metrics(QApplication::font());
-    return QSize(x * metrics.averageCharWidth() / 4, y * metrics.height() / 8);
+KeypadPreferences CurrentKeypadPreferences() {
+    const Preferences& values = preferenceStore.values;
+    return {values.notation, values.gammaFunction != 0, values.formatI == 1};
 }
 
 } // namespace
 
-CPanePlaceholder::CPanePlaceholder(const QString& name, QSize size)
-    : size_(size), minimum_(size.boundedTo(QSize(100, 60))) {
-    setObjectName(name + QStringLiteral("Placeholder"));
-    setAccessibleName(name);
-}
-
 PaneContents CreatePaneContents(const PaneContext& context) {
     PaneContents contents;
-    contents.keypad = new CPanePlaceholder(QStringLiteral("Keypad"), DialogUnits(449, 116));
-
     CCalcNotifier& notifier = context.notifier;
+    auto* keypad = new CCalcKeyPad(CurrentKeypadPreferences);
+    keypad->receiver = &context.document;
+    QObject::connect(&notifier, &CCalcNotifier::preferencesApplied, keypad, &CCalcKeyPad::RefreshCaptions);
+    QObject::connect(&notifier, &CCalcNotifier::keypadCommand, keypad,
+                     [keypad](int id) { keypad->RunLookCommand(static_cast<CommandId>(id)); });
+    contents.keypad = keypad;
+
     auto* log = new CCalcLog;
     auto* memory = new CCalcMemory;
     auto* statistics = new CCalcStatistics;

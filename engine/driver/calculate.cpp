@@ -1,6 +1,7 @@
 #include "engine/driver/calculate.h"
 
 #include "engine/core/format.h"
+#include "engine/core/run_log.h"
 #include "engine/driver/statement_bounds.h"
 #include "engine/nodes/node.h"
 
@@ -18,8 +19,7 @@ void ResetEngine(const CalculationOptions& options) {
     engineState.seriesTermsLeft = options.seriesTermLimit == 0 ? UINT64_MAX : options.seriesTermLimit;
     engineState.stopRequest = options.stopRequest;
     engineState.statementStart = -1;
-    if (engineState.logReceiver != nullptr)
-        engineState.logReceiver->ClearMessages();
+    BeginRunLog();
 }
 
 // Parses and evaluates one expression; every problem has been reported on false.
@@ -170,10 +170,25 @@ bool Calculate(std::u16string& text, int& caret, const CalculationOptions& optio
         ok = RunStatements(text, copy, caret, failed);
     }
     engineState.statementStart = -1;
+    EndRunLog();
     engineState.stopRequest = nullptr;
     if (failedStatement != nullptr)
         *failedStatement = failed;
     return ok;
+}
+
+bool Calculate(DecodedText& file, int& caret, const CalculationOptions& options, TextRange* failedStatement) {
+    if (file.encoding != TextEncoding::Unreadable)
+        return Calculate(file.text, caret, options, failedStatement);
+    if (failedStatement != nullptr)
+        *failedStatement = {};
+    ResetEngine(options);
+    engineState.ok = false;
+    LogRunMessage(LogKind::Error, OperationName(Operation::None), true,
+                  [] { return std::u16string(kUnreadableEncodingText); });
+    EndRunLog();
+    engineState.stopRequest = nullptr;
+    return false;
 }
 
 } // namespace NCalculatorText

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/files/calculation_file.h"
 #include "engine/state/engine_state.h"
 
 namespace NCalculatorText {
@@ -45,6 +46,15 @@ inline constexpr int kCalculateAll = -1;
 // comment); an empty range after a run without error.
 bool Calculate(std::u16string& text, int& caret, const CalculationOptions& options,
                TextRange* failedStatement = nullptr);
+
+// The text of a file or of standard input, as DecodeCalculationFile left it. When its
+// bytes were in no encoding the engine reads, the run fails at once and the log says so
+// (with no failed statement).
+bool Calculate(DecodedText& file, int& caret, const CalculationOptions& options,
+               TextRange* failedStatement = nullptr);
+
+inline constexpr std::u16string_view kUnreadableEncodingText =
+    u"The file is not in an encoding the Calculator reads (UTF-8 or UTF-16)";
 
 // Blanks every comment ("//" to the end of the line, "/*" to "*/") with spaces, so
 // positions stay. False for a block comment that is never closed.

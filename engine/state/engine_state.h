@@ -24,6 +24,8 @@ struct EngineState {
     Complex previousResult{};                     // last successful statement's value; zero at start
     ILogReceiver* logReceiver = nullptr;          // may be absent: messages are then dropped
     std::uint64_t seriesTermsLeft = UINT64_MAX;   // terms the series of this run may still evaluate
+    std::uint64_t messagesLogged = 0;             // messages of this run handed to the log receiver
+    std::uint64_t messagesWithheld = 0;           // messages of this run past the cap, only counted
     // Set from another thread to end the run; polled between statements and series terms.
     const std::atomic<bool>* stopRequest = nullptr;
     int statementStart = -1; // the statement being calculated, as an offset in the returned text

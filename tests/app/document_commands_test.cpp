@@ -9,6 +9,7 @@
 #include "app/editor/calc_view.h"
 #include "app/notify/calc_notifier.h"
 #include "engine/state/memory_store.h"
+#include "tests/engine/log_recorder.h"
 
 namespace {
 
@@ -288,6 +289,47 @@ class DocumentCommandsTest : public QObject {
         const FileDialogRequest& request = f.dialogs.Requests().front();
         QCOMPARE(request.mode, FileDialogMode::Open);
         QCOMPARE(request.defaultExtension, QStringLiteral("vcl"));
+    }
+
+    void run_file_reads_the_encodings_of_other_editors_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<double>("stored");
+        QTest::addColumn<QString>("logged");
+        QTest::newRow("UTF-8 with its mark") << QByteArray("\xEF\xBB\xBF"
+                                                           "2*3->mem[a]; // \xC2\xB2")
+                                             << 6.0 << QString();
+        QTest::newRow("UTF-8 without a mark") << QByteArray("\xCF\x80*0+4->mem[a]") << 4.0 << QString();
+        QByteArray bigEndian("\xFE\xFF", 2);
+        for (char c : QByteArray("5->mem[a]"))
+            bigEndian.append('\0').append(c);
+        QTest::newRow("UTF-16 big-endian") << bigEndian << 5.0 << QString();
+        QTest::newRow("Latin-1 is logged, not run")
+            << QByteArray("7->mem[a]; // caf\xE9") << 0.0
+            << QStringLiteral("The file is not in an encoding the Calculator reads (UTF-8 or UTF-16)");
+    }
+
+    void run_file_reads_the_encodings_of_other_editors() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(double, stored);
+        QFETCH(QString, logged);
+        Fixture f;
+        NCalculatorText::ClearMemory(true);
+        testing_support::LogRecorder log;
+        const QString path = f.environment.FilePath(QStringLiteral("other.vcm"));
+        WriteBytes(path, bytes);
+        f.dialogs.Answer(path);
+        f.document.MemoryLoad();
+        WaitForCalculation(f.document);
+        QVERIFY(f.boxes.Shown().isEmpty());
+        const auto& cells = NCalculatorText::memoryStore.cells;
+        QCOMPARE(cells.count(u"a") ? cells.at(u"a").value.re : 0.0, stored);
+        if (logged.isEmpty()) {
+            QVERIFY(log.messages.empty());
+        } else {
+            QCOMPARE(log.messages.size(), size_t(1));
+            QCOMPARE(log.messages[0].kind, 1);
+            QCOMPARE(FromU16(log.messages[0].text), logged);
+        }
     }
 
     void run_file_failures_data() {

@@ -53,7 +53,16 @@ class DocumentFileTest : public QObject {
             << kMark + Utf16Le(u"5;") + QByteArray(2, '\0') + Utf16Le(u"6;") << QStringLiteral("5;");
         QTest::newRow("no mark is read as UTF-16 all the same") << Utf16Le(u"x;") << QStringLiteral("x;");
         QTest::newRow("zero bytes give an empty document") << QByteArray() << QString();
-        QTest::newRow("one byte only") << QByteArray("\xFF", 1) << QString();
+        QTest::newRow("UTF-8 with its mark") << QByteArray("\xEF\xBB\xBF"
+                                                           "\xCF\x80*2;\r\n")
+                                             << QStringLiteral("\u03C0*2;\r\n");
+        QTest::newRow("UTF-8 without a mark") << QByteArray("\xE2\x88\x92"
+                                                            "1;")
+                                              << QStringLiteral("\u22121;");
+        QByteArray bigEndian("\xFE\xFF", 2);
+        for (char c : QByteArray("7;"))
+            bigEndian.append('\0').append(c);
+        QTest::newRow("UTF-16 big-endian") << bigEndian << QStringLiteral("7;");
         QTest::newRow("lone surrogates survive")
             << kMark + Utf16Le(std::u16string(u"a") + char16_t(0xD800) + u"b" + char16_t(0xDC00))
             << QString::fromUtf16(std::u16string(u"a\xD800"
@@ -124,6 +133,20 @@ class DocumentFileTest : public QObject {
         QVERIFY(!f.document.OnOpenDocument(f.environment.FilePath(QStringLiteral("nothing.vcl"))));
         QCOMPARE(FromU16(f.view.DocumentText()), QStringLiteral("keep;"));
         QVERIFY(f.document.IsModified());
+        QVERIFY(f.boxes.AllAnswered());
+    }
+
+    void a_file_in_another_encoding_is_refused() {
+        Fixture f;
+        const QString path = f.environment.FilePath(QStringLiteral("latin1.vcl"));
+        WriteBytes(path, QByteArray("2+3; // caf\xE9"));
+        f.view.insertPlainText(QStringLiteral("keep;"));
+        f.boxes.Expect(
+            QStringLiteral("Failed to open document.\nThe file is not in an encoding the Calculator "
+                           "reads (UTF-8 or UTF-16)."),
+            IdOk);
+        QVERIFY(!f.document.OnOpenDocument(path));
+        QCOMPARE(FromU16(f.view.DocumentText()), QStringLiteral("keep;"));
         QVERIFY(f.boxes.AllAnswered());
     }
 

@@ -2,14 +2,12 @@
 // Runs vcalc as a separate process with given arguments and standard input, and
 // collects its exit status and both output streams.
 
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <sys/wait.h>
 #include <vector>
+
+#include "tests/cli/scratch_files.h"
 
 namespace cli_testing {
 
@@ -19,15 +17,6 @@ struct Outcome {
     std::string err;
 };
 
-inline std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-}
-
-inline void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 inline std::string Quoted(const std::string& argument) {
     std::string quoted = "'";
     for (char c : argument)
@@ -35,38 +24,29 @@ inline std::string Quoted(const std::string& argument) {
     return quoted + "'";
 }
 
-// A scratch folder of its own for each test, removed afterwards.
-class ScratchFolder {
-  public:
-    ScratchFolder() {
-        path_ = std::filesystem::temp_directory_path() /
-                ("vcalc-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
-        std::filesystem::create_directories(path_);
-    }
-    ~ScratchFolder() { std::filesystem::remove_all(path_); }
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    static inline int counter_ = 0;
-    std::filesystem::path path_;
-};
-
-inline Outcome RunVcalc(const std::vector<std::string>& arguments, const std::string& input = "") {
+// Standard input comes from the file at inputPath (a device such as /dev/zero will do).
+inline Outcome RunVcalcReading(const std::vector<std::string>& arguments,
+                               const std::filesystem::path& inputPath) {
     ScratchFolder scratch;
-    const auto in = scratch.path() / "in";
     const auto out = scratch.path() / "out";
     const auto err = scratch.path() / "err";
-    WriteFile(in, input);
     std::string command = Quoted(VCALC_PATH);
     for (const std::string& argument : arguments)
         command += " " + Quoted(argument);
-    command += " <" + Quoted(in) + " >" + Quoted(out) + " 2>" + Quoted(err);
+    command += " <" + Quoted(inputPath) + " >" + Quoted(out) + " 2>" + Quoted(err);
     Outcome outcome;
     const int raw = std::system(command.c_str());
     outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     outcome.out = ReadFile(out);
     outcome.err = ReadFile(err);
     return outcome;
+}
+
+inline Outcome RunVcalc(const std::vector<std::string>& arguments, const std::string& input = "") {
+    ScratchFolder scratch;
+    const auto in = scratch.path() / "in";
+    WriteFile(in, input);
+    return RunVcalcReading(arguments, in);
 }
 
 } // namespace cli_testing

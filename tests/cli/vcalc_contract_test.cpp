@@ -80,7 +80,7 @@ TEST(Options, MemoryFileIsRunFirstAndCellsAreSavedAfter) {
         RunVcalc({"--memory", load.string(), "--save-memory", save.string(), "-e", "mem[a]*2->mem[b]"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "mem[a]*2->mem[b]=5\n");
-    EXPECT_EQ(DecodeCalculationFile(ReadFile(save)), u"2.5->mem[a];\r\n5->mem[b];\r\n");
+    EXPECT_EQ(DecodeCalculationFile(ReadFile(save)).text, u"2.5->mem[a];\r\n5->mem[b];\r\n");
     EXPECT_EQ(ReadFile(save).substr(0, 2), "\xFF\xFE");
 }
 
@@ -107,6 +107,19 @@ TEST(Log, NumberingStartsAgainForEachRun) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "1\tWarning\tIndex\tUninitialized memory used, value forced to 0\n"
                        "1\tWarning\tIndex\tUninitialized memory used, value forced to 0\n");
+}
+
+TEST(Log, PastTenThousandMessagesOneLineCountsTheRest) {
+    const auto flood = RunVcalc({"-e", "Sum(k, 1, 10003, mem[never])"});
+    EXPECT_EQ(flood.status, 0);
+    EXPECT_EQ(std::count(flood.err.begin(), flood.err.end(), '\n'), 10001);
+    EXPECT_TRUE(flood.err.ends_with("\n10000\tWarning\tMemory\tUninitialized memory used, value forced to 0\n"
+                                    "10001\tWarning\tNone\t\u2026 and 3 more messages\n"))
+        << flood.err.substr(flood.err.size() - 200);
+    const auto stopped = RunVcalc({"-e", "Sum(k, 1, 10003, mem[never]); 1/0"});
+    EXPECT_EQ(stopped.status, 1);
+    EXPECT_TRUE(stopped.err.ends_with("\n10001\tError\tDivision\tOperation has singularity at 0\n"
+                                      "10002\tWarning\tNone\t\u2026 and 3 more messages\n"));
 }
 
 TEST(ExitStatus, OneWhenAnyRunStoppedOnAnError) {

@@ -108,7 +108,7 @@ TEST_F(Memory, FileTextRestoresEveryValueExactly) {
     EXPECT_NE(text.find(u"0.10000000000000000555->mem[a]"), std::u16string::npos);
     ClearMemory(true);
     // Read back through the file encoding, as Load memory does.
-    const auto run = Calculate(DecodeCalculationFile(EncodeUtf16LittleEndian(text)));
+    const auto run = Calculate(DecodeCalculationFile(EncodeUtf16LittleEndian(text)).text);
     EXPECT_TRUE(run.ok);
     ASSERT_EQ(memoryStore.cells.size(), saved.size());
     for (const auto& [name, cell] : saved)

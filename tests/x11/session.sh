@@ -65,6 +65,14 @@ x11_start() {
     unset QT_SCALE_FACTOR
     mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
     chmod 700 "$XDG_RUNTIME_DIR"
+
+    # A session bus of its own, on which the accessibility bus starts when first asked
+    # for: the tests find widgets by their accessible names there.
+    dbus-daemon --session --nofork --print-address=1 >"$x11_work/bus" 2>"$x11_work/bus.log" &
+    x11_pids+=($!)
+    wait_for 20 test -s "$x11_work/bus" || fail "the session bus did not start"
+    export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$x11_work/bus")
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
 
 # Starts the program with the given arguments and waits until its main window has the
@@ -90,6 +98,38 @@ calc_activate() {
     xdotool windowactivate --sync "$calc_window" >/dev/null 2>&1 || true
     wait_for 10 test "$(xdotool getactivewindow 2>/dev/null)" = "$calc_window" ||
         fail "the main window did not get the focus"
+}
+
+# The screen rectangle "x y width height" of the program's widget with the accessible
+# name $1, waiting up to 10 seconds for it to show.
+widget_rect() {
+    : "${VANTOR_A11Y_QUERY:?VANTOR_A11Y_QUERY names the accessibility query}"
+    local tries=100 rect
+    while ((tries-- > 0)); do
+        if rect=$("$VANTOR_A11Y_QUERY" "$1" 2>/dev/null); then
+            echo "$rect"
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "no widget named [$1] shows"
+}
+
+# Moves the pointer to the widget named $1, at ($2, $3) from its top-left corner or at its
+# middle, and clicks the left button $4 times (once by default), as a user would.
+click_widget() {
+    local x y width height
+    read -r x y width height <<<"$(widget_rect "$1")"
+    local at_x=$((x + ${2:-$((width / 2))})) at_y=$((y + ${3:-$((height / 2))}))
+    xdotool mousemove --sync "$at_x" "$at_y" click --repeat "${4:-1}" --delay 80 1
+}
+
+# Clicks each named widget in its middle.
+click_widgets() {
+    local name
+    for name in "$@"; do
+        click_widget "$name"
+    done
 }
 
 # Real key presses: "ctrl+equal", "ctrl+shift+equal", "Return"...
@@ -127,4 +167,74 @@ expect_clean_stderr() {
     if grep -E 'Ambiguous shortcut|QObject::|ASSERT|Segmentation' "$x11_work/stderr" >&2; then
         fail "the program's standard error carries the lines above"
     fi
+}
+
+# The program's windows that are shown now, besides the main window: popups and tool windows.
+other_windows() {
+    xdotool search --all --onlyvisible --pid "$calc_pid" '' 2>/dev/null | grep -vx "$calc_window" || true
+}
+
+# The completion list is a popup window of its own under the caret.
+completion_list_shown() {
+    [[ -n "$(other_windows)" ]]
+}
+
+completion_list_gone() {
+    [[ -z "$(other_windows)" ]]
+}
+
+# With VANTOR_SCREENSHOTS naming a folder, keeps a picture of the whole screen there. A
+# root capture under Xvfb leaves popups black, so each of the program's other windows is
+# captured by itself and laid over it.
+screenshot() {
+    [[ -n "${VANTOR_SCREENSHOTS:-}" ]] || return 0
+    mkdir -p "$VANTOR_SCREENSHOTS"
+    sleep 0.5 # the windows paint after they are mapped
+    local picture="$VANTOR_SCREENSHOTS/$1.png" window X Y
+    xwd -root -silent | /usr/bin/convert xwd:- "$picture"
+    for window in $(other_windows); do
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        xwd -id "$window" -silent | /usr/bin/convert "$picture" xwd:- -geometry "+$X+$Y" -composite "$picture"
+    done
+}
+
+# Starts the compositing manager, so that translucent windows blend with what is below.
+x11_start_compositor() {
+    xcompmgr >"$x11_work/xcompmgr.log" 2>&1 &
+    x11_pids+=($!)
+    sleep 1
+    kill -0 "${x11_pids[-1]}" 2>/dev/null || fail "xcompmgr did not start"
+}
+
+# Waits for a visible window of the program with the given title and prints its id.
+window_named() {
+    local name=$1 id="" tries=100
+    while ((tries-- > 0)); do
+        id=$(xdotool search --all --onlyvisible --pid "$calc_pid" --name "^$name\$" 2>/dev/null | head -n 1 || true)
+        [[ -n "$id" ]] && break
+        sleep 0.1
+    done
+    [[ -n "$id" ]] || fail "no window \"$name\" appeared"
+    echo "$id"
+}
+
+# Waits until no visible window of the program has the given title.
+window_gone() {
+    wait_for 10 bash -c "! xdotool search --all --onlyvisible --pid $calc_pid --name '^$1\$'"
+}
+
+# Sets win_x, win_y, win_w and win_h to the window's place and size on the screen.
+window_geometry() {
+    eval "$(xdotool getwindowgeometry --shell "$1" | sed -n 's/^X=/win_x=/p; s/^Y=/win_y=/p; s/^WIDTH=/win_w=/p; s/^HEIGHT=/win_h=/p')"
+}
+
+# A real click of the left button at a point of the screen.
+click_at() {
+    xdotool mousemove --sync "$1" "$2" click 1
+}
+
+# Ends the program started last.
+calc_stop() {
+    kill "$calc_pid" 2>/dev/null || true
+    wait "$calc_pid" 2>/dev/null || true
 }
