@@ -32,10 +32,10 @@ std::optional<ResultPlace> LocateResult(std::u16string_view statement) noexcept 
 
 std::size_t StatementEnd(std::u16string_view text, std::u16string_view copy, std::size_t start,
                          std::size_t end) noexcept {
-    std::size_t result = copy.find(u'=', start);
-    if (result >= end)
+    const std::size_t equals = copy.substr(start, end - start).find(u'=');
+    if (equals == std::u16string_view::npos)
         return end;
-    ++result;
+    std::size_t result = start + equals + 1;
     while (result < end && IsWhiteSpace(copy[result]))
         ++result;
     // Line breaks are read from the text: a blanked line comment takes its own with it.
