@@ -1,5 +1,6 @@
 #include "app/editor/calc_view.h"
 
+#include <QAbstractUndoItem>
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QFileInfo>
@@ -31,6 +32,14 @@ QString FirstLocalFile(const QMimeData* data) {
 
 // Not the log's pure red, so that the mark and the log's error rows can be told apart.
 const QColor kFailedStatementColour(230, 0, 0);
+
+// The undo history joins an insertion to the typing that follows it unless something else
+// comes last in its step: this item, which does nothing either way.
+class StepEnd final : public QAbstractUndoItem {
+  public:
+    void undo() override {}
+    void redo() override {}
+};
 
 // Tab stops every 32 dialog units: eight average characters of the dialog font.
 qreal TabStopDistance() {
@@ -130,6 +139,7 @@ void CCalcView::ReplaceTextByEdits(std::u16string_view text) {
         cursor.setPosition(positions[2 * i + 1], QTextCursor::KeepAnchor);
         cursor.insertText(WidgetTextFromDocument(edits[i].replacement));
     }
+    document()->appendUndoItem(new StepEnd);
     cursor.endEditBlock();
     settingText_ = false;
 }
@@ -159,7 +169,11 @@ void CCalcView::ScrollCaretIntoView() {
 
 void CCalcView::ReplaceSelection(const QString& text) {
     QTextCursor cursor = textCursor();
+    // A step of its own, never merged with the typing or the insertions beside it.
+    cursor.beginEditBlock();
     cursor.insertText(text);
+    document()->appendUndoItem(new StepEnd);
+    cursor.endEditBlock();
     setTextCursor(cursor);
     ensureCursorVisible();
 }

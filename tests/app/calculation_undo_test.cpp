@@ -103,6 +103,11 @@ class CalculationUndoTest : public QObject {
         f.view.redo();
         f.view.redo();
         QCOMPARE(f.Text(), QStringLiteral("2*2=4; 3*3=9;"));
+        // Typing just behind the results is a step of its own.
+        f.view.moveCursor(QTextCursor::End);
+        QTest::keyClicks(&f.view, QStringLiteral("4"));
+        f.view.undo();
+        QCOMPARE(f.Text(), QStringLiteral("2*2=4; 3*3=9;"));
     }
 
     void the_history_before_a_calculation_stays() {
@@ -117,6 +122,24 @@ class CalculationUndoTest : public QObject {
         while (f.view.document()->isUndoAvailable())
             f.view.undo();
         QCOMPARE(f.Text(), QStringLiteral("5;"));
+    }
+
+    // The keypad's insertions and its backspace are steps of their own, apart from the
+    // typing around them and from one another.
+    void every_command_change_is_one_step() {
+        Fixture f;
+        QTest::keyClicks(&f.view, QStringLiteral("1"));
+        f.document.ReceiveText(u"sin(");
+        f.document.ReceiveText(u"2");
+        f.document.ReceiveCommand(CmdBackspace);
+        f.document.ReceiveText(u"3");
+        QTest::keyClicks(&f.view, QStringLiteral(")"));
+        const QStringList steps{"1sin(3)", "1sin(3", "1sin(", "1sin(2", "1sin(", "1"};
+        for (const QString& step : steps) {
+            QCOMPARE(f.Text(), step);
+            f.view.undo();
+        }
+        QCOMPARE(f.Text(), QString());
     }
 
     void the_modified_flag_follows_edits_not_calculations() {
