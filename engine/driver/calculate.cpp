@@ -4,6 +4,7 @@
 #include "engine/core/run_log.h"
 #include "engine/driver/statement_bounds.h"
 #include "engine/nodes/node.h"
+#include "engine/parser/syntax_hints.h"
 
 namespace NCalculatorText {
 
@@ -22,6 +23,16 @@ void ResetEngine(const CalculationOptions& options) {
     BeginRunLog();
 }
 
+// After a syntax error (or the "Not supported" of a decimal comma), the log explains
+// the slip it recognises.
+void ExplainSyntaxError(std::u16string_view expression) {
+    const StatusKind last = engineState.lastStatus;
+    if (last != StatusKind::SyntaxError && last != StatusKind::NotSupported)
+        return;
+    if (const std::optional<SyntaxHint> hint = FindSyntaxHint(expression))
+        ReportHint(hint->text);
+}
+
 // Parses and evaluates one expression; every problem has been reported on false.
 bool EvaluateExpression(std::u16string_view expression, Complex& value) {
     if (StopRequested()) {
@@ -29,11 +40,12 @@ bool EvaluateExpression(std::u16string_view expression, Complex& value) {
         return false;
     }
     CNode root;
-    if (!root.ParseText(expression)) {
+    if (!root.ParseText(expression))
         ReportStatus(StatusKind::SyntaxError);
-        return false;
-    }
-    return root.children.front()->Evaluate(value);
+    else if (root.children.front()->Evaluate(value))
+        return true;
+    ExplainSyntaxError(expression);
+    return false;
 }
 
 // Builds the rewritten text in one pass: the edits of each statement come after those
@@ -164,6 +176,7 @@ bool Calculate(std::u16string& text, int& caret, const CalculationOptions& optio
         const std::size_t opener = copy.find(u"/*");
         engineState.statementStart = static_cast<int>(opener);
         ReportStatus(StatusKind::SyntaxError);
+        ReportHint(UnclosedCommentHint().text);
         failed = RangeOf(opener, text.size());
         ok = false;
     } else {

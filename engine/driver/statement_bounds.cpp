@@ -54,7 +54,9 @@ std::size_t CaretStatementPosition(std::u16string_view text, std::u16string_view
     if (caret > copy.size())
         return caret;
     const auto blankOnTheLine = [&](std::size_t i) { return IsWhiteSpace(copy[i]) && !IsLineBreak(text[i]); };
-    for (std::size_t i = caret; i < copy.size() && copy[i] != u';' && !IsLineBreak(text[i]); ++i) {
+    // Only when the caret's own statement is empty: with one after the ";", even on a later
+    // line, Ctrl+= goes on down the text as it always did.
+    for (std::size_t i = caret; i < copy.size() && copy[i] != u';'; ++i) {
         if (!IsWhiteSpace(copy[i]))
             return caret;
     }

@@ -30,10 +30,9 @@ std::optional<ResultPlace> LocateResult(std::u16string_view statement) noexcept;
 std::size_t StatementEnd(std::u16string_view text, std::u16string_view copy, std::size_t start,
                          std::size_t end) noexcept;
 
-// The position that decides which statement the caret is in. A caret behind a ";" on the
-// same line, with only white space or comments between the two and from the caret to the
-// end of the line, belongs to the statement that ";" ends, not to the empty one after it;
-// any other caret stays as it is.
+// The position that decides which statement the caret is in. A caret in an empty
+// statement (white space or comments only), behind a ";" on the same line, belongs to the
+// statement that ";" ends rather than to the empty one; any other caret stays as it is.
 std::size_t CaretStatementPosition(std::u16string_view text, std::u16string_view copy,
                                    std::size_t caret) noexcept;
 

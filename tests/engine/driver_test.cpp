@@ -78,20 +78,21 @@ INSTANTIATE_TEST_SUITE_P(
                     Rewrite{"caret_in_replaced_result", u"1+1=7; 5", 4, u"1+1=2; 5", 6}),
     [](const auto& info) { return info.param.name; });
 
-// A caret behind a ";" on its line, with nothing but white space and comments around it up
-// to the line's end, calculates the statement that ";" ends.
+// A caret in an empty statement, behind a ";" on its line, calculates the statement that
+// ";" ends; with a statement after the ";", Ctrl+= still walks on to it.
 INSTANTIATE_TEST_SUITE_P(
     CaretBehindSemicolon, Rewrites,
-    testing::Values(Rewrite{"directly_behind", u"2*3;", 4, u"2*3=6;", 6},
-                    Rewrite{"behind_spaces_and_a_comment", u"2*3;  // six", 12, u"2*3=6;  // six", 6},
-                    Rewrite{"line_below_is_not_taken", u"2*3;\r\n4+4;", 4, u"2*3=6;\r\n4+4;", 6},
-                    Rewrite{"in_an_empty_statement_of_the_same_line", u"1;  ;2", 3, u"1=1;  ;2", 4},
-                    Rewrite{"behind_a_double_semicolon", u"2*3;;", 5, u"2*3=6;;", 6},
-                    Rewrite{"text_behind_the_caret_keeps_its_statement", u"1+1; 2+2", 4, u"1+1; 2+2=4", -1},
-                    Rewrite{"start_of_the_next_line_keeps_its_statement", u"1;\r\n2+2", 4, u"1;\r\n2+2=4",
-                            -1},
-                    Rewrite{"comment_over_a_line_break_is_not_the_same_line", u"2*3; /*\r\n*/", 11,
-                            u"2*3; /*\r\n*/", -1}),
+    testing::Values(
+        Rewrite{"directly_behind", u"2*3;", 4, u"2*3=6;", 6},
+        Rewrite{"behind_spaces_and_a_comment", u"2*3;  // six", 12, u"2*3=6;  // six", 6},
+        Rewrite{"statement_on_the_next_line_taken_as_before", u"2*3;\r\n4+4;", 4, u"2*3;\r\n4+4=8;", -1},
+        Rewrite{"only_comments_below", u"2*3;\r\n  // note\r\n", 4, u"2*3=6;\r\n  // note\r\n", 6},
+        Rewrite{"in_an_empty_statement_of_the_same_line", u"1;  ;2", 3, u"1=1;  ;2", 4},
+        Rewrite{"behind_a_double_semicolon", u"2*3;;", 5, u"2*3=6;;", 6},
+        Rewrite{"text_behind_the_caret_keeps_its_statement", u"1+1; 2+2", 4, u"1+1; 2+2=4", -1},
+        Rewrite{"start_of_the_next_line_keeps_its_statement", u"1;\r\n2+2", 4, u"1;\r\n2+2=4", -1},
+        Rewrite{"comment_over_a_line_break_is_not_the_same_line", u"2*3; /*\r\n*/", 11, u"2*3; /*\r\n*/",
+                -1}),
     [](const auto& info) { return info.param.name; });
 
 // An old result ends with its line: a line typed below it without a ";" is a statement
@@ -124,9 +125,10 @@ TEST(FailingRun, LeavesTheCaretAsItCame) {
     EXPECT_FALSE(run.ok);
     EXPECT_EQ(run.caret, 5);
     EXPECT_EQ(run.text, u"1; foo(2)");
-    ASSERT_EQ(run.messages.size(), 1u);
+    ASSERT_EQ(run.messages.size(), 2u);
     EXPECT_EQ(run.messages[0].operation, u"None");
     EXPECT_EQ(run.messages[0].text, u"Syntax error");
+    EXPECT_EQ(run.messages[1].text, u"Unknown function foo; the help lists every function");
 }
 
 TEST(FailingRun, UnclosedBlockCommentTouchesNothing) {
@@ -134,8 +136,9 @@ TEST(FailingRun, UnclosedBlockCommentTouchesNothing) {
     EXPECT_FALSE(run.ok);
     EXPECT_EQ(run.text, u"1+1=7; /* open");
     EXPECT_EQ(run.caret, 0);
-    ASSERT_EQ(run.messages.size(), 1u);
+    ASSERT_EQ(run.messages.size(), 2u);
     EXPECT_EQ(run.messages[0].text, u"Syntax error");
+    EXPECT_EQ(run.messages[1].text, u"Close the block comment with */: /* a comment */");
 }
 
 TEST(FailingRun, ReportsTheFailingStatementWithoutItsWhiteSpace) {
@@ -150,8 +153,9 @@ TEST(FailingRun, ReportsTheFailingStatementWithoutItsWhiteSpace) {
 TEST(FailingRun, UnclosedCommentIsTheFailingPart) {
     const auto run = Calculate(u"1+1=7; /* a */ 2; /* open");
     EXPECT_EQ(run.text.substr(run.failed.start, run.failed.length), u"/* open");
-    ASSERT_EQ(run.messages.size(), 1u);
-    EXPECT_EQ(run.messages[0].statementStart, run.failed.start);
+    ASSERT_EQ(run.messages.size(), 2u); // the error and its hint
+    for (const auto& message : run.messages)
+        EXPECT_EQ(message.statementStart, run.failed.start);
 }
 
 TEST(FailingRun, NoRangeAfterSuccess) {
