@@ -39,7 +39,7 @@ void BM_LayOutKeys(benchmark::State& state) {
     font.setPixelSize(15);
     font.setBold(true);
     const QFontMetrics metrics(font);
-    const KeypadSpacing spacing = SpacingFromDialogFont(QFontMetrics(QApplication::font()));
+    const KeypadSpacing spacing = SpacingFromBaseUnits(BaseUnitsOf(QFontMetrics(QApplication::font())));
     for (auto _ : state)
         benchmark::DoNotOptimize(LayOutKeys(MeasureKeys(metrics, 1), spacing));
 }

@@ -149,9 +149,10 @@ void CCalcMainFrame::CreatePanes() {
     connect(contents_.keypad, &CCalcKeyPad::dialogSizeChanged, Bar(PaneId::Keypad),
             &CCalcDlgBar::SetDialogSize);
 
+    // Beside the log the keypad would make the window wider than its default width: it
+    // takes a row of its own, below the log.
     addDockWidget(Qt::BottomDockWidgetArea, Bar(PaneId::Log));
-    addDockWidget(Qt::BottomDockWidgetArea, Bar(PaneId::Keypad));
-    splitDockWidget(Bar(PaneId::Log), Bar(PaneId::Keypad), Qt::Horizontal);
+    splitDockWidget(Bar(PaneId::Log), Bar(PaneId::Keypad), Qt::Vertical);
     addDockWidget(Qt::RightDockWidgetArea, Bar(PaneId::Memory));
     CCalcDlgBar* statistics = Bar(PaneId::Statistics);
     addDockWidget(Qt::RightDockWidgetArea, statistics);
