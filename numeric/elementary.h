@@ -55,9 +55,10 @@ double Log1p(double x) noexcept;
 // 1/z by Smith's division.
 Complex Reciprocal(const Complex& z) noexcept;
 
-// z^w. A real integer exponent (fitting 32 bits) is exact repeated squaring; a real
-// non-integer exponent of a positive real base uses the real pow; otherwise
-// Exp(w * Log(z)), with a negative real base taken at argument +pi.
+// z^w. A real integer exponent (fitting 32 bits) of a real base and a real exponent of a
+// positive real base use the real pow; a complex base to such an integer exponent is
+// repeated squaring; otherwise Exp(w * Log(z)), with a negative real base taken at
+// argument +pi.
 Complex Pow(const Complex& z, const Complex& w) noexcept;
 
 // Kahan's tangent and its three twins; beyond ln(DBL_MAX) in the hyperbolic part the

@@ -45,6 +45,14 @@ REGION_POINTS = [
     (2.5, -3 + 1j), (0.3, 25 + 3j), (3.7, 15 - 4j), (50.0, 60 + 1j), (90.0, 100 + 0j), (87.0, 20j),
     (1000.0, 1500 + 200j), (7.0, -40 + 30j), (12.3, 1e-3j), (20.0, 1e4 + 1j), (150.0, -120 + 90j),
     (150.0, -90 - 160j), (85.92, 86 + 0j), (86.0, 86j), (0.75, -0.6 - 0.8j), (2.0, -2 + 0j), (0.5, -3 + 0j),
+    # ln Gamma of an order just above 1 in the series, where the summation order shows.
+    (0.0005544321611523628, 5.538097320822999e-05 + 0j),
+    # Half-integer orders through each continuation of K into the left half-plane (Temme's
+    # K, the Debye and the Airy-type forms), directly and through the Hankel functions of Y.
+    (12.5, -7 - 2j), (100.5, -50 + 10j), (86.5, -40 - 20j), (100.5, -10 + 50j), (250.5, -20 - 90j),
+    (2.5, 1 + 3j), (100.5, 10 + 50j), (100.5, 50 + 10j),
+    # The statements of the function node tests.
+    (0.5, 1 + 2j), (-1.5, 2 + 0j), (-1.5, -2 + 0j), (2.5, 3 + 0j), (-2.0, 1 + 1j), (0.5, -2 + 0j),
 ]
 FUNCTIONS = {
     "J": (sp.jv, mpmath.besselj),

@@ -343,6 +343,21 @@ def elementary():
         e = (rng.uniform(-20, 20), rng.choice([0.0, rng.uniform(-5, 5)]))
         value = mpc(b) ** int(e[0]) if e[1] == 0 and e[0] == int(e[0]) else mp.power(mpc(b), mpc(e))
         pow_rows.append(("Pow", b + e, value))
+    # Integer powers of a real base: bases near 1 (where squaring would add up rounding
+    # errors), huge and tiny exponents, results in the subnormal range and beyond it.
+    integer_powers = [(1.0000001, 1e7), (0.9999999, 1e7), (1.0000001, -1e7), (1.0 + 2.0 ** -52, 2.0 ** 31 - 1),
+                      (1.0 - 2.0 ** -53, -(2.0 ** 31)), (1.001, 7e5), (2.0, -1074), (2.0, -1060), (2.0, -1075),
+                      (10.0, -309), (10.0, -320), (10.0, 308), (10.0, -308), (2.0, 1023), (2.0, 1024), (0.5, 1074),
+                      (0.5, -1023), (3.0, -678), (-3.0, -677), (-2.0, -1073), (-10.0, -315), (1.5, -1800),
+                      (7.0, 364), (-7.0, 365), (-2.0, 1025), (0.1, 323), (-0.1, 309), (1e-5, 64), (1e5, -64)]
+    rng = random.Random(10)
+    for _ in range(40):
+        base = 1.0 + rng.choice([-1.0, 1.0]) * 10.0 ** rng.uniform(-9, -3)
+        integer_powers.append((base, float(rng.choice([-1, 1]) * int(10.0 ** rng.uniform(3, 9)))))
+    for _ in range(40):
+        base = rng.choice([-1.0, 1.0]) * 10.0 ** (rng.choice([-1, 1]) * rng.uniform(0.1, 3))
+        integer_powers.append((base, float(math.floor(rng.uniform(-1074, -1022) / math.log2(abs(base))))))
+    pow_rows += [("Pow", (b, 0.0, float(n), 0.0), mpc((b, 0.0)) ** int(n)) for b, n in integer_powers]
     rows += pow_rows
     write("elementary", rows)
 

@@ -18,6 +18,7 @@
 #include "engine/state/random_generators.h"
 #include "ui/dialogs/message_box.h"
 #include "ui/resources/bundled_fonts.h"
+#include "ui/resources/va_fonts.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ constexpr int kExitFailure = 1;
 void ReportPrintingUnavailable() {
     std::fputs("vantor-calculator: printing is not available in this version\n", stderr);
     CalcMessageBox(QStringLiteral("Printing is not available in this version of Calculator."),
-                   MessageBoxType::Ok | MessageBoxType::IconExclamation);
+                   MessageType{MessageButtons::Close, MessageIcon::Exclamation});
 }
 
 void BringToFront(CCalcMainFrame& frame) {
@@ -54,6 +55,7 @@ int RunCalculatorApplication(int argc, char** argv) {
     SetApplicationIdentity(application);
     application.setWindowIcon(QIcon(QStringLiteral(":/icons/application.svg")));
     LoadBundledFonts();
+    VaFonts::Application().LoadFonts();
 
     const CommandLine commandLine = ParseCommandLine(application.arguments().mid(1));
     if (!commandLine.valid)

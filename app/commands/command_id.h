@@ -20,8 +20,13 @@ enum class CommandId : int {
     PreviousPane = 57681,
     EditCopy = 57634,
     EditCut = 57635,
+    EditFind = 57636,
     EditPaste = 57637,
+    EditFindNext = 57639,
+    EditReplace = 57641,
+    EditSelectAll = 57642,
     EditUndo = 57643,
+    EditRedo = 57644,
     ViewToolbar = 59392,
     ViewStatusBar = 59393,
 
@@ -61,6 +66,7 @@ enum class CommandId : int {
     FocusLog = 32812,
     FocusMemory = 32813,
     FocusStatistics = 32814,
+    EditGoToLine = 32815,
 };
 
 inline constexpr int kRecentFileCount = 4;

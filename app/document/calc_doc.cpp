@@ -23,8 +23,8 @@ const QString kAllFilesFilter =
 const QString kMemoryFilesFilter = QStringLiteral("Memory files (*.vcm)|*.vcm|All files (*.*)|*.*||");
 const QString kMemoryFilesOnlyFilter = QStringLiteral("Memory files (*.vcm)|*.vcm||");
 
-constexpr unsigned kWarning = MessageBoxType::Ok | MessageBoxType::IconExclamation;
-constexpr unsigned kQuestion = MessageBoxType::YesNo | MessageBoxType::IconQuestion;
+constexpr MessageType kWarning = MessageType{MessageButtons::Close, MessageIcon::Exclamation};
+constexpr MessageType kQuestion = MessageType{MessageButtons::YesNo, MessageIcon::Question};
 
 QString FromU16(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
@@ -104,7 +104,7 @@ bool CCalcDoc::SaveModified() {
     if (!modified_)
         return true;
     const QString question = QStringLiteral("Save changes to \u201C%1\u201D?").arg(NameForQuestion());
-    switch (CalcMessageBox(question, MessageBoxType::YesNoCancel)) {
+    switch (CalcMessageBox(question, MessageType{MessageButtons::YesNoCancel})) {
     case IdYes:
         return DoFileSave();
     case IdNo:

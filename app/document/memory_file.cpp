@@ -5,7 +5,7 @@
 #include "ui/dialogs/message_box.h"
 
 void SaveMemoryFile(const QString& path, std::u16string_view text) {
-    constexpr unsigned kWarning = MessageBoxType::Ok | MessageBoxType::IconExclamation;
+    constexpr MessageType kWarning = MessageType{MessageButtons::Close, MessageIcon::Exclamation};
     switch (WriteFileAtomically(path, NCalculatorText::EncodeUtf16LittleEndian(text))) {
     case WriteOutcome::Ok:
         break;

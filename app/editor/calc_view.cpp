@@ -10,6 +10,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include "app/editor/completion_popup.h"
+#include "app/editor/editor_tools.h"
 #include "app/editor/text_offsets.h"
 #include "app/settings/settings_int.h"
 #include "ui/resources/bundled_fonts.h"
@@ -54,6 +56,7 @@ CCalcView::CCalcView(QWidget* parent) : QPlainTextEdit(parent) {
         if (!settingText_ && (removed != 0 || added != 0))
             emit edited();
     });
+    tools_ = new EditorTools(*this);
 }
 
 void CCalcView::BuildEditorFont(const EditorFontSettings& settings, int pointSize) {
@@ -136,15 +139,38 @@ void CCalcView::DeleteSelection() {
     setTextCursor(cursor);
 }
 
-int CCalcView::RoomForInput() const {
-    const QString raw = RawText();
-    const QTextCursor cursor = textCursor();
-    const int selected = DocumentOffsetFromWidget(raw, cursor.selectionEnd()) -
-                         DocumentOffsetFromWidget(raw, cursor.selectionStart());
-    return std::max(0, kTypedInputLimit - (DocumentLength(raw) - selected));
+int CCalcView::RoomForInput(const QTextCursor& cursor) const {
+    // A line break is one position here and two code units in the document.
+    const QTextDocument* text = document();
+    const int length = text->characterCount() - 1 + text->blockCount() - 1;
+    const int start = cursor.selectionStart();
+    const int end = cursor.selectionEnd();
+    const int selected =
+        end - start + text->findBlock(end).blockNumber() - text->findBlock(start).blockNumber();
+    return std::max(0, kTypedInputLimit - (length - selected));
+}
+
+bool CCalcView::InsertWithinLimit(QTextCursor& cursor, const QString& text) {
+    if (text.size() > RoomForInput(cursor)) {
+        ReportInputLimit();
+        return false;
+    }
+    cursor.insertText(text);
+    return true;
+}
+
+void CCalcView::ReportInputLimit() {
+    QApplication::beep();
+    emit statusMessage(
+        QStringLiteral("The text has reached its limit of 1,048,575 characters: the rest was not inserted"));
 }
 
 void CCalcView::keyPressEvent(QKeyEvent* event) {
+    // The open completion list takes these keys itself.
+    if (tools_->Completion().TakesKey(event)) {
+        event->ignore();
+        return;
+    }
     const bool lineBreak = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (lineBreak && (event->modifiers() & Qt::ShiftModifier)) {
         // A soft line break would not survive in the file: make it an ordinary one.
@@ -158,11 +184,12 @@ void CCalcView::keyPressEvent(QKeyEvent* event) {
     const bool inserts =
         lineBreak || (!typed.isEmpty() && (typed.at(0).isPrint() || typed.at(0) == QLatin1Char('\t')));
     if (inserts && !isReadOnly() && needed > RoomForInput()) {
-        QApplication::beep();
+        ReportInputLimit();
         event->accept();
         return;
     }
     QPlainTextEdit::keyPressEvent(event);
+    tools_->Completion().AfterKey(event);
 }
 
 void CCalcView::inputMethodEvent(QInputMethodEvent* event) {
@@ -171,7 +198,7 @@ void CCalcView::inputMethodEvent(QInputMethodEvent* event) {
     if (commit.size() > room) {
         QInputMethodEvent cut(event->preeditString(), event->attributes());
         cut.setCommitString(commit.left(room), event->replacementStart(), event->replacementLength());
-        QApplication::beep();
+        ReportInputLimit();
         QPlainTextEdit::inputMethodEvent(&cut);
         return;
     }
@@ -203,7 +230,7 @@ void CCalcView::insertFromMimeData(const QMimeData* source) {
         counted += width;
     }
     if (keep < text.size()) {
-        QApplication::beep();
+        ReportInputLimit();
         text.truncate(keep);
     }
     textCursor().insertText(WidgetTextFromDocument(std::u16string_view(

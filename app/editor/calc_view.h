@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+class EditorTools;
 class QSettings;
 
 struct EditorFontSettings {
@@ -47,10 +48,24 @@ class CCalcView : public QPlainTextEdit {
     void ReplaceSelection(const QString& text);
     void DeleteSelection();
 
+    // Highlighting, bracket marks, completion and the find bar.
+    EditorTools& Tools() const { return *tools_; }
+    // How many code units may still be inserted in place of the cursor's selection.
+    int RoomForInput(const QTextCursor& cursor) const;
+    int RoomForInput() const { return RoomForInput(textCursor()); }
+    // Inserts in place of the cursor's selection when it fits the input limit, else says so.
+    bool InsertWithinLimit(QTextCursor& cursor, const QString& text);
+    // Tells the user that input stopped at the limit.
+    void ReportInputLimit();
+    // Room below the text for the find bar.
+    void SetBottomMargin(int height) { setViewportMargins(0, 0, 0, height); }
+
   signals:
     // A user edit (typing, cut, paste, undo, the keypad's insertions).
     void edited();
     void fileDropped(const QString& path);
+    // A passing note for the status bar.
+    void statusMessage(const QString& text);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -62,12 +77,11 @@ class CCalcView : public QPlainTextEdit {
     void dropEvent(QDropEvent* event) override;
 
   private:
-    // How many code units may still be inserted in place of the selection.
-    int RoomForInput() const;
     void ApplyFont(const QFont& font);
     QString RawText() const;
 
     int fontSize_ = 15;
     int fontBuilds_ = 0;
     bool settingText_ = false;
+    EditorTools* tools_;
 };

@@ -13,6 +13,8 @@
 #include "app/docking/calc_dlg_bar.h"
 #include "app/document/calc_doc.h"
 #include "app/editor/calc_view.h"
+#include "app/editor/editor_tools.h"
+#include "app/editor/find_bar.h"
 #include "app/mainframe/calc_tool_bar.h"
 #include "app/mainframe/caption.h"
 #include "app/mainframe/command_actions.h"
@@ -25,11 +27,15 @@
 #include "app/preferences/preferences_dialog.h"
 #include "app/settings/settings_int.h"
 #include "engine/state/engine_state.h"
+#include "ui/dialogs/calc_about_dialog.h"
 #include "ui/keypad/calc_key_pad.h"
 
 namespace {
 
 using enum CommandId;
+
+// How long a passing note (such as the input limit) stays in the status bar.
+constexpr int kStatusMessageMilliseconds = 8000;
 
 const QString kBarStatePrefix = QStringLiteral("GUI/BarState");
 const QString kLayoutKey = QStringLiteral("GUI/BarState/Layout");
@@ -87,6 +93,9 @@ CCalcMainFrame::CCalcMainFrame(CCalcDoc& document, CCalcNotifier& notifier)
     document_.SetDialogOwner(this);
     connect(view_, &CCalcView::fileDropped, this, &CCalcMainFrame::OpenDroppedFile);
     connect(view_, &QPlainTextEdit::undoAvailable, this, &CCalcMainFrame::UpdateCommandStates);
+    connect(view_, &QPlainTextEdit::redoAvailable, this, &CCalcMainFrame::UpdateCommandStates);
+    connect(view_, &CCalcView::statusMessage, this,
+            [this](const QString& text) { statusBar()->showMessage(text, kStatusMessageMilliseconds); });
     connect(view_, &QPlainTextEdit::copyAvailable, this, &CCalcMainFrame::UpdateCommandStates);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &CCalcMainFrame::UpdateCommandStates);
 
@@ -210,6 +219,7 @@ void CCalcMainFrame::SavePlacementAndLayout() {
 
 void CCalcMainFrame::ApplyPreferences() {
     view_->ChangeFontSize(preferenceStore.values.fontSize);
+    view_->Tools().ApplyPreferences(preferenceStore.values);
     emit notifier_.memoryChanged();
     UpdateResultIndicator();
     UpdateUnitDisplays();
@@ -294,6 +304,24 @@ void CCalcMainFrame::RunCommand(CommandId id) {
     case EditUndo:
         view_->undo();
         break;
+    case EditRedo:
+        view_->redo();
+        break;
+    case EditSelectAll:
+        view_->selectAll();
+        break;
+    case EditFind:
+        view_->Tools().FindBar().Open(FindBarMode::Find);
+        break;
+    case EditFindNext:
+        view_->Tools().FindBar().FindNext();
+        break;
+    case EditReplace:
+        view_->Tools().FindBar().Open(FindBarMode::Replace);
+        break;
+    case EditGoToLine:
+        view_->Tools().FindBar().Open(FindBarMode::GoToLine);
+        break;
     case EditCut:
         view_->cut();
         break;
@@ -323,6 +351,9 @@ void CCalcMainFrame::RunCommand(CommandId id) {
         break;
     case CommandId::Preferences:
         ShowPreferences();
+        break;
+    case AppAbout:
+        CCalcAboutDialog(this).exec();
         break;
     case AppExit:
         close();
@@ -358,12 +389,12 @@ void CCalcMainFrame::UpdateCommandStates() {
     set(EditCut, hasSelection && !view_->isReadOnly());
     set(EditCopy, hasSelection);
     set(EditUndo, view_->document()->isUndoAvailable());
+    set(EditRedo, view_->document()->isRedoAvailable());
     set(EditPaste,
         QApplication::clipboard()->mimeData() != nullptr && QApplication::clipboard()->mimeData()->hasText());
 
-    // Printing, page setup, the about box and the help are not built yet.
-    for (CommandId id :
-         {FilePrint, FilePrintDirect, FilePrintPreview, FilePageSetup, AppAbout, HelpTopics, Help})
+    // Printing, page setup and the help are not built yet.
+    for (CommandId id : {FilePrint, FilePrintDirect, FilePrintPreview, FilePageSetup, HelpTopics, Help})
         set(id, false);
     for (int number = static_cast<int>(KeypadStyleXP); number <= static_cast<int>(KeypadColorDefault);
          ++number) {

@@ -42,7 +42,8 @@ MainMenu BuildMainMenu(QMenuBar* bar, CommandActions& actions) {
 
     AddActions(bar->addMenu(QStringLiteral("&Memory")), actions, {MemoryFree, MemoryLoad, MemorySave});
     AddActions(bar->addMenu(QStringLiteral("&Edit")), actions,
-               {EditUndo, kSeparator, EditCut, EditCopy, EditPaste});
+               {EditUndo, EditRedo, kSeparator, EditCut, EditCopy, EditPaste, kSeparator, EditSelectAll,
+                kSeparator, EditFind, EditFindNext, EditReplace, EditGoToLine});
     AddActions(bar->addMenu(QStringLiteral("&View")), actions,
                {ViewToolbar, ViewKeypad, ViewLog, ViewMemory, ViewStatistics, ViewStatusBar});
 

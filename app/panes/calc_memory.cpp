@@ -2,7 +2,6 @@
 
 #include <QHeaderView>
 #include <QSettings>
-#include <QToolButton>
 #include <QTreeView>
 
 #include "app/document/memory_file.h"
@@ -31,19 +30,21 @@ constexpr std::array<ColumnWidthSetting, kMemoryColumnCount> kWidths{{
 
 struct ButtonLook {
     const char* text;
-    const char* icon;
+    VaImageId image;
 };
 
 constexpr std::array<ButtonLook, kMemoryButtonCount> kButtons{{
-    {"Free", ":/panes/memory-free.svg"},
-    {"Save", ":/panes/memory-save.svg"},
-    {"Statistics", ":/panes/memory-statistics.svg"},
-    {"Invert", ":/panes/memory-invert.svg"},
-    {"Clear", ":/panes/memory-clear.svg"},
+    {"Free", VaImageId::MemoryFree},
+    {"Save", VaImageId::MemorySave},
+    {"Statistics", VaImageId::MemoryStatistics},
+    {"Invert", VaImageId::MemoryInvert},
+    {"Clear", VaImageId::MemoryClear},
 }};
 
+constexpr ButtonColours kButtonColours{0xFFD8D8D8, 0xFFF0F0F0};
+
 bool AskYesNo(const QString& text) {
-    return CalcMessageBox(text, MessageBoxType::YesNo | MessageBoxType::IconQuestion) == IdYes;
+    return CalcMessageBox(text, MessageType{MessageButtons::YesNo, MessageIcon::Question}) == IdYes;
 }
 
 // The list's room when the pane is as small as it may get.
@@ -88,17 +89,15 @@ CCalcMemory::CCalcMemory(QWidget* parent)
         &CCalcMemory::OnFree, &CCalcMemory::OnSave, &CCalcMemory::OnStatistics, &CCalcMemory::OnInvert,
         &CCalcMemory::OnClear};
     for (std::size_t i = 0; i < kButtons.size(); ++i) {
-        auto* button = new QToolButton(this);
+        auto* button = new VaButtonBitmap(kButtons[i].image, this);
         const QString text = QString::fromLatin1(kButtons[i].text);
         button->setText(text);
         button->setToolTip(text);
         button->setAccessibleName(text);
-        button->setIcon(QIcon(QString::fromLatin1(kButtons[i].icon)));
-        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
-        button->setAutoRaise(true);
+        button->SetColours(kButtonColours);
         button->setFocusPolicy(Qt::TabFocus);
         button->setEnabled(false);
-        connect(button, &QToolButton::clicked, this, kHandlers[i]);
+        connect(button, &QAbstractButton::clicked, this, kHandlers[i]);
         buttons_[i] = button;
     }
 }

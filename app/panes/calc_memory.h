@@ -10,9 +10,9 @@
 #include "app/panes/memory_layout.h"
 #include "app/panes/memory_sort.h"
 #include "app/panes/statistics.h"
+#include "ui/controls/va_button_bitmap.h"
 
 class QModelIndex;
-class QToolButton;
 class QTreeView;
 
 namespace NCalculatorPanes {
@@ -43,7 +43,7 @@ class CCalcMemory : public QWidget {
     void OnClear();
 
     QTreeView* List() const { return list_; }
-    QToolButton* ButtonOf(NCalculatorPanes::MemoryButton button) const {
+    VaButtonBitmap* ButtonOf(NCalculatorPanes::MemoryButton button) const {
         return buttons_[static_cast<std::size_t>(button)];
     }
 
@@ -70,5 +70,5 @@ class CCalcMemory : public QWidget {
     char16_t shownLetter_ = 0; // 0 until the list is first filled
     NCalculatorPanes::MemoryTableModel* model_;
     QTreeView* list_;
-    std::array<QToolButton*, NCalculatorPanes::kMemoryButtonCount> buttons_{};
+    std::array<VaButtonBitmap*, NCalculatorPanes::kMemoryButtonCount> buttons_{};
 };

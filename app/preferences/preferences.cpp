@@ -24,7 +24,7 @@ std::optional<std::uint32_t> ThirtyTwoBitValue(const QVariant& stored) {
 
 } // namespace
 
-const std::array<PreferenceField, 8> kPreferenceFields = {{
+const std::array<PreferenceField, 9> kPreferenceFields = {{
     {"Notation", &Preferences::notation, 0, 1},
     {"FormatI", &Preferences::formatI, 0, 1},
     {"GammaFunction", &Preferences::gammaFunction, 0, kAnyValue},
@@ -33,6 +33,7 @@ const std::array<PreferenceField, 8> kPreferenceFields = {{
     {"FreeConfirmation", &Preferences::freeConfirmation, 0, kAnyValue},
     {"ClearConfirmation", &Preferences::clearConfirmation, 0, kAnyValue},
     {"UseSSE2", &Preferences::useSSE2, 0, kAnyValue},
+    {"SyntaxHighlighting", &Preferences::syntaxHighlighting, 1, kAnyValue},
 }};
 
 PreferenceStore preferenceStore;

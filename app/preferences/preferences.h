@@ -18,6 +18,7 @@ struct Preferences {
     std::int32_t freeConfirmation = 0;   // non-zero: ask before erasing memory cells
     std::int32_t clearConfirmation = 0;  // non-zero: ask before clearing the text
     std::int32_t useSSE2 = 0;            // kept and written back; no switch on this platform
+    std::int32_t syntaxHighlighting = 1; // non-zero: the editor colours the calculation text
     std::int32_t fontSize = 15;          // editor font, points, 8..72
 
     bool operator==(const Preferences&) const = default;
@@ -34,8 +35,8 @@ inline constexpr std::uint32_t kAnyValue = 0xFFFFFFFFu;
 inline constexpr int kSmallestFontSize = 8;
 inline constexpr int kLargestFontSize = 72;
 
-// The eight values of the "Preferences" section, in their stored order.
-extern const std::array<PreferenceField, 8> kPreferenceFields;
+// The values of the "Preferences" section, in their stored order.
+extern const std::array<PreferenceField, 9> kPreferenceFields;
 
 struct PreferenceStore {
     Preferences values;
@@ -51,7 +52,7 @@ int ClampFontSize(long long size);
 
 // A missing, mistyped or out-of-range value silently gives its default.
 Preferences LoadPreferences(QSettings& settings);
-// Writes the eight values and then "GUI/Editor/FontSize".
+// Writes the "Preferences" values and then "GUI/Editor/FontSize".
 void WritePreferences(QSettings& settings, const Preferences& values);
 // Writes only when something changed since start-up.
 void SavePreferences(QSettings& settings, const PreferenceStore& store);

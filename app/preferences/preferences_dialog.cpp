@@ -54,8 +54,10 @@ CCalcPreferences::CCalcPreferences(const Preferences& current, bool sse2Availabl
     fontSize_->setObjectName(QStringLiteral("Font size"));
     fontSize_->setAccessibleName(QStringLiteral("Font size"));
     fontSize_->setMaximumWidth(fontSize_->fontMetrics().horizontalAdvance(QStringLiteral("00000000")));
+    syntaxHighlighting_ = CheckBox(QStringLiteral("Syntax highlighting"), editor);
     auto* editorLayout = new QFormLayout(editor);
     editorLayout->addRow(QStringLiteral("Font size"), fontSize_);
+    editorLayout->addRow(syntaxHighlighting_);
 
     auto* keypad = new QGroupBox(QStringLiteral("Keypad"), this);
     notation_ =
@@ -112,7 +114,7 @@ void CCalcPreferences::accept() {
     const std::optional<int> size = ParseFontSizeText(fontSize_->text());
     if (!size) {
         CalcMessageBox(QStringLiteral("Enter an integer."),
-                       MessageBoxType::Ok | MessageBoxType::IconExclamation);
+                       MessageType{MessageButtons::Close, MessageIcon::Exclamation});
         fontSize_->setFocus();
         fontSize_->selectAll();
         return;
@@ -128,6 +130,7 @@ void CCalcPreferences::RestoreDefaults() {
 
 void CCalcPreferences::TransferToControls() {
     fontSize_->setText(QString::number(copy_.fontSize));
+    syntaxHighlighting_->setChecked(copy_.syntaxHighlighting != 0);
     SelectIndex(notation_, copy_.notation);
     SelectIndex(imaginaryUnit_, copy_.formatI);
     gammaFunction_->setChecked(copy_.gammaFunction != 0);
@@ -144,6 +147,7 @@ void CCalcPreferences::TransferFromControls(int fontSize) {
         return box->isChecked() ? (stored != 0 ? stored : 1) : 0;
     };
     copy_.fontSize = fontSize;
+    copy_.syntaxHighlighting = checked(syntaxHighlighting_, copy_.syntaxHighlighting);
     copy_.notation = notation_->currentIndex();
     copy_.formatI = imaginaryUnit_->currentIndex();
     copy_.gammaFunction = checked(gammaFunction_, copy_.gammaFunction);

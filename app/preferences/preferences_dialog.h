@@ -32,6 +32,7 @@ class CCalcPreferences : public QDialog {
 
     Preferences copy_;
     QLineEdit* fontSize_;
+    QCheckBox* syntaxHighlighting_;
     QComboBox* notation_;
     QComboBox* imaginaryUnit_;
     QCheckBox* gammaFunction_;

@@ -23,123 +23,131 @@ template <class Node> std::unique_ptr<CNode> Make() {
     return std::make_unique<Node>();
 }
 
-struct FunctionName {
-    std::u16string_view name;
-    NodeFactory make; // nullptr: the node is not built yet, the name declines
-};
+using enum NameNotation;
 
 // Sorted by name (code unit order) for the binary search below.
 constexpr auto kFunctions = [] {
-    std::array<FunctionName, 92> table = {{
-        {u"BesselI", &Make<CNodeBesselI>},
-        {u"BesselJ", &Make<CNodeBesselJ>},
-        {u"BesselK", &Make<CNodeBesselK>},
-        {u"BesselY", &Make<CNodeBesselY>},
-        {u"Gamma", &Make<CNodeGamma>},
-        {u"I", &Make<CNodeBesselI>},
-        {u"J", &Make<CNodeBesselJ>},
-        {u"K", &Make<CNodeBesselK>},
-        {u"Prod", &Make<CNodeProduct>},
-        {u"Product", &Make<CNodeProduct>},
-        {u"Sum", &Make<CNodeSum>},
-        {u"Y", &Make<CNodeBesselY>},
-        {u"abs", &Make<CNodeAbs>},
-        {u"acos", &Make<CNodeArcCos>},
-        {u"acosh", &Make<CNodeArCh>},
-        {u"acot", &Make<CNodeArcCtg>},
-        {u"acoth", &Make<CNodeArCth>},
-        {u"acsc", &Make<CNodeArcCosec>},
-        {u"acsch", &Make<CNodeArCsch>},
-        {u"arccos", &Make<CNodeArcCos>},
-        {u"arccosec", &Make<CNodeArcCosec>},
-        {u"arccot", &Make<CNodeArcCtg>},
-        {u"arccsc", &Make<CNodeArcCosec>},
-        {u"arcctg", &Make<CNodeArcCtg>},
-        {u"arch", &Make<CNodeArCh>},
-        {u"arcosh", &Make<CNodeArCh>},
-        {u"arcoth", &Make<CNodeArCth>},
-        {u"arcsch", &Make<CNodeArCsch>},
-        {u"arcsec", &Make<CNodeArcSec>},
-        {u"arcsin", &Make<CNodeArcSin>},
-        {u"arctan", &Make<CNodeArcTg>},
-        {u"arctg", &Make<CNodeArcTg>},
-        {u"arcth", &Make<CNodeArCth>},
-        {u"arg", &Make<CNodeArg>},
-        {u"argument", &Make<CNodeArg>},
-        {u"arsch", &Make<CNodeArSch>},
-        {u"arsech", &Make<CNodeArSch>},
-        {u"arsh", &Make<CNodeArSh>},
-        {u"arsinh", &Make<CNodeArSh>},
-        {u"artanh", &Make<CNodeArTh>},
-        {u"arth", &Make<CNodeArTh>},
-        {u"asec", &Make<CNodeArcSec>},
-        {u"asech", &Make<CNodeArSch>},
-        {u"asin", &Make<CNodeArcSin>},
-        {u"asinh", &Make<CNodeArSh>},
-        {u"atan", &Make<CNodeArcTg>},
-        {u"atanh", &Make<CNodeArTh>},
-        {u"ceil", &Make<CNodeCeil>},
-        {u"ceiling", &Make<CNodeCeil>},
-        {u"ch", &Make<CNodeCh>},
-        {u"conj", &Make<CNodeConjugate>},
-        {u"conjugate", &Make<CNodeConjugate>},
-        {u"cos", &Make<CNodeCos>},
-        {u"cosec", &Make<CNodeCosec>},
-        {u"cosh", &Make<CNodeCh>},
-        {u"cot", &Make<CNodeCtg>},
-        {u"coth", &Make<CNodeCth>},
-        {u"csc", &Make<CNodeCosec>},
-        {u"csch", &Make<CNodeCsch>},
-        {u"ctg", &Make<CNodeCtg>},
-        {u"cth", &Make<CNodeCth>},
-        {u"exp", &Make<CNodeExp>},
-        {u"fact", &Make<CNodeFactorial>},
-        {u"floor", &Make<CNodeFloor>},
-        {u"im", &Make<CNodeIm>},
-        {u"imag", &Make<CNodeIm>},
-        {u"imaginary", &Make<CNodeIm>},
-        {u"imaginarypart", &Make<CNodeIm>},
-        {u"lg", &Make<CNodeLg>},
-        {u"ln", &Make<CNodeLn>},
-        {u"log", &Make<CNodeLg>},
-        {u"pow", &Make<CNodePow>},
-        {u"re", &Make<CNodeRe>},
-        {u"real", &Make<CNodeRe>},
-        {u"realpart", &Make<CNodeRe>},
-        {u"sec", &Make<CNodeSec>},
-        {u"sech", &Make<CNodeSech>},
-        {u"sh", &Make<CNodeSh>},
-        {u"sign", &Make<CNodeSign>},
-        {u"sin", &Make<CNodeSin>},
-        {u"sinh", &Make<CNodeSh>},
-        {u"sqrt", &Make<CNodeSqrt>},
-        {u"tan", &Make<CNodeTg>},
-        {u"tanh", &Make<CNodeTh>},
-        {u"tg", &Make<CNodeTg>},
-        {u"th", &Make<CNodeTh>},
-        {u"\u0393", &Make<CNodeGamma>}, // Gamma
-        {u"\u03A0", &Make<CNodeProduct>},
-        {u"\u03A3", &Make<CNodeSum>},
-        {u"\u220F", &Make<CNodeProduct>},
-        {u"\u2211", &Make<CNodeSum>},
-        {u"\u221A", &Make<CNodeSqrt>}, // square root
+    std::array<FunctionEntry, 92> table = {{
+        {u"BesselI", Both, u"order, z", &Make<CNodeBesselI>},
+        {u"BesselJ", Both, u"order, z", &Make<CNodeBesselJ>},
+        {u"BesselK", Both, u"order, z", &Make<CNodeBesselK>},
+        {u"BesselY", Both, u"order, z", &Make<CNodeBesselY>},
+        {u"Gamma", Both, u"z", &Make<CNodeGamma>},
+        {u"I", Both, u"order, z", &Make<CNodeBesselI>},
+        {u"J", Both, u"order, z", &Make<CNodeBesselJ>},
+        {u"K", Both, u"order, z", &Make<CNodeBesselK>},
+        {u"Prod", Both, u"index, from, to, [step,] term", &Make<CNodeProduct>},
+        {u"Product", Both, u"index, from, to, [step,] term", &Make<CNodeProduct>},
+        {u"Sum", Both, u"index, from, to, [step,] term", &Make<CNodeSum>},
+        {u"Y", Both, u"order, z", &Make<CNodeBesselY>},
+        {u"abs", Both, u"z", &Make<CNodeAbs>},
+        {u"acos", West, u"z", &Make<CNodeArcCos>},
+        {u"acosh", West, u"z", &Make<CNodeArCh>},
+        {u"acot", West, u"z", &Make<CNodeArcCtg>},
+        {u"acoth", West, u"z", &Make<CNodeArCth>},
+        {u"acsc", West, u"z", &Make<CNodeArcCosec>},
+        {u"acsch", West, u"z", &Make<CNodeArCsch>},
+        {u"arccos", Both, u"z", &Make<CNodeArcCos>},
+        {u"arccosec", East, u"z", &Make<CNodeArcCosec>},
+        {u"arccot", West, u"z", &Make<CNodeArcCtg>},
+        {u"arccsc", West, u"z", &Make<CNodeArcCosec>},
+        {u"arcctg", East, u"z", &Make<CNodeArcCtg>},
+        {u"arch", East, u"z", &Make<CNodeArCh>},
+        {u"arcosh", West, u"z", &Make<CNodeArCh>},
+        {u"arcoth", West, u"z", &Make<CNodeArCth>},
+        {u"arcsch", Both, u"z", &Make<CNodeArCsch>},
+        {u"arcsec", Both, u"z", &Make<CNodeArcSec>},
+        {u"arcsin", Both, u"z", &Make<CNodeArcSin>},
+        {u"arctan", West, u"z", &Make<CNodeArcTg>},
+        {u"arctg", East, u"z", &Make<CNodeArcTg>},
+        {u"arcth", East, u"z", &Make<CNodeArCth>},
+        {u"arg", Both, u"z", &Make<CNodeArg>},
+        {u"argument", Both, u"z", &Make<CNodeArg>},
+        {u"arsch", East, u"z", &Make<CNodeArSch>},
+        {u"arsech", West, u"z", &Make<CNodeArSch>},
+        {u"arsh", East, u"z", &Make<CNodeArSh>},
+        {u"arsinh", West, u"z", &Make<CNodeArSh>},
+        {u"artanh", West, u"z", &Make<CNodeArTh>},
+        {u"arth", East, u"z", &Make<CNodeArTh>},
+        {u"asec", West, u"z", &Make<CNodeArcSec>},
+        {u"asech", West, u"z", &Make<CNodeArSch>},
+        {u"asin", West, u"z", &Make<CNodeArcSin>},
+        {u"asinh", West, u"z", &Make<CNodeArSh>},
+        {u"atan", West, u"z", &Make<CNodeArcTg>},
+        {u"atanh", West, u"z", &Make<CNodeArTh>},
+        {u"ceil", Both, u"z", &Make<CNodeCeil>},
+        {u"ceiling", Both, u"z", &Make<CNodeCeil>},
+        {u"ch", East, u"z", &Make<CNodeCh>},
+        {u"conj", Both, u"z", &Make<CNodeConjugate>},
+        {u"conjugate", Both, u"z", &Make<CNodeConjugate>},
+        {u"cos", Both, u"z", &Make<CNodeCos>},
+        {u"cosec", East, u"z", &Make<CNodeCosec>},
+        {u"cosh", West, u"z", &Make<CNodeCh>},
+        {u"cot", West, u"z", &Make<CNodeCtg>},
+        {u"coth", West, u"z", &Make<CNodeCth>},
+        {u"csc", West, u"z", &Make<CNodeCosec>},
+        {u"csch", Both, u"z", &Make<CNodeCsch>},
+        {u"ctg", East, u"z", &Make<CNodeCtg>},
+        {u"cth", East, u"z", &Make<CNodeCth>},
+        {u"exp", Both, u"z", &Make<CNodeExp>},
+        {u"fact", Both, u"n", &Make<CNodeFactorial>},
+        {u"floor", Both, u"z", &Make<CNodeFloor>},
+        {u"im", Both, u"z", &Make<CNodeIm>},
+        {u"imag", Both, u"z", &Make<CNodeIm>},
+        {u"imaginary", Both, u"z", &Make<CNodeIm>},
+        {u"imaginarypart", Both, u"z", &Make<CNodeIm>},
+        {u"lg", East, u"z", &Make<CNodeLg>},
+        {u"ln", Both, u"z", &Make<CNodeLn>},
+        {u"log", West, u"z", &Make<CNodeLg>},
+        {u"pow", Both, u"base, exponent", &Make<CNodePow>},
+        {u"re", Both, u"z", &Make<CNodeRe>},
+        {u"real", Both, u"z", &Make<CNodeRe>},
+        {u"realpart", Both, u"z", &Make<CNodeRe>},
+        {u"sec", Both, u"z", &Make<CNodeSec>},
+        {u"sech", Both, u"z", &Make<CNodeSech>},
+        {u"sh", East, u"z", &Make<CNodeSh>},
+        {u"sign", Both, u"z", &Make<CNodeSign>},
+        {u"sin", Both, u"z", &Make<CNodeSin>},
+        {u"sinh", West, u"z", &Make<CNodeSh>},
+        {u"sqrt", Both, u"z", &Make<CNodeSqrt>},
+        {u"tan", West, u"z", &Make<CNodeTg>},
+        {u"tanh", West, u"z", &Make<CNodeTh>},
+        {u"tg", East, u"z", &Make<CNodeTg>},
+        {u"th", East, u"z", &Make<CNodeTh>},
+        {u"\u0393", Both, u"z", &Make<CNodeGamma>}, // Gamma
+        {u"\u03A0", Both, u"index, from, to, [step,] term", &Make<CNodeProduct>},
+        {u"\u03A3", Both, u"index, from, to, [step,] term", &Make<CNodeSum>},
+        {u"\u220F", Both, u"index, from, to, [step,] term", &Make<CNodeProduct>},
+        {u"\u2211", Both, u"index, from, to, [step,] term", &Make<CNodeSum>},
+        {u"\u221A", Both, u"z", &Make<CNodeSqrt>}, // square root
     }};
     return table;
 }();
 static_assert(std::is_sorted(kFunctions.begin(), kFunctions.end(),
-                             [](const FunctionName& a, const FunctionName& b) { return a.name < b.name; }));
+                             [](const FunctionEntry& a, const FunctionEntry& b) { return a.name < b.name; }));
 static_assert(std::all_of(kFunctions.begin(), kFunctions.end(),
-                          [](const FunctionName& f) { return f.name.size() <= kLongestFunctionName; }));
+                          [](const FunctionEntry& f) { return f.name.size() <= kLongestFunctionName; }));
+static_assert(std::none_of(kFunctions.begin(), kFunctions.end(),
+                           [](const FunctionEntry& f) { return f.arguments.empty(); }));
 
 } // namespace
 
-NodeFactory FindFunction(std::u16string_view name) noexcept {
-    const auto found =
-        std::lower_bound(kFunctions.begin(), kFunctions.end(), name,
-                         [](const FunctionName& entry, std::u16string_view key) { return entry.name < key; });
+const FunctionEntry* FindFunctionEntry(std::u16string_view name) noexcept {
+    const auto found = std::lower_bound(
+        kFunctions.begin(), kFunctions.end(), name,
+        [](const FunctionEntry& entry, std::u16string_view key) { return entry.name < key; });
     if (found == kFunctions.end() || found->name != name)
         return nullptr;
-    return found->make;
+    return &*found;
+}
+
+NodeFactory FindFunction(std::u16string_view name) noexcept {
+    const FunctionEntry* entry = FindFunctionEntry(name);
+    return entry != nullptr ? entry->make : nullptr;
+}
+
+std::span<const FunctionEntry> FunctionEntries() noexcept {
+    return kFunctions;
 }
 
 } // namespace NCalculatorText

@@ -44,45 +44,23 @@ double GammaLn(double x, int& ierr) noexcept {
     if (power >= wdtol) {
         const double square = power * power;
         const double threshold = first * wdtol;
-        // Terms k and k + 1 on two interleaved chains of powers and partial sums, which
-        // halves the latency of the dependent multiplications and additions.
-        const double square2 = square * square;
-        double powerOdd = power * square;
-        double powerEven = powerOdd * square;
-        double sumEven = 0.0;
-        for (std::size_t k = 1; k < GammaLn_cf.size(); k += 2) {
-            const double term = GammaLn_cf[k] * powerOdd;
+        for (std::size_t k = 1; k < GammaLn_cf.size(); ++k) {
+            power *= square;
+            const double term = GammaLn_cf[k] * power;
             if (std::fabs(term) < threshold)
                 break;
             sum += term;
-            if (k + 1 == GammaLn_cf.size())
-                break;
-            const double next = GammaLn_cf[k + 1] * powerEven;
-            if (std::fabs(next) < threshold)
-                break;
-            sumEven += next;
-            powerOdd *= square2;
-            powerEven *= square2;
         }
-        sum += sumEven;
     }
 
     if (shift == 0.0) {
         const double lnX = std::log(x);
         return x * (lnX - 1.0) + 0.5 * (lnTwoPi - lnX) + sum;
     }
-    // The product x (x + 1) ... of the shifts, on two interleaved chains.
-    double productEven = 1.0;
-    double productOdd = 1.0;
+    double product = 1.0;
     const int steps = static_cast<int>(shift);
-    int i = 0;
-    for (; i + 1 < steps; i += 2) {
-        productEven *= x + i;
-        productOdd *= x + (i + 1);
-    }
-    if (i < steps)
-        productEven *= x + i;
-    const double product = productEven * productOdd;
+    for (int i = 0; i < steps; ++i)
+        product *= x + i;
     const double lnShifted = std::log(shifted);
     return shifted * (lnShifted - 1.0) - std::log(product) + 0.5 * (lnTwoPi - lnShifted) + sum;
 }

@@ -27,13 +27,12 @@ template <class T> T SeriesSum(T cz, double acz, double fnup, double atol) noexc
     double s = fnup;
     double aa = 2.0;
     do {
-        // One multiplication per step on each dependent chain (term, aa).
         const double rs = 1.0 / s;
-        term = term * (cz * rs);
+        term = term * cz * rs;
         sum = sum + term;
         s += ak;
         ak += 2.0;
-        aa = aa * (acz * rs);
+        aa = aa * acz * rs;
     } while (aa > atol);
     return sum;
 }

@@ -8,7 +8,9 @@
 // KContinuation (published ZACON): K(fnu, z) for Re z < 0 by analytic continuation from
 // the right half-plane,
 //   K(nu, zn e^(i pi mr)) = e^(-i pi mr nu) K(nu, zn) - i pi mr I(nu, zn),  zn = -z;
-// ApplyContinuation is that formula applied to I and K values at zn, member by member.
+// ApplyContinuation is that formula applied to I and K values at zn, member by member, and
+// ContinuationPhase its factor of K for every path that continues K (ZACON, ZACAI, ZUNK1,
+// ZUNK2).
 
 #include <algorithm>
 #include <cmath>
@@ -69,6 +71,14 @@ int CombineS1S2(Complex z, Complex& s1, Complex& s2, double ascle, double alim, 
     return 1;
 }
 
+Complex ContinuationPhase(double fnu, int mr, int member) noexcept {
+    const double sgn = -std::copysign(kPi, static_cast<double>(mr));
+    const long long inu = static_cast<long long>(fnu);
+    const double fraction = fnu - static_cast<double>(inu);
+    const Complex phase = CosSin(fraction * sgn, fraction == 0.5);
+    return (inu + member) % 2 != 0 ? -phase : phase;
+}
+
 int ApplyContinuation(Complex zn, double fnu, BesselScaling kode, int mr, std::span<const Complex> kValues,
                       std::span<Complex> y, const BesselLimits& limits) noexcept {
     // csgn = -i pi mr (times e^(i Im z) when scaled), the coefficient of the I term.
@@ -78,13 +88,7 @@ int ApplyContinuation(Complex zn, double fnu, BesselScaling kode, int mr, std::s
         const Complex unit = CosSin(-zn.im);
         csgn = {-sgn * unit.im, sgn * unit.re};
     }
-    // cspn = e^(-i pi mr fnu) with the order reduced for accuracy, and an exact zero
-    // cosine at half-integer orders.
-    const long long inu = static_cast<long long>(fnu);
-    const double fraction = fnu - static_cast<double>(inu);
-    Complex cspn = CosSin(fraction * sgn, fraction == 0.5);
-    if (inu % 2 != 0)
-        cspn = -cspn;
+    Complex cspn = ContinuationPhase(fnu, mr, 0);
 
     int nz = 0;
     int iuf = 0;

@@ -104,10 +104,7 @@ int KUniformAiry(Complex z, double fnu, BesselScaling kode, int mr, std::span<Co
     const double sgn = -std::copysign(kPi, static_cast<double>(mr));
     const double csgni = yy <= 0.0 ? -sgn : sgn;
     const long long ifn = inu + n - 1;
-    const double angc = fnf * sgn;
-    Complex cspn = CosSin(angc);
-    if (ifn % 2 != 0)
-        cspn = -cspn;
+    Complex cspn = ContinuationPhase(fnu, mr, n - 1); // of the highest member
     // cs = coefficient of the J function giving I: I(nu, zr) = e^(i pi nu / 2) J(nu, -i zr).
     cs = Complex{sar * csgni, car * csgni} * Conj(PowerOfMinusI(ifn));
     int iuf = 0;

@@ -57,14 +57,7 @@ int KUniformBessel(Complex z, double fnu, BesselScaling kode, int mr, std::span<
     // Analytic continuation for Re z < 0: add the I terms, highest order first.
     nz = 0;
     const double sgn = -std::copysign(kPi, static_cast<double>(mr));
-    const long long inu = static_cast<long long>(fnu);
-    const double fnf = fnu - static_cast<double>(inu);
-    const double ang = fnf * sgn;
-    // cspn = e^(-i pi mr fnu) for the highest member, with an exact zero cosine at
-    // half-integer orders.
-    Complex cspn = CosSin(ang, fnf == 0.5);
-    if ((inu + n - 1) % 2 != 0)
-        cspn = -cspn;
+    Complex cspn = ContinuationPhase(fnu, mr, n - 1); // of the highest member
     int iuf = 0;
     firstOfRun = true;
     int iflag = 1;

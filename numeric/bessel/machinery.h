@@ -55,6 +55,10 @@ int KScaleCheck(Complex z, std::span<Complex> y, double ascle, double tol, doubl
 // mr = +1 or -1: the rotation of the continuation.
 int KContinuation(Complex z, double fnu, BesselScaling kode, int mr, std::span<Complex> y,
                   const BesselLimits& limits) noexcept;
+// e^(-i pi mr (fnu + member)), the factor of K(nu, zn) in the continuation formula: from the
+// fraction of fnu, which keeps it accurate for large orders, with an exact zero cosine at
+// half-integer orders (the factor is then purely imaginary).
+Complex ContinuationPhase(double fnu, int mr, int member) noexcept;
 // y holds I(nu, zn) and receives K(nu, -zn) from the continuation formula with K(nu, zn).
 int ApplyContinuation(Complex zn, double fnu, BesselScaling kode, int mr, std::span<const Complex> kValues,
                       std::span<Complex> y, const BesselLimits& limits) noexcept;

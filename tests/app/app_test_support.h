@@ -45,7 +45,7 @@ class TestEnvironment {
 class ScriptedMessageBoxes {
   public:
     ScriptedMessageBoxes() {
-        previous_ = SetMessageBoxAnswerer([this](const QString& text, unsigned type) {
+        previous_ = SetMessageBoxAnswerer([this](const QString& text, MessageType type) {
             shown_ << text;
             types_ << type;
             if (script_.empty() || script_.front().first != text) {
@@ -61,7 +61,7 @@ class ScriptedMessageBoxes {
 
     void Expect(const QString& text, int answer) { script_.emplace_back(text, answer); }
     const QStringList& Shown() const { return shown_; }
-    const QList<unsigned>& Types() const { return types_; }
+    const QList<MessageType>& Types() const { return types_; }
     // Every expected box came, and no other.
     bool AllAnswered() const { return script_.empty() && unexpected_.isEmpty(); }
     const QStringList& Unexpected() const { return unexpected_; }
@@ -70,7 +70,7 @@ class ScriptedMessageBoxes {
     MessageBoxAnswerer previous_;
     std::deque<std::pair<QString, int>> script_;
     QStringList shown_;
-    QList<unsigned> types_;
+    QList<MessageType> types_;
     QStringList unexpected_;
 };
 

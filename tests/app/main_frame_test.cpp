@@ -102,7 +102,9 @@ class MainFrameTest : public QObject {
                               "Pa&ge Setup...", "-", "Recent File", "-", "E&xit"}));
         QCOMPARE(MenuTexts(TopMenu(*f.frame, "&Memory")), (QStringList{"&Free", "&Load...", "&Save..."}));
         QCOMPARE(MenuTexts(TopMenu(*f.frame, "&Edit")),
-                 (QStringList{"&Undo\tCtrl+Z", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V"}));
+                 (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
+                              "&Paste\tCtrl+V", "-", "Select &All\tCtrl+A", "-", "&Find...\tCtrl+F",
+                              "Find &Next\tF3", "R&eplace...\tCtrl+H", "&Go to Line...\tCtrl+G"}));
         QCOMPARE(MenuTexts(TopMenu(*f.frame, "&View")),
                  (QStringList{"&Toolbar", "&Keypad\tCtrl+K", "&Log\tCtrl+L", "&Memory\tCtrl+M",
                               "St&atistics\tCtrl+T", "&Status Bar"}));
@@ -115,8 +117,9 @@ class MainFrameTest : public QObject {
     void enabling_rules() {
         Fixture f;
         for (CommandId id : {CommandId::FilePrint, CommandId::FilePrintPreview, CommandId::FilePageSetup,
-                             CommandId::AppAbout})
+                             CommandId::HelpTopics})
             QVERIFY(!f.frame->Action(id)->isEnabled());
+        QVERIFY(f.frame->Action(CommandId::AppAbout)->isEnabled());
         QVERIFY(!f.frame->Action(CommandId::MemoryFree)->isEnabled());
         QVERIFY(!f.frame->Action(CommandId::MemorySave)->isEnabled());
         QVERIFY(f.frame->Action(CommandId::MemoryLoad)->isEnabled());

@@ -43,6 +43,9 @@ class PreferencesTest : public QObject {
             << "Preferences/LogPopup" << QVariant(qlonglong(1) << 40) << 1;
         QTest::newRow("confirmation takes any number")
             << "Preferences/ClearConfirmation" << QVariant(-5) << -5;
+        QTest::newRow("highlighting 0 is off") << "Preferences/SyntaxHighlighting" << QVariant(0) << 0;
+        QTest::newRow("highlighting mistyped stays on")
+            << "Preferences/SyntaxHighlighting" << QVariant("no") << 1;
         QTest::newRow("font size 5 is raised to 8") << "GUI/Editor/FontSize" << QVariant(5) << 8;
         QTest::newRow("font size 100 is cut to 72") << "GUI/Editor/FontSize" << QVariant(100) << 72;
         QTest::newRow("font size 20 stays") << "GUI/Editor/FontSize" << QVariant(20) << 20;
@@ -63,6 +66,7 @@ class PreferencesTest : public QObject {
             {"Preferences/FormatI", values.formatI},
             {"Preferences/LogPopup", values.logPopup},
             {"Preferences/ClearConfirmation", values.clearConfirmation},
+            {"Preferences/SyntaxHighlighting", values.syntaxHighlighting},
             {"GUI/Editor/FontSize", values.fontSize},
         };
         QCOMPARE(read.value(key), loaded);
@@ -94,7 +98,7 @@ class PreferencesTest : public QObject {
         QSettings settings;
         QCOMPARE(settings.childKeys().size(), 0);
         settings.beginGroup(QStringLiteral("Preferences"));
-        QCOMPARE(settings.childKeys().size(), 8);
+        QCOMPARE(settings.childKeys().size(), 9);
         settings.endGroup();
         QCOMPARE(LoadPreferences(settings), store.values);
     }

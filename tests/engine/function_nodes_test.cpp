@@ -91,6 +91,17 @@ INSTANTIATE_TEST_SUITE_P(
                       ResultCase{u"2**3", u"8"}, ResultCase{u"2**3**2", u"64"}, ResultCase{u"0**2", u"0"},
                       ResultCase{u"(-8)**(1/3)", u"1+i*1.7320508075689"}, ResultCase{u"pow(i,2)", M + u"1"}));
 
+// Integer powers of a real base are the exact power rounded once: subnormal results are
+// kept, and 1.0000001 (the double nearest to it) to the 10^7 is, by mpmath,
+//   mpmath.mpf(1.0000001)**10000000 = 2.718281694132081570601965605...
+INSTANTIATE_TEST_SUITE_P(IntegerPowers, Result,
+                         ::testing::Values(ResultCase{u"2**(-1074)", u"4.9406564584125e" + M + u"324"},
+                                           ResultCase{u"2**(-1060)", u"8.094771541463e" + M + u"320"},
+                                           ResultCase{u"10**(-309)", u"1e" + M + u"309"},
+                                           ResultCase{u"1.0000001**10000000", u"2.7182816941321"},
+                                           ResultCase{u"2**10", u"1024"}, ResultCase{u"0.5**(-3)", u"8"},
+                                           ResultCase{u"(-2)**(-3)", M + u"0.125"}));
+
 INSTANTIATE_TEST_SUITE_P(Components, Result,
                          ::testing::Values(ResultCase{u"floor(-2.5+i*3.5)", M + u"3+i*3"},
                                            ResultCase{u"ceil(-2.5+i*3.5)", M + u"2+i*4"},
@@ -210,6 +221,16 @@ TEST(Power, MessagesOfTheOperatorAndFunctionFormsAgree) {
     ASSERT_EQ(functionForm.messages.size(), 1u);
     EXPECT_EQ(operatorForm.messages[0].text, functionForm.messages[0].text);
     EXPECT_EQ(operatorForm.messages[0].operation, u"Power");
+}
+
+TEST(Power, ASubnormalOrVanishingPowerIsNoReport) {
+    // As for a non-integer exponent (2**(-1074.5)) and a product of 1e-300 * 1e-10: only
+    // the overflow of the finiteness check reports.
+    for (const char16_t* statement : {u"2**(-1074)", u"(-10)**(-315)", u"2**(-1080)", u"2**(-1074.5)"}) {
+        const auto run = Calculate(statement);
+        EXPECT_TRUE(run.ok) << Narrow(statement);
+        EXPECT_TRUE(run.messages.empty()) << Narrow(statement) << ": " << Narrow(run.messages[0].text);
+    }
 }
 
 TEST(Messages, QuoteComplexArgumentsWithTheMessageSigns) {

@@ -1,5 +1,5 @@
 // The Bessel kernels: reflection identities that hold exactly, exact zero parts for real
-// arguments, status codes, and values at special points.
+// arguments, status codes, values at special points, and regressions.
 
 #include <gtest/gtest.h>
 
@@ -7,6 +7,7 @@
 #include <string>
 
 #include "numeric/bessel.h"
+#include "tests/numeric/bessel_reference_points.h"
 
 namespace {
 
@@ -263,6 +264,23 @@ TEST(BesselValues, BelowTheUnderflowLimitOnlyOrderZeroSurvives) {
     EXPECT_EQ(status, BesselStatus::Normal);
     EXPECT_EQ(Call(BesselI, {1e-310, 0.0}, 1.0, &status).re, 0.0);
     EXPECT_EQ(status, BesselStatus::Underflow);
+}
+
+// --- Regressions ---------------------------------------------------------------------------
+
+TEST(BesselRegression, LnGammaSummedOnTwoInterleavedChainsLostDigitsOfJAtATinyOrder) {
+    // ln Gamma(v + 1) of the series' leading factor erred by 1.15e-15 instead of 2.6e-16:
+    //   mpmath.mp.dps = 30
+    //   mpmath.besselj(0.0005544321611523628, 5.538097320822999e-05)
+    //   = 0.994516418556958723021353987067
+    // The published package (scipy.special.jv) gives 0.9945164185569589, the interleaved
+    // sums gave 0.99451641855695982.
+    const double order = 0.0005544321611523628;
+    const Complex z{5.538097320822999e-05, 0.0};
+    const bessel_reference::Point* reference = bessel_reference::Find('J', order, z);
+    ASSERT_NE(reference, nullptr);
+    const Complex value = Call(BesselJ, z, order);
+    EXPECT_LE(bessel_reference::RelativeError(value, reference->exact), 3e-16L) << value.re;
 }
 
 // --- SinCosPi ----------------------------------------------------------------------------

@@ -183,7 +183,9 @@ TEST_P(PowValue, MatchesTheDocumentedValue) {
 INSTANTIATE_TEST_SUITE_P(
     Power, PowValue,
     ::testing::Values(
-        PowCase{"repeated squaring is exact", {2, 0}, {10, 0}, {1024, 0}},
+        PowCase{"integer power of a real base is exact", {2, 0}, {10, 0}, {1024, 0}},
+        PowCase{"negative integer power of a real base is exact", {0.5, 0}, {-3, 0}, {8, 0}},
+        PowCase{"complex base squared exactly", {3, 4}, {2, 0}, {-7, 24}},
         PowCase{"zero to the zero", {0, 0}, {0, 0}, {1, 0}},
         PowCase{"negative integer exponent", {2, 0}, {-1, 0}, {0.5, 0}},
         PowCase{"i squared exactly", {0, 1}, {2, 0}, {-1, 0}},

@@ -37,7 +37,7 @@ class KeypadFixture {
     KeypadFixture() {
         QSettings::setDefaultFormat(QSettings::IniFormat);
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, directory_.path());
-        previousBox_ = SetMessageBoxAnswerer([this](const QString& text, unsigned) {
+        previousBox_ = SetMessageBoxAnswerer([this](const QString& text, MessageType) {
             messages << text;
             return static_cast<int>(IdOk);
         });

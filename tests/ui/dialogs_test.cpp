@@ -13,16 +13,25 @@
 #include "ui/dialogs/message_box.h"
 #include "ui/resources/bundled_fonts.h"
 
-using namespace MessageBoxType;
+Q_DECLARE_METATYPE(MessageType)
+Q_DECLARE_METATYPE(VaImageId)
 
 namespace {
 
-QStringList ButtonTexts(unsigned type) {
+QStringList ButtonTexts(MessageButtons set) {
     QStringList texts;
-    for (const MessageButton& button : ButtonsOf(type))
+    for (const MessageButton& button : ButtonsOf(set))
         texts << QStringLiteral("%1=%2").arg(button.text).arg(button.result);
     return texts;
 }
+
+constexpr MessageType Type(MessageButtons buttons, MessageIcon icon = MessageIcon::None,
+                           DefaultButton defaultButton = DefaultButton::First) {
+    return {buttons, icon, defaultButton};
+}
+
+using enum MessageButtons;
+using enum MessageIcon;
 
 } // namespace
 
@@ -31,57 +40,75 @@ class DialogsTest : public QObject {
 
   private slots:
     void kind_and_caption_data() {
-        QTest::addColumn<unsigned>("type");
+        QTest::addColumn<MessageType>("type");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("stop icon") << (Ok | IconStop) << "Calculator stops";
-        QTest::newRow("question icon") << (YesNo | IconQuestion) << "Calculator asks";
-        QTest::newRow("exclamation icon") << (Ok | IconExclamation) << "Calculator warns";
-        QTest::newRow("information icon") << (Ok | IconInformation) << "Calculator informs";
-        QTest::newRow("no icon") << Ok << "Calculator informs";
-        QTest::newRow("Yes/No without icon asks") << YesNo << "Calculator asks";
+        QTest::addColumn<VaImageId>("image");
+        QTest::newRow("stop icon") << Type(Close, Stop) << "Calculator stops" << VaImageId::Stops;
+        QTest::newRow("question icon") << Type(YesNo, Question) << "Calculator asks" << VaImageId::Asks;
+        QTest::newRow("exclamation icon")
+            << Type(Close, Exclamation) << "Calculator warns" << VaImageId::Warns;
+        QTest::newRow("information icon")
+            << Type(Close, Information) << "Calculator informs" << VaImageId::Informs;
+        QTest::newRow("no icon") << Type(Close) << "Calculator informs" << VaImageId::Informs;
+        QTest::newRow("Yes/No without icon asks") << Type(YesNo) << "Calculator asks" << VaImageId::Asks;
         QTest::newRow("Yes/No/Cancel with information asks")
-            << (YesNoCancel | IconInformation) << "Calculator asks";
-        QTest::newRow("Yes/No with exclamation warns") << (YesNo | IconExclamation) << "Calculator warns";
+            << Type(YesNoCancel, Information) << "Calculator asks" << VaImageId::Asks;
+        QTest::newRow("Yes/No with exclamation warns")
+            << Type(YesNo, Exclamation) << "Calculator warns" << VaImageId::Warns;
     }
 
     void kind_and_caption() {
-        QFETCH(unsigned, type);
+        QFETCH(MessageType, type);
         QFETCH(QString, caption);
+        QFETCH(VaImageId, image);
         QCOMPARE(CaptionOf(KindOfMessage(type)), caption);
+        QCOMPARE(ImageOf(KindOfMessage(type)), image);
     }
 
     void button_sets_data() {
-        QTest::addColumn<unsigned>("type");
+        QTest::addColumn<unsigned>("set");
         QTest::addColumn<QStringList>("buttons");
-        QTest::newRow("0: Close") << 0u << QStringList{"Close=1"};
-        QTest::newRow("1: OK Cancel") << 1u << QStringList{"OK=1", "Cancel=2"};
-        QTest::newRow("2: Abort Retry Ignore") << 2u << QStringList{"Abort=3", "Retry=4", "Ignore=5"};
-        QTest::newRow("3: Yes No Cancel") << 3u << QStringList{"Yes=6", "No=7", "Cancel=2"};
-        QTest::newRow("4: Yes No") << 4u << QStringList{"Yes=6", "No=7"};
-        QTest::newRow("5: Retry Cancel") << 5u << QStringList{"Retry=4", "Cancel=2"};
-        QTest::newRow("6: Cancel Try again Continue")
-            << 6u << QStringList{"Cancel=2", "Try again=10", "Continue=11"};
-        QTest::newRow("7 and above: Close") << 7u << QStringList{"Close=1"};
-        QTest::newRow("15 with an icon: Close") << (15u | IconStop) << QStringList{"Close=1"};
+        QTest::addColumn<QString>("letters");
+        QTest::addColumn<int>("escape");
+        QTest::newRow("0: Close") << 0u << QStringList{"&Close=1"} << "C" << int(IdOk);
+        QTest::newRow("1: OK Cancel") << 1u << QStringList{"OK=1", "&Cancel=2"} << " C" << int(IdCancel);
+        QTest::newRow("2: Abort Retry Ignore")
+            << 2u << QStringList{"&Abort=3", "&Retry=4", "&Ignore=5"} << "ARI" << int(IdCancel);
+        QTest::newRow("3: Yes No Cancel")
+            << 3u << QStringList{"&Yes=6", "&No=7", "&Cancel=2"} << "YNC" << int(IdCancel);
+        QTest::newRow("4: Yes No, Escape is No") << 4u << QStringList{"&Yes=6", "&No=7"} << "YN" << int(IdNo);
+        QTest::newRow("5: Retry Cancel")
+            << 5u << QStringList{"&Retry=4", "&Cancel=2"} << "RC" << int(IdCancel);
+        QTest::newRow("6: Cancel Try again Continue, C is Cancel's")
+            << 6u << QStringList{"&Cancel=2", "&Try again=10", "Continue=11"} << "CT " << int(IdCancel);
+        QTest::newRow("7 and above: Close") << 7u << QStringList{"&Close=1"} << "C" << int(IdOk);
     }
 
     void button_sets() {
-        QFETCH(unsigned, type);
+        QFETCH(unsigned, set);
         QFETCH(QStringList, buttons);
-        QCOMPARE(ButtonTexts(type), buttons);
+        QFETCH(QString, letters);
+        QFETCH(int, escape);
+        const auto buttonSet = static_cast<MessageButtons>(set);
+        QCOMPARE(ButtonTexts(buttonSet), buttons);
+        QString shown;
+        for (const MessageButton& button : ButtonsOf(buttonSet))
+            shown += LetterOf(button).isNull() ? QChar(u' ') : LetterOf(button);
+        QCOMPARE(shown, letters);
+        QCOMPARE(EscapeResult(buttonSet), escape);
     }
 
     void default_button_data() {
-        QTest::addColumn<unsigned>("type");
+        QTest::addColumn<MessageType>("type");
         QTest::addColumn<int>("index");
-        QTest::newRow("first by default") << YesNo << 0;
-        QTest::newRow("second on Yes/No focuses No") << (YesNo | DefaultButton2) << 1;
-        QTest::newRow("third on Yes/No is out of reach: Yes") << (YesNo | DefaultButton3) << 0;
-        QTest::newRow("third on Yes/No/Cancel") << (YesNoCancel | DefaultButton3) << 2;
+        QTest::newRow("first by default") << Type(YesNo) << 0;
+        QTest::newRow("second on Yes/No focuses No") << Type(YesNo, None, DefaultButton::Second) << 1;
+        QTest::newRow("third on Yes/No is out of reach: Yes") << Type(YesNo, None, DefaultButton::Third) << 0;
+        QTest::newRow("third on Yes/No/Cancel") << Type(YesNoCancel, None, DefaultButton::Third) << 2;
     }
 
     void default_button() {
-        QFETCH(unsigned, type);
+        QFETCH(MessageType, type);
         QFETCH(int, index);
         QCOMPARE(DefaultButtonIndex(type), index);
     }
@@ -95,15 +122,15 @@ class DialogsTest : public QObject {
 
     void every_message_goes_through_the_answerer() {
         QString seen;
-        unsigned seenType = 0;
-        MessageBoxAnswerer previous = SetMessageBoxAnswerer([&](const QString& text, unsigned type) {
+        MessageType seenType;
+        MessageBoxAnswerer previous = SetMessageBoxAnswerer([&](const QString& text, MessageType type) {
             seen = text;
             seenType = type;
             return int(IdNo);
         });
-        QCOMPARE(CalcMessageBox(QStringLiteral("Erase all the memory?"), YesNo | IconQuestion), int(IdNo));
+        QCOMPARE(CalcMessageBox(QStringLiteral("Erase all the memory?"), Type(YesNo, Question)), int(IdNo));
         QCOMPARE(seen, QStringLiteral("Erase all the memory?"));
-        QCOMPARE(seenType, YesNo | IconQuestion);
+        QVERIFY(seenType == Type(YesNo, Question));
         SetMessageBoxAnswerer(std::move(previous));
     }
 
@@ -142,9 +169,9 @@ class DialogsTest : public QObject {
         const QString missing = directory.filePath(QStringLiteral("gone.vcl"));
 
         QStringList shown;
-        QList<unsigned> types;
+        QList<MessageType> types;
         int answer = IdNo;
-        MessageBoxAnswerer previous = SetMessageBoxAnswerer([&](const QString& text, unsigned type) {
+        MessageBoxAnswerer previous = SetMessageBoxAnswerer([&](const QString& text, MessageType type) {
             shown << text;
             types << type;
             return answer;
@@ -154,12 +181,12 @@ class DialogsTest : public QObject {
         QCOMPARE(
             shown.last(),
             QStringLiteral("File \u201Cgone.vcl\u201D is not found.\nVerify the file name and try again."));
-        QCOMPARE(types.last(), Ok);
+        QVERIFY(types.last() == Type(Close));
         QVERIFY(CCalcFileDialog::AcceptName(FileDialogMode::Save, missing));
         QVERIFY(!CCalcFileDialog::AcceptName(FileDialogMode::Save, existing));
         QCOMPARE(shown.last(),
                  QStringLiteral("File \u201Cthere.vcl\u201D already exists.\nDo you wish to overwrite it?"));
-        QCOMPARE(types.last(), YesNo | IconQuestion | DefaultButton2);
+        QVERIFY(types.last() == Type(YesNo, Question, DefaultButton::Second));
         answer = IdYes;
         QVERIFY(CCalcFileDialog::AcceptName(FileDialogMode::Save, existing));
         QCOMPARE(shown.size(), 3);
@@ -173,7 +200,7 @@ class DialogsTest : public QObject {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
         MessageBoxAnswerer previousBox =
-            SetMessageBoxAnswerer([](const QString&, unsigned) { return int(IdOk); });
+            SetMessageBoxAnswerer([](const QString&, MessageType) { return int(IdOk); });
         QStringList proposed;
         QStringList answers{directory.filePath(QStringLiteral("typo")), existing};
         CCalcFileDialog::Answerer previous =

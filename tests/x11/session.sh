@@ -168,3 +168,73 @@ expect_clean_stderr() {
         fail "the program's standard error carries the lines above"
     fi
 }
+
+# The program's windows that are shown now, besides the main window: popups and tool windows.
+other_windows() {
+    xdotool search --all --onlyvisible --pid "$calc_pid" '' 2>/dev/null | grep -vx "$calc_window" || true
+}
+
+# The completion list is a popup window of its own under the caret.
+completion_list_shown() {
+    [[ -n "$(other_windows)" ]]
+}
+
+completion_list_gone() {
+    [[ -z "$(other_windows)" ]]
+}
+
+# With VANTOR_SCREENSHOTS naming a folder, keeps a picture of the whole screen there. A
+# root capture under Xvfb leaves popups black, so each of the program's other windows is
+# captured by itself and laid over it.
+screenshot() {
+    [[ -n "${VANTOR_SCREENSHOTS:-}" ]] || return 0
+    mkdir -p "$VANTOR_SCREENSHOTS"
+    sleep 0.5 # the windows paint after they are mapped
+    local picture="$VANTOR_SCREENSHOTS/$1.png" window X Y
+    xwd -root -silent | /usr/bin/convert xwd:- "$picture"
+    for window in $(other_windows); do
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        xwd -id "$window" -silent | /usr/bin/convert "$picture" xwd:- -geometry "+$X+$Y" -composite "$picture"
+    done
+}
+
+# Starts the compositing manager, so that translucent windows blend with what is below.
+x11_start_compositor() {
+    xcompmgr >"$x11_work/xcompmgr.log" 2>&1 &
+    x11_pids+=($!)
+    sleep 1
+    kill -0 "${x11_pids[-1]}" 2>/dev/null || fail "xcompmgr did not start"
+}
+
+# Waits for a visible window of the program with the given title and prints its id.
+window_named() {
+    local name=$1 id="" tries=100
+    while ((tries-- > 0)); do
+        id=$(xdotool search --all --onlyvisible --pid "$calc_pid" --name "^$name\$" 2>/dev/null | head -n 1 || true)
+        [[ -n "$id" ]] && break
+        sleep 0.1
+    done
+    [[ -n "$id" ]] || fail "no window \"$name\" appeared"
+    echo "$id"
+}
+
+# Waits until no visible window of the program has the given title.
+window_gone() {
+    wait_for 10 bash -c "! xdotool search --all --onlyvisible --pid $calc_pid --name '^$1\$'"
+}
+
+# Sets win_x, win_y, win_w and win_h to the window's place and size on the screen.
+window_geometry() {
+    eval "$(xdotool getwindowgeometry --shell "$1" | sed -n 's/^X=/win_x=/p; s/^Y=/win_y=/p; s/^WIDTH=/win_w=/p; s/^HEIGHT=/win_h=/p')"
+}
+
+# A real click of the left button at a point of the screen.
+click_at() {
+    xdotool mousemove --sync "$1" "$2" click 1
+}
+
+# Ends the program started last.
+calc_stop() {
+    kill "$calc_pid" 2>/dev/null || true
+    wait "$calc_pid" 2>/dev/null || true
+}

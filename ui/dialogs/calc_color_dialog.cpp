@@ -1,7 +1,8 @@
 #include "ui/dialogs/calc_color_dialog.h"
 
 #include <QColorDialog>
-#include <QIcon>
+
+#include "ui/dialogs/dialog_decoration.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ std::optional<QColor> CCalcColorDialog::Run() const {
     if (ScriptedAnswerer())
         return ScriptedAnswerer()(initial_);
     QColorDialog dialog(initial_, owner_);
-    dialog.setWindowIcon(QIcon(QStringLiteral(":/icons/application.svg")));
+    DecorateDialog(&dialog);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.selectedColor();

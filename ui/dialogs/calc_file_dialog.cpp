@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include "ui/dialogs/dialog_decoration.h"
 #include "ui/dialogs/message_box.h"
 
 namespace {
@@ -68,7 +69,7 @@ bool CCalcFileDialog::AcceptName(FileDialogMode mode, const QString& path) {
         CalcMessageBox(QuotedFileName(QStringLiteral("File \u201C%s\u201D is not found.\n"
                                                      "Verify the file name and try again."),
                                       path),
-                       MessageBoxType::Ok);
+                       MessageType{});
         return false;
     }
     if (!exists)
@@ -76,7 +77,7 @@ bool CCalcFileDialog::AcceptName(FileDialogMode mode, const QString& path) {
     const int answer = CalcMessageBox(
         QuotedFileName(QStringLiteral("File \u201C%s\u201D already exists.\nDo you wish to overwrite it?"),
                        path),
-        MessageBoxType::YesNo | MessageBoxType::IconQuestion | MessageBoxType::DefaultButton2);
+        MessageType{MessageButtons::YesNo, MessageIcon::Question, DefaultButton::Second});
     return answer == IdYes;
 }
 
@@ -97,7 +98,7 @@ QString CCalcFileDialog::AskOnce(const QString& proposedName) const {
     if (title.isEmpty())
         title = open ? QStringLiteral("Open") : QStringLiteral("Save As");
     QFileDialog dialog(owner_, title);
-    dialog.setWindowIcon(QIcon(QStringLiteral(":/icons/application.svg")));
+    DecorateDialog(&dialog);
     dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     // Overwriting is confirmed by our own question, with No as its default.

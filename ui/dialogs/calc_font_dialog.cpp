@@ -1,7 +1,8 @@
 #include "ui/dialogs/calc_font_dialog.h"
 
 #include <QFontDialog>
-#include <QIcon>
+
+#include "ui/dialogs/dialog_decoration.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ std::optional<QFont> CCalcFontDialog::Run() const {
     if (ScriptedAnswerer())
         return ScriptedAnswerer()(initial_);
     QFontDialog dialog(initial_, owner_);
-    dialog.setWindowIcon(QIcon(QStringLiteral(":/icons/application.svg")));
+    DecorateDialog(&dialog);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.selectedFont();

@@ -32,8 +32,7 @@ KeypadFontDescription CCalcKeyPad::SystemFont() const {
 
 void CCalcKeyPad::LoadKeypadFont() {
     if (!IsCreatableFont(look_.font)) {
-        CalcMessageBox(QStringLiteral("Cannot load the selected font.\nUsing default font."),
-                       MessageBoxType::Ok);
+        CalcMessageBox(QStringLiteral("Cannot load the selected font.\nUsing default font."), MessageType{});
         SetKeypadFont(KeypadFontKind::Default, false);
         return;
     }
