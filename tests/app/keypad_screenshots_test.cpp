@@ -59,6 +59,8 @@ class KeypadScreenshotsTest : public QObject {
         frame.ApplyPreferences();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
         QTest::keyClicks(frame.View(), QStringLiteral("sin(30);"));
+        // What the first showing and the typing leave to do, done before the focus moves.
+        QTest::qWait(300);
         auto& keypad = *static_cast<CCalcKeyPad*>(frame.Bar(PaneId::Keypad)->widget());
         // The second key has the focus from the keyboard: its focus look shows.
         frame.activateWindow();
@@ -93,6 +95,7 @@ class KeypadScreenshotsTest : public QObject {
                     QApplication::setStyle(QString::fromLatin1(style.applicationStyle));
                     frame.RunCommand(style.command);
                     QApplication::processEvents();
+                    QVERIFY(keypad.Button(1002)->hasFocus());
                     const QString name =
                         QStringLiteral("%1-%2-%3")
                             .arg(QLatin1String(style.name),
