@@ -25,7 +25,9 @@ const char* const kUsage =
     "separated by tabs; past 10,000 messages in a run, one last line counts the rest.\n"
     "Files and standard input larger than 16 MB are refused. Exit status: 0 success,\n"
     "1 a calculation stopped on an error, 2 bad usage or a file that cannot be read or\n"
-    "written.\n";
+    "written.\n"
+    "\n"
+    "The language, every function and every message of the log: man vcalc\n";
 
 namespace {
 

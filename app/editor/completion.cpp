@@ -78,7 +78,7 @@ std::vector<CompletionItem> CompletionItems(const CompletionRequest& request,
     std::vector<CompletionItem> items;
     const bool inCell = !request.cellCloser.isNull();
     if (!inCell) {
-        for (const NCalculatorText::FunctionEntry& entry : NCalculatorText::FunctionEntries()) {
+        for (const NCalculatorText::FunctionName& entry : NCalculatorText::FunctionNames()) {
             if (!InNotation(entry.notation, notation))
                 continue;
             const QString name =

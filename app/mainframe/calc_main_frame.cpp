@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSettings>
@@ -15,6 +16,7 @@
 #include "app/editor/calc_view.h"
 #include "app/editor/editor_tools.h"
 #include "app/editor/find_bar.h"
+#include "app/help/application_help.h"
 #include "app/mainframe/calc_tool_bar.h"
 #include "app/mainframe/caption.h"
 #include "app/mainframe/command_actions.h"
@@ -107,6 +109,7 @@ CCalcMainFrame::CCalcMainFrame(CCalcDoc& document, CCalcNotifier& notifier)
     CreateStatusBar();
     CreatePanes();
     CreateMenus();
+    ApplyWhatsThis();
     RestoreLayout();
 
     connect(&document_, &CCalcDoc::captionChanged, this, &CCalcMainFrame::ComposeCaption);
@@ -178,6 +181,14 @@ void CCalcMainFrame::CreateMenus() {
         connect(recentActions_[i], &QAction::triggered, this, [this, i] { OpenRecentFile(i); });
     for (QMenu* each : menuBar()->findChildren<QMenu*>())
         connect(each, &QMenu::aboutToShow, this, &CCalcMainFrame::UpdateCommandStates);
+}
+
+void CCalcMainFrame::ApplyWhatsThis() {
+    ApplyWhatsThisTexts(*actions_);
+    for (size_t i = 0; i < bars_.size(); ++i)
+        bars_[i]->setWhatsThis(PaneWhatsThis(QString::fromLatin1(kPanes[i].title)));
+    view_->setWhatsThis(PaneWhatsThis(QStringLiteral("Editor")));
+    statusBar()->setWhatsThis(PaneWhatsThis(QStringLiteral("StatusBar")));
 }
 
 void CCalcMainFrame::RestoreLayout() {
@@ -358,6 +369,13 @@ void CCalcMainFrame::RunCommand(CommandId id) {
     case AppExit:
         close();
         break;
+    case HelpTopics:
+        ShowHelp({}, this);
+        break;
+    case Help:
+        ShowHelp(HelpTargetForF1(QApplication::widgetAt(QCursor::pos()), QApplication::focusWidget(), view_),
+                 this);
+        break;
     case ContextHelp:
         QWhatsThis::enterWhatsThisMode();
         break;
@@ -393,8 +411,8 @@ void CCalcMainFrame::UpdateCommandStates() {
     set(EditPaste,
         QApplication::clipboard()->mimeData() != nullptr && QApplication::clipboard()->mimeData()->hasText());
 
-    // Printing, page setup and the help are not built yet.
-    for (CommandId id : {FilePrint, FilePrintDirect, FilePrintPreview, FilePageSetup, HelpTopics, Help})
+    // Printing and page setup are not built yet.
+    for (CommandId id : {FilePrint, FilePrintDirect, FilePrintPreview, FilePageSetup})
         set(id, false);
     for (int number = static_cast<int>(KeypadStyleXP); number <= static_cast<int>(KeypadColorDefault);
          ++number) {

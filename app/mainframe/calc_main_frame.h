@@ -58,6 +58,7 @@ class CCalcMainFrame : public QMainWindow {
     void CreateStatusBar();
     void CreatePanes();
     void CreateMenus();
+    void ApplyWhatsThis();
     void RestoreLayout();
     void UpdateCommandStates();
     void UpdateRecentFiles();

@@ -1,5 +1,6 @@
 #include "engine/core/status.h"
 
+#include <array>
 #include <string>
 
 #include "engine/core/format.h"
@@ -10,80 +11,111 @@ namespace NCalculatorText {
 
 namespace {
 
+using enum StatusKind;
+
+constexpr auto kMessages = std::to_array<StatusMessage>({
+    {SyntaxError, u"Syntax error", false, true},
+    {UninitializedMemory, u"Uninitialized memory used, value forced to 0", true, false},
+    {Overflow, u"Operation resulted in overflow, too big %s number returned", false, true},
+    {Underflow, u"Operation resulted in underflow, result accepted as %s", true, false},
+    {NotDefined, u"Function is not defined for %s", false, true},
+    {Singularity, u"%s has singularity at %s", false, true},
+    {PartialLoss, u"Operation resulted in partial loss of precision, result accepted as %s", true, false},
+    {TotalLoss, u"Operation resulted in total loss of precision, result accepted as %s", true, false},
+    {UnknownError, u"Unknown error", false, true},
+    // Logged as an error, yet the statement goes on with the value the algorithm reached.
+    {NoConvergence, u"Computation algorithm failed to converge", false, false},
+    {InvalidParameter, u"Invalid parameter", false, true},
+    {NotSupported, u"Not supported in this Calculator version", false, true},
+});
+
+// Every kind but NoStatus, in the order of their numbers.
+static_assert(kMessages.size() == static_cast<std::size_t>(NotSupported));
+static_assert([] {
+    for (std::size_t i = 0; i < kMessages.size(); ++i) {
+        const auto number = static_cast<std::size_t>(kMessages[i].kind);
+        if (number != (i < static_cast<std::size_t>(NoStatus) ? i : i + 1))
+            return false;
+    }
+    return true;
+}());
+
+const StatusMessage& MessageOf(StatusKind kind) noexcept {
+    for (const StatusMessage& message : kMessages) {
+        if (message.kind == kind)
+            return message;
+    }
+    return MessageOf(UnknownError);
+}
+
 std::u16string Ascii(std::string_view text) {
     return std::u16string(text.begin(), text.end());
 }
 
-// "... result accepted as " followed by the real part as "%.14g" with an ASCII minus.
-std::u16string AcceptedAs(std::u16string_view prefix, Complex value) {
-    return std::u16string(prefix) + Ascii(FormatDouble(value.re, NumberFormat::Short));
+// The pattern with each "%s" replaced by the next filling, in order.
+std::u16string Fill(std::u16string_view pattern, std::initializer_list<std::u16string_view> fillings) {
+    std::u16string text;
+    auto next = fillings.begin();
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern.substr(i, 2) == u"%s" && next != fillings.end()) {
+            text += *next++;
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
 }
 
 std::u16string Quoted(Complex value) {
     return FormatComplex(value, MessageFormat(engineState.imaginaryLetter));
 }
 
-bool IsReported(StatusKind kind) noexcept {
-    return kind != StatusKind::NoStatus && kind >= StatusKind::SyntaxError &&
-           kind <= StatusKind::NotSupported;
-}
-
-bool IsWarning(StatusKind kind) noexcept {
-    return kind == StatusKind::UninitializedMemory || kind == StatusKind::Underflow ||
-           kind == StatusKind::PartialLoss || kind == StatusKind::TotalLoss;
-}
-
-std::u16string MessageText(StatusKind kind, Complex value) {
-    switch (kind) {
-    case StatusKind::SyntaxError:
-        return u"Syntax error";
-    case StatusKind::UninitializedMemory:
-        return u"Uninitialized memory used, value forced to 0";
-    case StatusKind::Overflow: {
-        const char16_t* sign = value.re > 0.0 ? u"positive" : value.re < 0.0 ? u"negative" : u" ";
-        return u"Operation resulted in overflow, too big " + std::u16string(sign) + u" number returned";
+// "... result accepted as " is followed by the real part as "%.14g" with an ASCII minus.
+std::u16string Compose(const StatusMessage& message, Complex value) {
+    switch (message.kind) {
+    case Overflow:
+        return Fill(message.pattern, {value.re > 0.0 ? u"positive" : value.re < 0.0 ? u"negative" : u" "});
+    case Underflow:
+    case PartialLoss:
+    case TotalLoss:
+        return Fill(message.pattern, {Ascii(FormatDouble(value.re, NumberFormat::Short))});
+    case NotDefined:
+        return Fill(message.pattern, {Quoted(value)});
+    case Singularity:
+        return Fill(message.pattern,
+                    {engineState.currentOperation == Operation::Division ? u"Operation" : u"Function",
+                     Quoted(value)});
+    default:
+        return std::u16string(message.pattern);
     }
-    case StatusKind::Underflow:
-        return AcceptedAs(u"Operation resulted in underflow, result accepted as ", value);
-    case StatusKind::PartialLoss:
-        return AcceptedAs(u"Operation resulted in partial loss of precision, result accepted as ", value);
-    case StatusKind::TotalLoss:
-        return AcceptedAs(u"Operation resulted in total loss of precision, result accepted as ", value);
-    case StatusKind::NotDefined:
-        return u"Function is not defined for " + Quoted(value);
-    case StatusKind::Singularity:
-        return (engineState.currentOperation == Operation::Division ? u"Operation" : u"Function") +
-               std::u16string(u" has singularity at ") + Quoted(value);
-    case StatusKind::NoConvergence:
-        return u"Computation algorithm failed to converge";
-    case StatusKind::InvalidParameter:
-        return u"Invalid parameter";
-    case StatusKind::NotSupported:
-        return u"Not supported in this Calculator version";
-    case StatusKind::NoStatus:
-    case StatusKind::UnknownError:
-        break;
-    }
-    return u"Unknown error";
 }
 
 } // namespace
 
+std::span<const StatusMessage> StatusMessages() noexcept {
+    return kMessages;
+}
+
 void ReportStatus(StatusKind kind, Complex value) noexcept {
-    if (kind == StatusKind::Overflow && engineState.suppressOverflow) {
-        engineState.lastStatus = StatusKind::Overflow;
+    if (kind == Overflow && engineState.suppressOverflow) {
+        engineState.lastStatus = Overflow;
         return;
     }
-    if (!IsReported(kind))
-        kind = StatusKind::UnknownError;
-    const bool isWarning = IsWarning(kind);
-    // NoConvergence is logged as an error, yet the statement goes on with its value.
-    const bool endsRun = !isWarning && kind != StatusKind::NoConvergence && engineState.ok;
-    engineState.lastStatus = kind;
+    const StatusMessage& message = MessageOf(kind);
+    // Only the error that clears the ok flag ends the run; the log lets it through always.
+    const bool endsRun = message.clearsOk && engineState.ok;
+    engineState.lastStatus = message.kind;
     if (endsRun)
         engineState.ok = false;
-    LogRunMessage(isWarning ? LogKind::Warning : LogKind::Error, OperationName(engineState.currentOperation),
-                  endsRun, [&] { return MessageText(kind, value); });
+    LogRunMessage(message.warning ? LogKind::Warning : LogKind::Error,
+                  OperationName(engineState.currentOperation), endsRun,
+                  [&] { return Compose(message, value); });
+}
+
+void ReportHint(std::u16string_view text) noexcept {
+    LogRunMessage(LogKind::Warning, OperationName(Operation::None), false,
+                  [text] { return std::u16string(text); });
 }
 
 } // namespace NCalculatorText

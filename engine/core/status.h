@@ -2,6 +2,9 @@
 // Status reports: every problem met while a statement is evaluated becomes one
 // log message labelled with the running operation.
 
+#include <span>
+#include <string_view>
+
 #include "numeric/complex.h"
 
 namespace NCalculatorText {
@@ -24,9 +27,25 @@ enum class StatusKind : int {
     NotSupported = 12,
 };
 
+// A kind that can reach the log, with its fixed text; "%s" stands where a word or a
+// value is filled in.
+struct StatusMessage {
+    StatusKind kind;
+    std::u16string_view pattern;
+    bool warning;  // logged as a warning; otherwise as an error
+    bool clearsOk; // ends the statement and the run
+};
+
+// Every kind that can be logged, in the order of their numbers.
+std::span<const StatusMessage> StatusMessages() noexcept;
+
 // Composes the message for the kind (quoting the value where the message shows a
 // number), updates the engine state and delivers the message to the log receiver.
 // Callers with no value to show pass zero.
 void ReportStatus(StatusKind kind, Complex value = {}) noexcept;
+
+// Delivers a plain advice line to the log as a warning labelled "None", after the
+// error it explains; the engine state is not touched.
+void ReportHint(std::u16string_view text) noexcept;
 
 } // namespace NCalculatorText

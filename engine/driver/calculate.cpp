@@ -3,6 +3,7 @@
 #include "engine/core/format.h"
 #include "engine/core/run_log.h"
 #include "engine/nodes/node.h"
+#include "engine/parser/syntax_hints.h"
 
 namespace NCalculatorText {
 
@@ -23,14 +24,25 @@ void ResetEngine(const CalculationOptions& options) {
     BeginRunLog();
 }
 
+// After a syntax error (or the "Not supported" of a decimal comma), the log explains
+// the slip it recognises.
+void ExplainSyntaxError(std::u16string_view expression) {
+    const StatusKind last = engineState.lastStatus;
+    if (last != StatusKind::SyntaxError && last != StatusKind::NotSupported)
+        return;
+    if (const std::optional<SyntaxHint> hint = FindSyntaxHint(expression))
+        ReportHint(hint->text);
+}
+
 // Parses and evaluates one expression; every problem has been reported on false.
 bool EvaluateExpression(std::u16string_view expression, Complex& value) {
     CNode root;
-    if (!root.ParseText(expression)) {
+    if (!root.ParseText(expression))
         ReportStatus(StatusKind::SyntaxError);
-        return false;
-    }
-    return root.children.front()->Evaluate(value);
+    else if (root.children.front()->Evaluate(value))
+        return true;
+    ExplainSyntaxError(expression);
+    return false;
 }
 
 // Builds the rewritten text in one pass: the edits of each statement come after those
@@ -158,10 +170,12 @@ bool Calculate(std::u16string& text, int& caret, const CalculationOptions& optio
     std::u16string copy = text;
     ResetEngine(options);
     bool succeeded = false;
-    if (StripComments(copy))
+    if (StripComments(copy)) {
         succeeded = RunStatements(text, copy, caret);
-    else
+    } else {
         ReportStatus(StatusKind::SyntaxError);
+        ReportHint(UnclosedCommentHint().text);
+    }
     EndRunLog();
     return succeeded;
 }

@@ -3,12 +3,12 @@
 #include <array>
 
 #include "engine/nodes/arithmetic_nodes.h"
-#include "engine/nodes/keyword_nodes.h"
 #include "engine/nodes/memory_nodes.h"
 #include "engine/nodes/number_nodes.h"
 #include "engine/nodes/variable_nodes.h"
 #include "engine/nodes/vector_node.h"
 #include "engine/parser/function_table.h"
+#include "engine/parser/keyword_table.h"
 
 namespace NCalculatorText {
 
@@ -124,16 +124,8 @@ std::unique_ptr<CNode> RecognizeConstantOrNumber(std::u16string_view operand, CN
     if (plusRemoved)
         text.remove_prefix(1);
 
-    if (text == u"pi" || text == u"\u03C0")
-        return MakeNode<CNodePi>({});
-    if (text == u"e")
-        return MakeNode<CNodeE>({});
-    if (text == u"i" || text == u"j")
-        return MakeNode<CNodeI>({});
-    if (text == u"result" || text == u"rslt")
-        return MakeNode<CNodeResult>({});
-    if (text == u"rand" || text == u"random")
-        return MakeNode<CNodeRandom>({});
+    if (const NodeFactory make = FindKeyword(text))
+        return make();
 
     std::u16string shape(text);
     if (!plusRemoved && !shape.empty() && shape.front() == u'-')
@@ -230,12 +222,10 @@ std::size_t FindMultiplyOrDivide(std::u16string_view text) noexcept {
 }
 
 std::unique_ptr<CNode> RecognizeMemoryCell(std::u16string_view text) {
-    constexpr std::u16string_view kLong = u"memory";
-    constexpr std::u16string_view kShort = u"mem";
-    if (text.size() <= 2 || !text.starts_with(kShort))
+    if (text.size() <= 2 || !text.starts_with(kMemoryPrefix))
         return nullptr;
     const std::size_t prefix =
-        text.size() >= kLong.size() && text.starts_with(kLong) ? kLong.size() : kShort.size();
+        text.starts_with(kMemoryLongPrefix) ? kMemoryLongPrefix.size() : kMemoryPrefix.size();
     return MakeNode<CNodeMemory>({std::u16string(text.substr(prefix))});
 }
 

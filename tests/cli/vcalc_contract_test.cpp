@@ -169,6 +169,7 @@ TEST(Information, HelpAndVersion) {
     const auto help = RunVcalc({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.starts_with("Usage: vcalc [OPTIONS] [FILE...]"));
+    EXPECT_NE(help.out.find("man vcalc"), std::string::npos);
     const auto version = RunVcalc({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_TRUE(version.out.starts_with("vcalc (Vantor Calculator) "));

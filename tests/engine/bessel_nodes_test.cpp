@@ -79,13 +79,15 @@ TEST_P(BesselReport, NamesTheFunction) {
 
 INSTANTIATE_TEST_SUITE_P(
     ArgumentChecks, BesselReport,
-    ::testing::Values(
-        ReportCase{u"J(0.5+i, 1)", false, 1, u"Bessel of the first kind", u"Invalid parameter"},
-        ReportCase{u"Y(0, 0)", false, 1, u"Bessel of the second kind", u"Function has singularity at 0"},
-        ReportCase{u"K(1, 0)", false, 1, u"Modified Bessel of the second kind",
-                   u"Function has singularity at 0"},
-        ReportCase{u"I(1)", false, 1, u"Modified Bessel of the first kind", u"Syntax error"},
-        ReportCase{u"BesselJ(1, 2, 3)", false, 1, u"Bessel of the first kind", u"Syntax error"}));
+    ::testing::Values(ReportCase{u"J(0.5+i, 1)", false, 1, u"Bessel of the first kind", u"Invalid parameter"},
+                      ReportCase{u"Y(0, 0)", false, 1, u"Bessel of the second kind",
+                                 u"Function has singularity at 0"},
+                      ReportCase{u"K(1, 0)", false, 1, u"Modified Bessel of the second kind",
+                                 u"Function has singularity at 0"},
+                      ReportCase{u"I(1)", false, 1, u"Modified Bessel of the first kind", u"Syntax error",
+                                 u"I takes 2 arguments: I(order, z)"},
+                      ReportCase{u"BesselJ(1, 2, 3)", false, 1, u"Bessel of the first kind", u"Syntax error",
+                                 u"BesselJ takes 2 arguments: BesselJ(order, z)"}));
 
 INSTANTIATE_TEST_SUITE_P(
     KernelStatus, BesselReport,

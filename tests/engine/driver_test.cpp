@@ -88,9 +88,10 @@ TEST(FailingRun, LeavesTheCaretAsItCame) {
     EXPECT_FALSE(run.ok);
     EXPECT_EQ(run.caret, 5);
     EXPECT_EQ(run.text, u"1; foo(2)");
-    ASSERT_EQ(run.messages.size(), 1u);
+    ASSERT_EQ(run.messages.size(), 2u);
     EXPECT_EQ(run.messages[0].operation, u"None");
     EXPECT_EQ(run.messages[0].text, u"Syntax error");
+    EXPECT_EQ(run.messages[1].text, u"Unknown function foo; the help lists every function");
 }
 
 TEST(FailingRun, UnclosedBlockCommentTouchesNothing) {
@@ -98,8 +99,9 @@ TEST(FailingRun, UnclosedBlockCommentTouchesNothing) {
     EXPECT_FALSE(run.ok);
     EXPECT_EQ(run.text, u"1+1=7; /* open");
     EXPECT_EQ(run.caret, 0);
-    ASSERT_EQ(run.messages.size(), 1u);
+    ASSERT_EQ(run.messages.size(), 2u);
     EXPECT_EQ(run.messages[0].text, u"Syntax error");
+    EXPECT_EQ(run.messages[1].text, u"Close the block comment with */: /* a comment */");
 }
 
 TEST(Warnings, NeverStopTheRun) {

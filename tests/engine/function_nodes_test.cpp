@@ -149,10 +149,13 @@ INSTANTIATE_TEST_SUITE_P(
                       ReportCase{u"Gamma(172)", false, 1, u"Gamma function", kOverflowBlank},
                       ReportCase{u"exp(1000)", false, 1, u"Exponent", kOverflowBlank},
                       ReportCase{u"10**400", false, 1, u"Power", kOverflowBlank},
-                      ReportCase{u"pow(2)", false, 1, u"Power", u"Syntax error"},
-                      ReportCase{u"pow(1,2,3)", false, 1, u"Power", u"Syntax error"},
+                      ReportCase{u"pow(2)", false, 1, u"Power", u"Syntax error",
+                                 u"pow takes 2 arguments: pow(base, exponent)"},
+                      ReportCase{u"pow(1,2,3)", false, 1, u"Power", u"Syntax error",
+                                 u"pow takes 2 arguments: pow(base, exponent)"},
                       ReportCase{u"sin(1,2)", false, 1, u"Vector",
-                                 u"Not supported in this Calculator version"},
+                                 u"Not supported in this Calculator version",
+                                 u"Write decimals with a point: sin(1.2)"},
                       ReportCase{u"abs(1e308*(1.5+i*1.5))", false, 1, u"Absolute value",
                                  u"Operation resulted in overflow, too big positive number returned"}));
 

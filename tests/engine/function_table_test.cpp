@@ -11,7 +11,7 @@
 
 namespace {
 
-using NCalculatorText::FunctionEntries;
+using NCalculatorText::FunctionNames;
 using NCalculatorText::InNotation;
 using NCalculatorText::NameNotation;
 using NCalculatorText::NodeFactory;
@@ -22,19 +22,19 @@ std::string Narrow(std::u16string_view text) {
 
 TEST(FunctionTable, EveryFunctionHasANameInEitherNotation) {
     std::map<NodeFactory, std::set<NameNotation>> offered;
-    for (const auto& entry : FunctionEntries()) {
+    for (const auto& entry : FunctionNames()) {
         for (NameNotation chosen : {NameNotation::West, NameNotation::East}) {
             if (InNotation(entry.notation, chosen))
                 offered[entry.make].insert(chosen);
         }
     }
-    for (const auto& entry : FunctionEntries())
+    for (const auto& entry : FunctionNames())
         EXPECT_EQ(offered[entry.make].size(), 2u) << Narrow(entry.name) << " lacks a name in one notation";
 }
 
 TEST(FunctionTable, NamesOfOneFunctionShareTheirArguments) {
     std::map<NodeFactory, std::u16string_view> arguments;
-    for (const auto& entry : FunctionEntries()) {
+    for (const auto& entry : FunctionNames()) {
         const auto [first, inserted] = arguments.emplace(entry.make, entry.arguments);
         EXPECT_EQ(Narrow(first->second), Narrow(entry.arguments)) << Narrow(entry.name);
     }
@@ -53,8 +53,8 @@ TEST_P(KeypadPairs, BelongToTheirNotationAndBuildOneNode) {
                               GetParam().west + std::char_traits<char>::length(GetParam().west));
     const std::u16string east(GetParam().east,
                               GetParam().east + std::char_traits<char>::length(GetParam().east));
-    const auto* w = NCalculatorText::FindFunctionEntry(west);
-    const auto* e = NCalculatorText::FindFunctionEntry(east);
+    const auto* w = NCalculatorText::FindFunctionName(west);
+    const auto* e = NCalculatorText::FindFunctionName(east);
     ASSERT_NE(w, nullptr);
     ASSERT_NE(e, nullptr);
     EXPECT_EQ(w->make, e->make);
@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(WestAndEast, KeypadPairs,
 TEST(FunctionTable, NamesShownInBothNotations) {
     for (const char16_t* name :
          {u"sin", u"sec", u"csch", u"arcsin", u"arcsch", u"J", u"Sum", u"fact", u"re"}) {
-        const auto* entry = NCalculatorText::FindFunctionEntry(name);
+        const auto* entry = NCalculatorText::FindFunctionName(name);
         ASSERT_NE(entry, nullptr) << Narrow(name);
         EXPECT_EQ(entry->notation, NameNotation::Both) << Narrow(name);
     }

@@ -9,17 +9,17 @@ write_calculation_file "$file" ""
 calc_start "$file"
 
 type_text "2*ar"
-wait_for 10 completion_list_shown || fail "no completion list after typing \"ar\""
+wait_for 10 other_window_shown || fail "no completion list after typing \"ar\""
 screenshot completion
 keys Tab
-wait_for 10 completion_list_gone || fail "the completion list stayed open after Tab"
+wait_for 10 other_window_gone || fail "the completion list stayed open after Tab"
 type_text "0.5);"
 save_and_expect "$file" "2*arccos(0.5);"
 
 type_text "co"
-wait_for 10 completion_list_shown || fail "no completion list after typing \"co\""
+wait_for 10 other_window_shown || fail "no completion list after typing \"co\""
 keys Escape
-wait_for 10 completion_list_gone || fail "Esc left the completion list open"
+wait_for 10 other_window_gone || fail "Esc left the completion list open"
 type_text "s(0)"
 save_and_expect "$file" "2*arccos(0.5);cos(0)"
 expect_clean_stderr

@@ -94,10 +94,17 @@ calc_start() {
     calc_activate
 }
 
+# Asks again on every try: a request made while another window of the program is still
+# closing can be overruled by the window manager's own choice of focus.
 calc_activate() {
-    xdotool windowactivate --sync "$calc_window" >/dev/null 2>&1 || true
-    wait_for 10 test "$(xdotool getactivewindow 2>/dev/null)" = "$calc_window" ||
-        fail "the main window did not get the focus"
+    wait_for 15 activate_window "$calc_window" || fail "the main window did not get the focus"
+}
+
+activate_window() {
+    [[ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]] && return 0
+    xdotool windowactivate "$1" >/dev/null 2>&1 || true
+    sleep 0.2
+    [[ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]]
 }
 
 # The screen rectangle "x y width height" of the program's widget with the accessible
@@ -147,11 +154,17 @@ file_text() {
     iconv -f UTF-16 -t UTF-8 "$1" | tr -d '\r'
 }
 
+# Whether the file holds the text now. wait_for runs it again on every try, which a
+# "$(...)" in wait_for's own arguments would not: that is expanded once, before waiting.
+file_holds() {
+    [[ "$(file_text "$1" 2>/dev/null)" = "$2" ]]
+}
+
 # Saves with Ctrl+S and waits until the file holds the expected text.
 save_and_expect() {
     local file=$1 expected=$2
     keys ctrl+s
-    if ! wait_for 10 test "$(file_text "$file" 2>/dev/null)" = "$expected"; then
+    if ! wait_for 10 file_holds "$file" "$expected"; then
         fail "after Ctrl+S the file holds [$(file_text "$file" 2>/dev/null || true)], expected [$expected]"
     fi
 }
@@ -174,12 +187,13 @@ other_windows() {
     xdotool search --all --onlyvisible --pid "$calc_pid" '' 2>/dev/null | grep -vx "$calc_window" || true
 }
 
-# The completion list is a popup window of its own under the caret.
-completion_list_shown() {
+# A popup or window of the program besides the main window shows (the completion list,
+# a what's-this explanation...), or none does.
+other_window_shown() {
     [[ -n "$(other_windows)" ]]
 }
 
-completion_list_gone() {
+other_window_gone() {
     [[ -z "$(other_windows)" ]]
 }
 
@@ -237,4 +251,25 @@ click_at() {
 calc_stop() {
     kill "$calc_pid" 2>/dev/null || true
     wait "$calc_pid" 2>/dev/null || true
+}
+
+# The id of the program's visible window whose title matches the pattern $1 (an extended
+# regular expression, unlike window_named), waiting up to 10 seconds for it.
+window_matching() {
+    local tries=100 id
+    while ((tries-- > 0)); do
+        id=$(xdotool search --all --onlyvisible --pid "$calc_pid" --name "$1" 2>/dev/null | head -n 1 || true)
+        if [[ -n "$id" ]]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "no window titled [$1] shows"
+}
+
+# Waits until the window $1's title matches the pattern $2.
+expect_title() {
+    wait_for 10 bash -c '[[ "$(xdotool getwindowname "$0")" =~ $1 ]]' "$1" "$2" ||
+        fail "the window's title is [$(xdotool getwindowname "$1")], expected [$2]"
 }

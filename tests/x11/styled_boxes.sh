@@ -35,7 +35,7 @@ answered() {
 }
 
 expect_file() {
-    wait_for 10 test "$(file_text "$file")" = "$1" || fail "the file holds [$(file_text "$file")], expected [$1]"
+    wait_for 10 file_holds "$file" "$1" || fail "the file holds [$(file_text "$file")], expected [$1]"
 }
 
 # Escape cancels: the document stays, and Ctrl+S saves the change.
