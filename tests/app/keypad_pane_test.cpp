@@ -9,6 +9,8 @@
 #include "app/docking/calc_dlg_bar.h"
 #include "app/document/calc_doc.h"
 #include "app/editor/calc_view.h"
+#include "app/help/application_help.h"
+#include "app/help/calc_help_window.h"
 #include "app/mainframe/calc_main_frame.h"
 #include "app/mainframe/dpi.h"
 #include "app/notify/calc_notifier.h"
@@ -162,6 +164,14 @@ class KeypadPaneTest : public QObject {
         QTest::keyClick(sine, Qt::Key_F1);
         SetHelpHandler(previous);
         QCOMPARE(requested, QList<std::uint32_t>{0x806603E9u});
+
+        // The main window's help opens the key's page, with the pointer anywhere.
+        QTest::keyClick(sine, Qt::Key_F1);
+        CCalcHelpWindow* help = OpenHelpWindow();
+        QVERIFY(help != nullptr && help->isVisible());
+        QVERIFY2(help->windowTitle().endsWith(QStringLiteral("sin \u2014 Sine")),
+                 qPrintable(help->windowTitle()));
+        help->close();
     }
 };
 
