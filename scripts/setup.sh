@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
     shared-mime-info desktop-file-utils xvfb xauth openbox xdotool x11-utils xcompmgr dbus at-spi2-core
     fonts-dejavu-core fonts-liberation2 groff-base fonts-open-sans libcanberra-dev
+    dpkg-dev file lintian appstream xdg-utils libfile-mimeinfo-perl libglib2.0-bin
     python3 python3-mpmath python3-scipy locales
 )
 

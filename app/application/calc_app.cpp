@@ -86,7 +86,7 @@ int RunCalculatorApplication(int argc, char** argv) {
         BringToFront(frame);
         document.OpenDocumentFile(path);
     });
-    RegisterFileTypes(UserDataHome(), QCoreApplication::applicationFilePath());
+    UpdateFileTypes(UserDataHome(), QCoreApplication::applicationFilePath());
 
     if (commandLine.action == CommandLine::Action::OpenFile && !document.OnOpenDocument(commandLine.file))
         return kExitFailure;

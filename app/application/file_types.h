@@ -1,31 +1,36 @@
 #pragma once
-// Registers the calculation and memory file types for the user: a desktop entry and a
-// shared-mime-info package naming the program, written at every start.
+// Tells the desktop about the program and its file types: a desktop entry, a
+// shared-mime-info package and icons, embedded under ":/desktop-data" as they lie under
+// share/ once installed. A program run from a build folder registers them for the user
+// at every start; one run from an installed prefix that carries them leaves that to the
+// prefix and takes away what a build folder's run registered, which would hide it.
 
-#include <QHash>
 #include <QString>
-
-inline const QString kCalculationTypeId = QStringLiteral("Vantor.Calculator.Calculation");
-inline const QString kMemoryTypeId = QStringLiteral("Vantor.Calculator.Memory");
-
-// "Vantor.Calculator.Memory" as a media type: "application/vnd.vantor.calculator.memory".
-QString MimeTypeOf(const QString& typeId);
-// The icon name the desktop gives a media type by default.
-QString MimeIconOf(const QString& typeId);
-
-// The program's path as the Exec key of a desktop entry wants it.
-QString DesktopExecQuoted(const QString& path);
-// Replaces every "@NAME@" by its value.
-QString ExpandTemplate(QString text, const QHash<QString, QString>& values);
+#include <QStringList>
 
 // $XDG_DATA_HOME, or ~/.local/share.
 QString UserDataHome();
 
+// The registration's files, relative to a data folder: "applications/vantor-calculator.desktop", ...
+QStringList RegistrationFiles();
+
+// "<prefix>/share" for a program in "<prefix>/bin"; empty for a program anywhere else.
+QString PrefixDataFolder(const QString& executable);
+// Whether dataFolder holds every file of the registration, as an install puts them there.
+bool CarriesRegistration(const QString& dataFolder);
+
 struct RegistrationResult {
-    bool written = false; // every file is in place
-    bool changed = false; // some file differed, so the desktop's caches were refreshed
+    bool ok = false;      // every file is as it should be
+    bool changed = false; // some file was written or removed, so the desktop's caches were refreshed
 };
 
-// Failures are reported back but never stop the program.
+// Writes the registration for the program at executable under dataHome.
 RegistrationResult RegisterFileTypes(const QString& dataHome, const QString& executable,
                                      bool refreshCaches = true);
+// Removes what RegisterFileTypes wrote under dataHome, now or in an earlier version.
+RegistrationResult RemoveFileTypes(const QString& dataHome, bool refreshCaches = true);
+
+// At start-up: registers for the user, or removes that registration when the program's
+// prefix carries its own. Failures are reported back but never stop the program.
+RegistrationResult UpdateFileTypes(const QString& dataHome, const QString& executable,
+                                   bool refreshCaches = true);

@@ -4,7 +4,6 @@
 #include "app_test_support.h"
 
 #include "app/application/command_line.h"
-#include "app/application/file_types.h"
 #include "app/docking/bar_sizes.h"
 #include "app/document/recent_files.h"
 #include "app/editor/text_offsets.h"
@@ -224,42 +223,6 @@ class LayoutArithmeticTest : public QObject {
         QCOMPARE(settings.value(QStringLiteral("Recent File List/File1")).toString(),
                  QStringLiteral("/d/f.vcl"));
         QCOMPARE(RecentFileList::MenuText(1, QStringLiteral("/d/R&D.vcl")), QStringLiteral("&2 /d/R&&D.vcl"));
-    }
-
-    void file_type_registration() {
-        TestEnvironment environment;
-        QCOMPARE(MimeTypeOf(kMemoryTypeId), QStringLiteral("application/vnd.vantor.calculator.memory"));
-        QCOMPARE(DesktopExecQuoted(QStringLiteral("/opt/vc/bin/vantor-calculator")),
-                 QStringLiteral("/opt/vc/bin/vantor-calculator"));
-        QCOMPARE(DesktopExecQuoted(QStringLiteral("/my apps/$x/calc")),
-                 QStringLiteral("\"/my apps/\\\\$x/calc\""));
-
-        const QString data = environment.FilePath(QStringLiteral("share"));
-        const RegistrationResult first =
-            RegisterFileTypes(data, QStringLiteral("/opt/vc/vantor-calculator"), false);
-        QVERIFY(first.written);
-        QVERIFY(first.changed);
-        const QString desktop =
-            QString::fromUtf8(ReadBytes(data + QStringLiteral("/applications/vantor-calculator.desktop")));
-        QVERIFY(desktop.contains(QStringLiteral("Exec=/opt/vc/vantor-calculator %f\n")));
-        QVERIFY(desktop.contains(
-            QStringLiteral("MimeType=application/vnd.vantor.calculator.calculation;application/"
-                           "vnd.vantor.calculator.memory;")));
-        const QString mime =
-            QString::fromUtf8(ReadBytes(data + QStringLiteral("/mime/packages/vantor-calculator.xml")));
-        QVERIFY(mime.contains(QStringLiteral("<glob pattern=\"*.vcm\"/>")));
-        QVERIFY(mime.contains(QStringLiteral("<comment>Vantor Calculator memory file</comment>")));
-        QVERIFY(!mime.contains(QLatin1Char('@')));
-        // Written again at the next start, with nothing to refresh.
-        const RegistrationResult second =
-            RegisterFileTypes(data, QStringLiteral("/opt/vc/vantor-calculator"), false);
-        QVERIFY(second.written);
-        QVERIFY(!second.changed);
-        // A place that cannot be written is no reason to stop.
-        QFile blocker(environment.FilePath(QStringLiteral("blocked")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        QVERIFY(!RegisterFileTypes(blocker.fileName(), QStringLiteral("/x"), false).written);
     }
 };
 
