@@ -18,6 +18,8 @@
 #include "app/editor/editor_tools.h"
 #include "app/editor/find_bar.h"
 #include "app/help/application_help.h"
+#include "app/help/help_content.h"
+#include "app/help/help_lookup.h"
 #include "app/mainframe/calc_tool_bar.h"
 #include "app/mainframe/calculation_indicator.h"
 #include "app/mainframe/caption.h"
@@ -32,6 +34,7 @@
 #include "app/settings/settings_int.h"
 #include "engine/state/engine_state.h"
 #include "ui/dialogs/calc_about_dialog.h"
+#include "ui/help/help_request.h"
 #include "ui/keypad/calc_key_pad.h"
 
 namespace {
@@ -132,6 +135,7 @@ CCalcMainFrame::~CCalcMainFrame() {
     document_.EndCalculation();
     // Panes hidden while the window goes must not touch what is already gone.
     ready_ = false;
+    SetHelpHandler({});
     if (NCalculatorText::engineState.logReceiver == contents_.logReceiver)
         NCalculatorText::engineState.logReceiver = nullptr;
 }
@@ -167,10 +171,15 @@ void CCalcMainFrame::CreatePanes() {
     NCalculatorText::engineState.logReceiver = contents_.logReceiver;
     connect(contents_.keypad, &CCalcKeyPad::dialogSizeChanged, Bar(PaneId::Keypad),
             &CCalcDlgBar::SetDialogSize);
+    // F1 on a keypad key, or a click on one after Shift+F1, opens the key's page.
+    SetHelpHandler([this](std::uint32_t contextId) {
+        ShowHelp(TargetOfContextId(HelpContent::Embedded(), contextId), this);
+    });
 
+    // Beside the log the keypad would make the window wider than its default width: it
+    // takes a row of its own, below the log.
     addDockWidget(Qt::BottomDockWidgetArea, Bar(PaneId::Log));
-    addDockWidget(Qt::BottomDockWidgetArea, Bar(PaneId::Keypad));
-    splitDockWidget(Bar(PaneId::Log), Bar(PaneId::Keypad), Qt::Horizontal);
+    splitDockWidget(Bar(PaneId::Log), Bar(PaneId::Keypad), Qt::Vertical);
     addDockWidget(Qt::RightDockWidgetArea, Bar(PaneId::Memory));
     CCalcDlgBar* statistics = Bar(PaneId::Statistics);
     addDockWidget(Qt::RightDockWidgetArea, statistics);

@@ -331,11 +331,11 @@ class MainFrameTest : public QObject {
             settings.setValue(QStringLiteral("GUI/Frame/Left"), 40);
             settings.setValue(QStringLiteral("GUI/Frame/Top"), 30);
             settings.setValue(QStringLiteral("GUI/Frame/Right"), 1140);
-            settings.setValue(QStringLiteral("GUI/Frame/Bottom"), 630);
+            settings.setValue(QStringLiteral("GUI/Frame/Bottom"), 730);
             settings.setValue(QStringLiteral("GUI/Frame/Maximized"), 0);
         }
         f.frame->RestorePlacement();
-        QCOMPARE(f.frame->geometry(), QRect(40, 30, 1100, 600));
+        QCOMPARE(f.frame->geometry(), QRect(40, 30, 1100, 700));
         QVERIFY(!f.frame->isMaximized());
     }
 
