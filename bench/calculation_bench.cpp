@@ -3,10 +3,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <array>
 #include <cstdint>
 #include <string>
 
+#include "bench/calculation_text.h"
 #include "engine/driver/calculate.h"
 #include "engine/state/memory_store.h"
 
@@ -14,29 +14,7 @@ namespace {
 
 using namespace NCalculatorText;
 
-// A text of numbers, operators, brackets, stores and reads of memory cells, comments
-// and old results, about 12 code units per statement (some 40,000 in a mebibyte),
-// from a fixed seed.
-std::u16string GenerateCalculation(std::size_t bytes) {
-    static constexpr std::array<std::u16string_view, 8> kStatements = {
-        u"2.5*(3+4)=1;", u"7*3->mem[a#];", u"mem[a#]/7=0;",  u"//total\r\n",
-        u"[2+3]*{4-1};", u"1/3+2/3=.9;",   u"rslt-mem[a#];", u"-(8-2)*1e-3;\r\n",
-    };
-    std::u16string text;
-    std::uint32_t state = 12345;
-    while (text.size() * 2 < bytes) {
-        state = state * 1664525u + 1013904223u;
-        std::u16string statement(kStatements[(state >> 16) % kStatements.size()]);
-        const std::size_t cell = statement.find(u'#');
-        if (cell != std::u16string::npos)
-            statement.replace(cell, 1, 1, static_cast<char16_t>(u'0' + (state >> 8) % 10));
-        text += statement;
-    }
-    return text;
-}
-
-void CalculateAll(benchmark::State& state) {
-    const std::u16string text = GenerateCalculation(static_cast<std::size_t>(state.range(0)));
+void RunCalculateAll(benchmark::State& state, const std::u16string& text) {
     for (auto _ : state) {
         std::u16string working = text;
         int caret = kCalculateAll;
@@ -47,6 +25,19 @@ void CalculateAll(benchmark::State& state) {
     ClearMemory(true);
 }
 
+void CalculateAll(benchmark::State& state) {
+    RunCalculateAll(state, bench::GenerateCalculation(static_cast<std::size_t>(state.range(0))));
+}
+
+// A text typed and never calculated: no statement holds an "=" yet.
+void CalculateAllWithoutResults(benchmark::State& state) {
+    std::u16string text;
+    while (text.size() * 2 < static_cast<std::size_t>(state.range(0)))
+        text += u"2.5*(3+4); 7*3->mem[a];\r\n";
+    RunCalculateAll(state, text);
+}
+
 BENCHMARK(CalculateAll)->Arg(256 << 10)->Arg(512 << 10)->Arg(1 << 20)->Unit(benchmark::kMillisecond);
+BENCHMARK(CalculateAllWithoutResults)->Arg(1 << 20)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -67,6 +67,7 @@ enum class CommandId : int {
     FocusMemory = 32813,
     FocusStatistics = 32814,
     EditGoToLine = 32815,
+    StopCalculation = 32816,
 };
 
 inline constexpr int kRecentFileCount = 4;

@@ -104,6 +104,9 @@ constexpr std::array kCommands = std::to_array<CommandInfo>({
     {Calculate, u"", u"", u"", "Ctrl+=", false, Everywhere, nullptr},
     {CalculateAll, u"", u"Calculate all", u"Calculate all Ctrl+Shift+=", "Ctrl+Shift+=", false, Everywhere,
      "calculate-all"},
+    // Enabled only while a calculation runs: at other times Esc is left to the rest of the window.
+    {StopCalculation, u"&Stop\tEsc", u"Stop the running calculation", u"Stop Esc", "Esc", false, Everywhere,
+     nullptr},
     {FocusEditor, u"", u"", u"", "Ctrl+W", false, Everywhere, nullptr},
     {FocusKeypad, u"", u"", u"", "Ctrl+Shift+K", false, Everywhere, nullptr},
     {FocusLog, u"", u"", u"", "Ctrl+Shift+L", false, Everywhere, nullptr},

@@ -53,6 +53,8 @@ QString OpenFailureText(const ReadResult& read, const QString& path) {
 CCalcDoc::CCalcDoc(CCalcNotifier& notifier, QObject* parent) : QObject(parent), notifier_(notifier) {
     QSettings settings;
     recentFiles_.Load(settings);
+    connect(&runner_, &CalculationRunner::runningChanged, this, &CCalcDoc::calculationRunning);
+    connect(&runner_, &CalculationRunner::finished, this, &CCalcDoc::FinishRun);
 }
 
 void CCalcDoc::AttachView(CCalcView* view) {
@@ -69,6 +71,7 @@ void CCalcDoc::SetModifiedFlag(bool modified) {
 
 bool CCalcDoc::OnNewDocument() {
     SetPathName(QString());
+    statementAnchors_.Clear();
     view_->SetDocumentText(u"");
     SetModifiedFlag(false);
     emit captionChanged();
@@ -82,6 +85,7 @@ bool CCalcDoc::OnOpenDocument(const QString& path) {
         CalcMessageBox(OpenFailureText(read, path), kWarning);
         return false;
     }
+    statementAnchors_.Clear();
     view_->SetDocumentText(read.file.text);
     SetPathName(path);
     SetModifiedFlag(false);
@@ -141,6 +145,7 @@ bool CCalcDoc::DoFileSave() {
 }
 
 void CCalcDoc::FileNew() {
+    EndCalculation();
     if (SaveModified())
         OnNewDocument();
 }
@@ -158,6 +163,7 @@ bool CCalcDoc::OpenDocumentFile(const QString& path) {
     // The document open already is only re-activated.
     if (!pathName_.isEmpty() && QFileInfo(path).absoluteFilePath() == QFileInfo(pathName_).absoluteFilePath())
         return true;
+    EndCalculation();
     if (!SaveModified())
         return false;
     if (!OnOpenDocument(path)) {
@@ -191,6 +197,8 @@ void CCalcDoc::MemoryLoad() {
 }
 
 void CCalcDoc::MemorySave() {
+    if (IsCalculating())
+        return;
     const std::u16string text = NCalculatorText::WriteMemoryText(true);
     FileDialogRequest request{FileDialogMode::Save, QStringLiteral("Save As"), QStringLiteral("vcm"),
                               QStringLiteral("Memory 1"), kMemoryFilesOnlyFilter};
@@ -201,10 +209,12 @@ void CCalcDoc::MemorySave() {
 }
 
 bool CCalcDoc::MemoryHasCells() const {
-    return !NCalculatorText::memoryStore.cells.empty();
+    return !IsCalculating() && !NCalculatorText::memoryStore.cells.empty();
 }
 
 void CCalcDoc::ReceiveCommand(std::int32_t code) {
+    if (IsCalculating())
+        return;
     switch (code) {
     case CmdClear:
         Clear();
@@ -227,15 +237,45 @@ void CCalcDoc::ReceiveCommand(std::int32_t code) {
 }
 
 void CCalcDoc::ReceiveText(std::u16string_view text) {
-    view_->ReplaceSelection(FromU16(text));
+    if (!IsCalculating())
+        view_->ReplaceSelection(FromU16(text));
+}
+
+void CCalcDoc::StopCalculation() {
+    runner_.RequestStop();
+}
+
+void CCalcDoc::EndCalculation() {
+    runner_.StopAndWait();
+}
+
+void CCalcDoc::GoToStatement(int statementStart) {
+    const std::optional<int> offset = statementAnchors_.Find(statementStart);
+    if (!offset)
+        return;
+    view_->SetSelection(*offset, *offset);
+    view_->ScrollCaretIntoView();
+    view_->window()->activateWindow();
+    view_->setFocus();
 }
 
 void CCalcDoc::Calculate(int caret) {
-    std::u16string text = view_->DocumentText();
-    NCalculatorText::Calculate(text, caret, CurrentCalculationOptions());
-    view_->SetDocumentText(text);
-    view_->SetSelection(caret, caret);
-    view_->ScrollCaretIntoView();
+    runner_.Start(RunSource::Editor,
+                  {NCalculatorText::TextEncoding::Utf16LittleEndian, view_->DocumentText()}, caret,
+                  CurrentCalculationOptions());
+}
+
+void CCalcDoc::FinishRun(const CalculationOutcome& outcome) {
+    if (outcome.source == RunSource::Editor) {
+        view_->ReplaceTextByEdits(outcome.text);
+        view_->SetSelection(outcome.caret, outcome.caret);
+        view_->ScrollCaretIntoView();
+        if (!outcome.ok)
+            view_->MarkFailedStatement(outcome.failed.start, outcome.failed.length);
+        statementAnchors_.Reset(*view_->document(), outcome.statementStarts);
+    } else {
+        statementAnchors_.Clear();
+    }
     emit notifier_.resultChanged();
     emit notifier_.memoryChanged();
 }
@@ -274,6 +314,8 @@ void CCalcDoc::FreeMemory() {
 }
 
 void CCalcDoc::RunFile(RunFileKind kind) {
+    if (IsCalculating())
+        return;
     const bool execute = kind == RunFileKind::Execute;
     FileDialogRequest request{FileDialogMode::Open, QStringLiteral("Open"),
                               execute ? QStringLiteral("vcl") : QStringLiteral("vcm"), QString(),
@@ -290,10 +332,8 @@ void CCalcDoc::RunFile(RunFileKind kind) {
         CalcMessageBox(QStringLiteral("Cannot read the file."), kWarning);
         return;
     }
-    int caret = NCalculatorText::kCalculateAll;
-    NCalculatorText::Calculate(read.file, caret, CurrentCalculationOptions());
-    emit notifier_.resultChanged();
-    emit notifier_.memoryChanged();
+    runner_.Start(RunSource::File, std::move(read.file), NCalculatorText::kCalculateAll,
+                  CurrentCalculationOptions());
 }
 
 void CCalcDoc::SetPathName(const QString& path) {

@@ -6,8 +6,10 @@
 #include <QObject>
 #include <QString>
 
+#include "app/document/calculation_runner.h"
 #include "app/document/cmd_receiver.h"
 #include "app/document/recent_files.h"
+#include "app/editor/text_anchors.h"
 
 class CCalcView;
 class CCalcNotifier;
@@ -51,12 +53,25 @@ class CCalcDoc : public QObject, public ICmdReceiver {
     void MemoryFree();
     void MemoryLoad();
     void MemorySave();
+    // False while a calculation runs: the cells are the calculation's until it ends.
     bool MemoryHasCells() const;
 
+    // While a calculation runs, every command that changes the text or touches the
+    // engine is refused.
     void ReceiveCommand(std::int32_t code) override;
     void ReceiveText(std::u16string_view text) override;
 
+    bool IsCalculating() const { return runner_.IsRunning(); }
+    // Asks the running calculation to stop; it ends soon, like an error in its statement.
+    void StopCalculation();
+    // Stops the running calculation and waits until its results are in the text.
+    void EndCalculation();
+    // Puts the caret into the statement that began at this offset when the latest run
+    // ended (later edits taken into account).
+    void GoToStatement(int statementStart);
+
   signals:
+    void calculationRunning(bool running);
     // The title or the modified flag changed: the caption is composed again.
     void captionChanged();
     void recentFilesChanged();
@@ -65,6 +80,7 @@ class CCalcDoc : public QObject, public ICmdReceiver {
     enum class RunFileKind { Execute, LoadMemory };
 
     void Calculate(int caret);
+    void FinishRun(const CalculationOutcome& outcome);
     void Clear();
     void Backspace();
     void FreeMemory();
@@ -81,4 +97,6 @@ class CCalcDoc : public QObject, public ICmdReceiver {
     QString title_ = kDefaultTitle;
     bool modified_ = false;
     RecentFileList recentFiles_;
+    CalculationRunner runner_;
+    TextAnchors statementAnchors_;
 };

@@ -1,5 +1,6 @@
 #include "app/editor/calc_view.h"
 
+#include <QAbstractUndoItem>
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QFileInfo>
@@ -12,6 +13,7 @@
 
 #include "app/editor/completion_popup.h"
 #include "app/editor/editor_tools.h"
+#include "app/editor/text_edits.h"
 #include "app/editor/text_offsets.h"
 #include "app/settings/settings_int.h"
 #include "ui/resources/bundled_fonts.h"
@@ -27,6 +29,17 @@ QString FirstLocalFile(const QMimeData* data) {
     }
     return {};
 }
+
+// Not the log's pure red, so that the mark and the log's error rows can be told apart.
+const QColor kFailedStatementColour(230, 0, 0);
+
+// The undo history joins an insertion to the typing that follows it unless something else
+// comes last in its step: this item, which does nothing either way.
+class StepEnd final : public QAbstractUndoItem {
+  public:
+    void undo() override {}
+    void redo() override {}
+};
 
 // Tab stops every 32 dialog units: eight average characters of the dialog font.
 qreal TabStopDistance() {
@@ -53,7 +66,14 @@ CCalcView::CCalcView(QWidget* parent) : QPlainTextEdit(parent) {
     setFrameShape(QFrame::NoFrame);
     // The document notices user edits only; text set by the program is silent.
     connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
-        if (!settingText_ && (removed != 0 || added != 0))
+        if (removed == 0 && added == 0)
+            return;
+        ++edits_;
+        // Later, not here: the document may still be walking its cursors, the marks' among them.
+        if (!tools_->Marks().Marks(MarkSource::Error).isEmpty())
+            QMetaObject::invokeMethod(
+                this, [this, edit = edits_] { ClearFailedStatementMark(edit); }, Qt::QueuedConnection);
+        if (!settingText_)
             emit edited();
     });
     tools_ = new EditorTools(*this);
@@ -101,6 +121,29 @@ void CCalcView::SetDocumentText(std::u16string_view text) {
     settingText_ = false;
 }
 
+void CCalcView::ReplaceTextByEdits(std::u16string_view text) {
+    const std::vector<TextEdit> edits = EditsBetween(DocumentText(), text);
+    if (edits.empty())
+        return;
+    std::vector<int> offsets;
+    offsets.reserve(edits.size() * 2);
+    for (const TextEdit& edit : edits)
+        offsets.insert(offsets.end(), {edit.start, edit.end});
+    const std::vector<int> positions = WidgetPositionsFromDocument(RawText(), offsets);
+    settingText_ = true;
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    // From the last edit back, so the positions of those before stay valid.
+    for (std::size_t i = edits.size(); i-- > 0;) {
+        cursor.setPosition(positions[2 * i]);
+        cursor.setPosition(positions[2 * i + 1], QTextCursor::KeepAnchor);
+        cursor.insertText(WidgetTextFromDocument(edits[i].replacement));
+    }
+    document()->appendUndoItem(new StepEnd);
+    cursor.endEditBlock();
+    settingText_ = false;
+}
+
 bool CCalcView::IsEmpty() const {
     return document()->isEmpty();
 }
@@ -126,7 +169,11 @@ void CCalcView::ScrollCaretIntoView() {
 
 void CCalcView::ReplaceSelection(const QString& text) {
     QTextCursor cursor = textCursor();
+    // A step of its own, never merged with the typing or the insertions beside it.
+    cursor.beginEditBlock();
     cursor.insertText(text);
+    document()->appendUndoItem(new StepEnd);
+    cursor.endEditBlock();
     setTextCursor(cursor);
     ensureCursorVisible();
 }
@@ -137,6 +184,28 @@ void CCalcView::DeleteSelection() {
         return;
     cursor.removeSelectedText();
     setTextCursor(cursor);
+}
+
+void CCalcView::MarkFailedStatement(int start, int length) {
+    if (length <= 0)
+        return;
+    const QString raw = RawText();
+    const int offsets[] = {start, start + length};
+    const std::vector<int> positions = WidgetPositionsFromDocument(raw, offsets);
+    QTextEdit::ExtraSelection mark;
+    mark.cursor = QTextCursor(document());
+    mark.cursor.setPosition(positions[0]);
+    mark.cursor.setPosition(positions[1], QTextCursor::KeepAnchor);
+    mark.format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+    mark.format.setUnderlineColor(kFailedStatementColour);
+    markedAfterEdit_ = edits_;
+    tools_->Marks().Set(MarkSource::Error, {mark});
+}
+
+void CCalcView::ClearFailedStatementMark(quint64 edit) {
+    // A mark made after that edit stays.
+    if (edit > markedAfterEdit_)
+        tools_->Marks().Set(MarkSource::Error, {});
 }
 
 int CCalcView::RoomForInput(const QTextCursor& cursor) const {

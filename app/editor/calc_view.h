@@ -38,6 +38,9 @@ class CCalcView : public QPlainTextEdit {
     // Replaces the whole text: empties the undo history and tells no one (the
     // document's modified flag stays as it was).
     void SetDocumentText(std::u16string_view text);
+    // Turns the text into `text` by editing only what differs, as one step of the undo
+    // history; tells no one either. The lines and the scroll position stay.
+    void ReplaceTextByEdits(std::u16string_view text);
     bool IsEmpty() const;
 
     // Selection start and end as document offsets.
@@ -48,6 +51,8 @@ class CCalcView : public QPlainTextEdit {
     void ReplaceSelection(const QString& text);
     void DeleteSelection();
 
+    // A red wavy line under a range of document offsets, gone at the next edit.
+    void MarkFailedStatement(int start, int length);
     // Highlighting, bracket marks, completion and the find bar.
     EditorTools& Tools() const { return *tools_; }
     // How many code units may still be inserted in place of the cursor's selection.
@@ -78,10 +83,13 @@ class CCalcView : public QPlainTextEdit {
 
   private:
     void ApplyFont(const QFont& font);
+    void ClearFailedStatementMark(quint64 edit);
     QString RawText() const;
 
     int fontSize_ = 15;
     int fontBuilds_ = 0;
     bool settingText_ = false;
     EditorTools* tools_;
+    quint64 edits_ = 0;           // changes of the text so far
+    quint64 markedAfterEdit_ = 0; // the failed statement was marked after this many
 };

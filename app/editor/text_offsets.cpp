@@ -58,6 +58,19 @@ int WidgetPositionFromDocument(const QString& raw, int offset) {
     return static_cast<int>(raw.size());
 }
 
+std::vector<int> WidgetPositionsFromDocument(const QString& raw, std::span<const int> ascendingOffsets) {
+    std::vector<int> positions;
+    positions.reserve(ascendingOffsets.size());
+    int counted = 0;
+    int i = 0;
+    for (int offset : ascendingOffsets) {
+        while (i < raw.size() && counted < offset)
+            counted += IsBreak(raw[i++]) ? 2 : 1;
+        positions.push_back(i);
+    }
+    return positions;
+}
+
 int DocumentLength(const QString& raw) {
     return DocumentOffsetFromWidget(raw, static_cast<int>(raw.size()));
 }

@@ -4,7 +4,9 @@
 
 #include <QString>
 
+#include <span>
 #include <string>
+#include <vector>
 
 // The widget's raw text (blocks joined by U+2029) as the document's text, with CR LF.
 std::u16string DocumentTextFromRaw(const QString& raw);
@@ -19,6 +21,10 @@ int DocumentOffsetFromWidget(const QString& raw, int position);
 // Document offset to widget position; an offset inside a CR LF lands after the break,
 // one beyond the text at its end.
 int WidgetPositionFromDocument(const QString& raw, int offset);
+
+// WidgetPositionFromDocument for many offsets in one pass over the text; the offsets
+// must come in ascending order.
+std::vector<int> WidgetPositionsFromDocument(const QString& raw, std::span<const int> ascendingOffsets);
 
 // Length of the raw text as the document counts it.
 int DocumentLength(const QString& raw);

@@ -14,10 +14,14 @@
 #include "app/docking/calc_dlg_bar.h"
 #include "app/document/calc_doc.h"
 #include "app/editor/calc_view.h"
+#include "app/editor/completion_popup.h"
 #include "app/editor/editor_tools.h"
 #include "app/editor/find_bar.h"
 #include "app/help/application_help.h"
+#include "app/help/help_content.h"
+#include "app/help/help_lookup.h"
 #include "app/mainframe/calc_tool_bar.h"
+#include "app/mainframe/calculation_indicator.h"
 #include "app/mainframe/caption.h"
 #include "app/mainframe/command_actions.h"
 #include "app/mainframe/dpi.h"
@@ -31,6 +35,7 @@
 #include "app/settings/settings_int.h"
 #include "engine/state/engine_state.h"
 #include "ui/dialogs/calc_about_dialog.h"
+#include "ui/help/help_request.h"
 #include "ui/keypad/calc_key_pad.h"
 
 namespace {
@@ -116,6 +121,7 @@ CCalcMainFrame::CCalcMainFrame(CCalcDoc& document, CCalcNotifier& notifier)
 
     connect(&document_, &CCalcDoc::captionChanged, this, &CCalcMainFrame::ComposeCaption);
     connect(&document_, &CCalcDoc::recentFilesChanged, this, &CCalcMainFrame::UpdateRecentFiles);
+    connect(&document_, &CCalcDoc::calculationRunning, this, &CCalcMainFrame::ShowCalculationRunning);
     connect(&notifier_, &CCalcNotifier::resultChanged, this, &CCalcMainFrame::UpdateResultIndicator);
     connect(&notifier_, &CCalcNotifier::memoryChanged, this, &CCalcMainFrame::UpdateCommandStates);
     connect(&notifier_, &CCalcNotifier::paneShowRequested, this, &CCalcMainFrame::ShowPane);
@@ -127,8 +133,11 @@ CCalcMainFrame::CCalcMainFrame(CCalcDoc& document, CCalcNotifier& notifier)
 }
 
 CCalcMainFrame::~CCalcMainFrame() {
+    // The run's log goes to the pane, which goes with the window.
+    document_.EndCalculation();
     // Panes hidden while the window goes must not touch what is already gone.
     ready_ = false;
+    SetHelpHandler({});
     if (NCalculatorText::engineState.logReceiver == contents_.logReceiver)
         NCalculatorText::engineState.logReceiver = nullptr;
 }
@@ -142,6 +151,8 @@ void CCalcMainFrame::CreateToolBar() {
 
 void CCalcMainFrame::CreateStatusBar() {
     statusPanes_ = new StatusPanes(statusBar());
+    calculationIndicator_ = new CalculationIndicator(actions_->Action(StopCalculation), statusBar());
+    statusBar()->addPermanentWidget(calculationIndicator_);
 }
 
 void CCalcMainFrame::CreatePanes() {
@@ -162,10 +173,15 @@ void CCalcMainFrame::CreatePanes() {
     NCalculatorText::engineState.logReceiver = contents_.logReceiver;
     connect(contents_.keypad, &CCalcKeyPad::dialogSizeChanged, Bar(PaneId::Keypad),
             &CCalcDlgBar::SetDialogSize);
+    // F1 on a keypad key, or a click on one after Shift+F1, opens the key's page.
+    SetHelpHandler([this](std::uint32_t contextId) {
+        ShowHelp(TargetOfContextId(HelpContent::Embedded(), contextId), this);
+    });
 
+    // Beside the log the keypad would make the window wider than its default width: it
+    // takes a row of its own, below the log.
     addDockWidget(Qt::BottomDockWidgetArea, Bar(PaneId::Log));
-    addDockWidget(Qt::BottomDockWidgetArea, Bar(PaneId::Keypad));
-    splitDockWidget(Bar(PaneId::Log), Bar(PaneId::Keypad), Qt::Horizontal);
+    splitDockWidget(Bar(PaneId::Log), Bar(PaneId::Keypad), Qt::Vertical);
     addDockWidget(Qt::RightDockWidgetArea, Bar(PaneId::Memory));
     CCalcDlgBar* statistics = Bar(PaneId::Statistics);
     addDockWidget(Qt::RightDockWidgetArea, statistics);
@@ -331,6 +347,9 @@ void CCalcMainFrame::RunCommand(CommandId id) {
     case EditRedo:
         view_->redo();
         break;
+    case StopCalculation:
+        document_.StopCalculation();
+        break;
     case EditSelectAll:
         view_->selectAll();
         break;
@@ -413,16 +432,22 @@ void CCalcMainFrame::UpdateCommandStates() {
     };
     const auto check = [this](CommandId id, bool checked) { actions_->Action(id)->setChecked(checked); };
 
+    const bool running = document_.IsCalculating();
+    for (CommandId id :
+         {Calculate, CalculateAll, FileExecute, MemoryLoad, CommandId::Preferences, EditReplace})
+        set(id, !running);
+    set(StopCalculation, running);
     const bool hasCells = document_.MemoryHasCells();
     set(MemoryFree, hasCells);
     set(MemorySave, hasCells);
+    const bool editable = !view_->isReadOnly();
     const bool hasSelection = view_->textCursor().hasSelection();
-    set(EditCut, hasSelection && !view_->isReadOnly());
+    set(EditCut, hasSelection && editable);
     set(EditCopy, hasSelection);
-    set(EditUndo, view_->document()->isUndoAvailable());
-    set(EditRedo, view_->document()->isRedoAvailable());
-    set(EditPaste,
-        QApplication::clipboard()->mimeData() != nullptr && QApplication::clipboard()->mimeData()->hasText());
+    set(EditUndo, editable && view_->document()->isUndoAvailable());
+    set(EditRedo, editable && view_->document()->isRedoAvailable());
+    set(EditPaste, editable && QApplication::clipboard()->mimeData() != nullptr &&
+                       QApplication::clipboard()->mimeData()->hasText());
 
     for (int number = static_cast<int>(KeypadStyleXP); number <= static_cast<int>(KeypadColorDefault);
          ++number) {
@@ -527,7 +552,19 @@ void CCalcMainFrame::OpenDroppedFile(const QString& path) {
     document_.OpenDocumentFile(path);
 }
 
+void CCalcMainFrame::ShowCalculationRunning(bool running) {
+    view_->setReadOnly(running);
+    // Replacing and completing write into the text past the read-only flag.
+    view_->Tools().Completion().Close();
+    view_->Tools().FindBar().setEnabled(!running);
+    for (QWidget* pane : {static_cast<QWidget*>(contents_.keypad), contents_.memory, contents_.statistics})
+        pane->setEnabled(!running);
+    calculationIndicator_->SetRunning(running);
+    UpdateCommandStates();
+}
+
 void CCalcMainFrame::closeEvent(QCloseEvent* event) {
+    document_.EndCalculation();
     if (!document_.SaveModified()) {
         event->ignore();
         return;

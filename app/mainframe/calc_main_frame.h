@@ -11,6 +11,7 @@
 #include "app/mainframe/pane_contents.h"
 #include "app/notify/calc_notifier.h"
 
+class CalculationIndicator;
 class CCalcDlgBar;
 class CCalcDoc;
 class CCalcPrinting;
@@ -73,6 +74,9 @@ class CCalcMainFrame : public QMainWindow {
     void SetTrigonometricUnit(int unit);
     void ShowPreferences();
     void OpenDroppedFile(const QString& path);
+    // While a calculation runs the editor is read-only and the panes that read the
+    // engine are disabled.
+    void ShowCalculationRunning(bool running);
 
     CCalcDoc& document_;
     CCalcNotifier& notifier_;
@@ -82,6 +86,7 @@ class CCalcMainFrame : public QMainWindow {
     CCalcToolBar* toolBar_ = nullptr;
     CCalcTrigonometricUnits* chooser_ = nullptr;
     StatusPanes* statusPanes_ = nullptr;
+    CalculationIndicator* calculationIndicator_ = nullptr;
     std::array<CCalcDlgBar*, 4> bars_{};
     PaneContents contents_;
     QList<QAction*> recentActions_;

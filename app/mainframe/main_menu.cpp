@@ -1,6 +1,7 @@
 #include "app/mainframe/main_menu.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenuBar>
 
 #include "app/mainframe/command_actions.h"
@@ -50,8 +51,13 @@ MainMenu BuildMainMenu(QMenuBar* bar, CommandActions& actions) {
     set->addAction(actions.Action(CommandId::Preferences));
     AddActions(set->addMenu(QStringLiteral("&Notation")), actions, {NotationWest, NotationEast});
     QMenu* keypad = set->addMenu(QStringLiteral("&Keypad"));
-    AddActions(keypad->addMenu(QStringLiteral("&Style")), actions,
-               {KeypadStyle2000, KeypadStyleVantor, KeypadStyleXP, KeypadStyleVista});
+    const std::initializer_list<CommandId> styleIds = {KeypadStyle2000, KeypadStyleVantor, KeypadStyleXP,
+                                                       KeypadStyleVista};
+    AddActions(keypad->addMenu(QStringLiteral("&Style")), actions, styleIds);
+    // One style at a time; which one is checked follows the keypad's effective style.
+    auto* styles = new QActionGroup(keypad);
+    for (CommandId id : styleIds)
+        styles->addAction(actions.Action(id));
     AddActions(keypad->addMenu(QStringLiteral("&Font")), actions,
                {KeypadFontSelect, KeypadFontSystem, KeypadFontDefault});
     AddActions(keypad->addMenu(QStringLiteral("&Text Color")), actions,

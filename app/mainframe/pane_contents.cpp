@@ -32,6 +32,7 @@ PaneContents CreatePaneContents(const PaneContext& context) {
     auto* statistics = new CCalcStatistics;
     QObject::connect(log, &CCalcLog::popupRequested, &notifier,
                      [&notifier] { emit notifier.paneShowRequested(PaneId::Log); });
+    QObject::connect(log, &CCalcLog::statementActivated, &context.document, &CCalcDoc::GoToStatement);
     QObject::connect(&notifier, &CCalcNotifier::memoryChanged, memory, &CCalcMemory::Refresh);
     QObject::connect(memory, &CCalcMemory::cellsErased, &notifier, &CCalcNotifier::memoryChanged);
     QObject::connect(memory, &CCalcMemory::statisticsComputed, statistics, &CCalcStatistics::ShowStatistics);

@@ -42,6 +42,11 @@ CCalcLog::CCalcLog(QWidget* parent)
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setFocusProxy(list_);
+    connect(list_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        const int start = model_->StatementStart(index.row());
+        if (start >= 0)
+            emit statementActivated(start);
+    });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(list_);

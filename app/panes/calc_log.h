@@ -30,6 +30,8 @@ class CCalcLog : public QWidget, public NCalculatorText::ILogReceiver {
   signals:
     // A message arrived while the LogPopup preference is on: show the "Log" pane if hidden.
     void popupRequested();
+    // A row was double-clicked: the caret goes into the statement that began there.
+    void statementActivated(int statementStart);
 
   private:
     NCalculatorPanes::LogTableModel* model_;

@@ -20,8 +20,8 @@ bool IsError(std::int32_t kind) {
 void LogTableModel::Append(const NCalculatorText::LogMessage& message) {
     const int row = static_cast<int>(rows_.size());
     beginInsertRows({}, row, row);
-    rows_.push_back(
-        {message.kind, QStringView(message.operation).toString(), QStringView(message.text).toString()});
+    rows_.push_back({message.kind, QStringView(message.operation).toString(),
+                     QStringView(message.text).toString(), message.statementStart});
     endInsertRows();
 }
 
@@ -31,6 +31,12 @@ void LogTableModel::Clear() {
     beginResetModel();
     rows_.clear();
     endResetModel();
+}
+
+int LogTableModel::StatementStart(int row) const {
+    return row >= 0 && row < static_cast<int>(rows_.size())
+               ? rows_[static_cast<std::size_t>(row)].statementStart
+               : -1;
 }
 
 int LogTableModel::rowCount(const QModelIndex& parent) const {

@@ -21,6 +21,8 @@ class LogTableModel : public QAbstractTableModel {
     // Copies the message: the engine's texts live only during the call.
     void Append(const NCalculatorText::LogMessage& message);
     void Clear();
+    // Where the row's statement began in the calculated text; -1 for none.
+    int StatementStart(int row) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -32,6 +34,7 @@ class LogTableModel : public QAbstractTableModel {
         std::int32_t kind;
         QString operation;
         QString text;
+        int statementStart;
     };
     std::vector<Row> rows_;
 };

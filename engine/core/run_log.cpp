@@ -36,7 +36,8 @@ bool AdmitRunMessage(bool endsRun) noexcept {
 
 void DeliverRunMessage(LogKind kind, std::u16string_view operation, std::u16string_view text) noexcept {
     ++engineState.messagesLogged;
-    engineState.logReceiver->AddMessage({static_cast<std::int32_t>(kind), operation, text});
+    engineState.logReceiver->AddMessage(
+        {static_cast<std::int32_t>(kind), operation, text, engineState.statementStart});
 }
 
 } // namespace detail

@@ -27,10 +27,11 @@ constexpr auto kMessages = std::to_array<StatusMessage>({
     {NoConvergence, u"Computation algorithm failed to converge", false, false},
     {InvalidParameter, u"Invalid parameter", false, true},
     {NotSupported, u"Not supported in this Calculator version", false, true},
+    {Stopped, u"Calculation stopped by the user", false, true},
 });
 
 // Every kind but NoStatus, in the order of their numbers.
-static_assert(kMessages.size() == static_cast<std::size_t>(NotSupported));
+static_assert(kMessages.size() == static_cast<std::size_t>(Stopped));
 static_assert([] {
     for (std::size_t i = 0; i < kMessages.size(); ++i) {
         const auto number = static_cast<std::size_t>(kMessages[i].kind);

@@ -25,6 +25,7 @@ enum class StatusKind : int {
     NoConvergence = 10,
     InvalidParameter = 11,
     NotSupported = 12,
+    Stopped = 13, // the user stopped the run: an error in the statement being calculated
 };
 
 // A kind that can reach the log, with its fixed text; "%s" stands where a word or a

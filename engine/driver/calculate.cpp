@@ -2,16 +2,13 @@
 
 #include "engine/core/format.h"
 #include "engine/core/run_log.h"
+#include "engine/driver/statement_bounds.h"
 #include "engine/nodes/node.h"
 #include "engine/parser/syntax_hints.h"
 
 namespace NCalculatorText {
 
 namespace {
-
-bool IsWhiteSpace(char16_t unit) noexcept {
-    return unit == u' ' || unit == u'\t' || unit == u'\n' || unit == u'\r';
-}
 
 void ResetEngine(const CalculationOptions& options) {
     engineState.ok = true;
@@ -21,6 +18,8 @@ void ResetEngine(const CalculationOptions& options) {
     engineState.angleUnit = options.angleUnit;
     engineState.imaginaryLetter = options.imaginaryLetter;
     engineState.seriesTermsLeft = options.seriesTermLimit == 0 ? UINT64_MAX : options.seriesTermLimit;
+    engineState.stopRequest = options.stopRequest;
+    engineState.statementStart = -1;
     BeginRunLog();
 }
 
@@ -36,6 +35,10 @@ void ExplainSyntaxError(std::u16string_view expression) {
 
 // Parses and evaluates one expression; every problem has been reported on false.
 bool EvaluateExpression(std::u16string_view expression, Complex& value) {
+    if (StopRequested()) {
+        ReportStatus(StatusKind::Stopped);
+        return false;
+    }
     CNode root;
     if (!root.ParseText(expression))
         ReportStatus(StatusKind::SyntaxError);
@@ -84,9 +87,14 @@ class Rewriter {
     std::size_t consumed_ = 0;
 };
 
-bool RunStatements(std::u16string& text, const std::u16string& copy, int& caret) {
+TextRange RangeOf(std::size_t start, std::size_t end) {
+    return {static_cast<int>(start), static_cast<int>(end - start)};
+}
+
+bool RunStatements(std::u16string& text, const std::u16string& copy, int& caret, TextRange& failed) {
     const bool all = caret < 0;
-    const auto caretPosition = static_cast<std::size_t>(caret);
+    const std::size_t caretPosition =
+        all ? 0 : CaretStatementPosition(text, copy, static_cast<std::size_t>(caret));
     Rewriter rewriter(text, copy);
     std::size_t next = 0;
     while (true) {
@@ -95,8 +103,7 @@ bool RunStatements(std::u16string& text, const std::u16string& copy, int& caret)
         if (start == std::u16string::npos)
             break;
         std::size_t end = copy.find(u';', start);
-        if (end == std::u16string::npos)
-            end = copy.size();
+        end = StatementEnd(text, copy, start, end == std::u16string::npos ? copy.size() : end);
         next = end;
         if (!all && (caretPosition < start || caretPosition > end))
             continue;
@@ -104,44 +111,36 @@ bool RunStatements(std::u16string& text, const std::u16string& copy, int& caret)
         // E: where "=" goes; R: where the result goes (just after the white space
         // that followed an old "=").
         const std::u16string_view statement = std::u16string_view(copy).substr(start, end - start);
-        std::size_t equals = statement.rfind(u'=');
-        std::size_t resultAt;
-        if (equals != std::u16string_view::npos) {
-            resultAt = equals + 1;
-            while (resultAt < statement.size() && IsWhiteSpace(statement[resultAt]))
-                ++resultAt;
-            if (resultAt == statement.size())
-                resultAt = equals + 1;
-        } else {
-            equals = statement.size();
-            while (equals > 0 && IsWhiteSpace(statement[equals - 1]))
-                --equals;
-            if (equals == 0)
-                continue; // white space or comments only
-            resultAt = equals;
-        }
-
-        rewriter.CopyTo(start + equals);
+        const std::optional<ResultPlace> place = LocateResult(statement);
+        if (!place)
+            continue; // white space or comments only
+        const std::size_t first = start + statement.find_first_not_of(u" \t\r\n");
+        rewriter.CopyTo(start + place->equals);
+        const std::size_t firstOut = rewriter.Shifted(first);
+        engineState.statementStart = static_cast<int>(firstOut);
         Complex value;
-        if (!EvaluateExpression(statement.substr(0, equals), value)) {
+        if (!EvaluateExpression(statement.substr(0, place->equals), value)) {
+            std::size_t expressionEnd = start + place->equals;
+            while (expressionEnd > first && IsWhiteSpace(copy[expressionEnd - 1]))
+                --expressionEnd;
+            failed = RangeOf(firstOut, rewriter.Shifted(expressionEnd));
             rewriter.CopyWhiteTo(end);
             text = rewriter.Finish();
             return false;
         }
         engineState.previousResult = value;
         rewriter.Insert(u"=");
-        rewriter.CopyWhiteTo(start + resultAt);
+        rewriter.CopyWhiteTo(start + place->result);
         rewriter.Insert(FormatComplex(value, ResultFormat(engineState.imaginaryLetter)));
         rewriter.CopyWhiteTo(end);
         if (all)
             continue;
 
-        const std::size_t semicolon =
-            caretPosition <= copy.size() ? copy.find(u';', caretPosition) : std::u16string::npos;
-        const std::size_t newCaret =
-            semicolon == std::u16string::npos ? std::u16string::npos : rewriter.Shifted(semicolon) + 1;
+        // Just after the ";" that ends the statement, or where its line or the text ends.
+        const bool semicolon = end < copy.size() && copy[end] == u';';
+        const std::size_t newCaret = rewriter.Shifted(end) + (semicolon ? 1 : 0);
         text = rewriter.Finish();
-        caret = static_cast<int>(newCaret == std::u16string::npos ? text.size() : newCaret);
+        caret = static_cast<int>(newCaret);
         return true;
     }
     text = rewriter.Finish();
@@ -166,28 +165,42 @@ char16_t ImaginaryLetterFromPreference(int formatI) noexcept {
     return formatI == 1 ? u'j' : u'i';
 }
 
-bool Calculate(std::u16string& text, int& caret, const CalculationOptions& options) {
+bool Calculate(std::u16string& text, int& caret, const CalculationOptions& options,
+               TextRange* failedStatement) {
     std::u16string copy = text;
+    TextRange failed;
     ResetEngine(options);
-    bool succeeded = false;
-    if (StripComments(copy)) {
-        succeeded = RunStatements(text, copy, caret);
-    } else {
+    bool ok;
+    if (!StripComments(copy)) {
+        // Comments before the unclosed one are blanked already: it is the first opener left.
+        const std::size_t opener = copy.find(u"/*");
+        engineState.statementStart = static_cast<int>(opener);
         ReportStatus(StatusKind::SyntaxError);
         ReportHint(UnclosedCommentHint().text);
+        failed = RangeOf(opener, text.size());
+        ok = false;
+    } else {
+        ok = RunStatements(text, copy, caret, failed);
     }
+    engineState.statementStart = -1;
     EndRunLog();
-    return succeeded;
+    engineState.stopRequest = nullptr;
+    if (failedStatement != nullptr)
+        *failedStatement = failed;
+    return ok;
 }
 
-bool Calculate(DecodedText& file, int& caret, const CalculationOptions& options) {
+bool Calculate(DecodedText& file, int& caret, const CalculationOptions& options, TextRange* failedStatement) {
     if (file.encoding != TextEncoding::Unreadable)
-        return Calculate(file.text, caret, options);
+        return Calculate(file.text, caret, options, failedStatement);
+    if (failedStatement != nullptr)
+        *failedStatement = {};
     ResetEngine(options);
     engineState.ok = false;
     LogRunMessage(LogKind::Error, OperationName(Operation::None), true,
                   [] { return std::u16string(kUnreadableEncodingText); });
     EndRunLog();
+    engineState.stopRequest = nullptr;
     return false;
 }
 

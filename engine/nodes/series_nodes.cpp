@@ -93,6 +93,10 @@ bool EvaluateSeries(CNode& node, SeriesKind kind, Complex& result) {
             ReportStatus(StatusKind::InvalidParameter);
             break;
         }
+        if (StopRequested()) {
+            ReportStatus(StatusKind::Stopped);
+            break;
+        }
         --engineState.seriesTermsLeft;
         index.value = {t, 0.0};
         index.uninitialised = false;

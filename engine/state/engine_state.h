@@ -1,6 +1,7 @@
 #pragma once
 // The one process-wide engine state shared by the parser, every node and the driver.
 
+#include <atomic>
 #include <cstdint>
 
 #include "engine/core/log.h"
@@ -25,9 +26,17 @@ struct EngineState {
     std::uint64_t seriesTermsLeft = UINT64_MAX;   // terms the series of this run may still evaluate
     std::uint64_t messagesLogged = 0;             // messages of this run handed to the log receiver
     std::uint64_t messagesWithheld = 0;           // messages of this run past the cap, only counted
+    // Set from another thread to end the run; polled between statements and series terms.
+    const std::atomic<bool>* stopRequest = nullptr;
+    int statementStart = -1; // the statement being calculated, as an offset in the returned text
 };
 
 extern EngineState engineState;
+
+// The user asked to end the run.
+inline bool StopRequested() noexcept {
+    return engineState.stopRequest != nullptr && engineState.stopRequest->load(std::memory_order_relaxed);
+}
 
 // The bookkeeping of every node that has an operation code: the code is current
 // while the node evaluates, and a report raised inside names the innermost one.

@@ -98,6 +98,11 @@ class ScriptedFileDialogs {
     std::vector<FileDialogRequest> requests_;
 };
 
+// A calculation runs on a thread of its own: waits until its results are in.
+template <class Document> void WaitForCalculation(Document& document) {
+    QTRY_VERIFY_WITH_TIMEOUT(!document.IsCalculating(), 20000);
+}
+
 inline QString FromU16(const std::u16string& text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }

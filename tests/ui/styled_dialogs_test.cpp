@@ -2,7 +2,11 @@
 // buttons, the default button's focus, Enter, Escape, letters, clicks, the caption's
 // close button, and the road every message takes.
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -219,6 +223,24 @@ class StyledDialogsTest : public QObject {
         // Every line fits inside the frame with room on both sides.
         for (const QWidget* child : about.findChildren<QWidget*>())
             QVERIFY(about.FrameRect().adjusted(2, 2, -2, -2).contains(child->geometry()));
+    }
+
+    void support_link_finds_the_documentation_wherever_the_program_lies() {
+        QCOMPARE(SupportAddressFor(QStringLiteral("https://example.org/help"), QString()),
+                 QUrl(QStringLiteral("https://example.org/help")));
+        // An installed tree: the README under share/doc beside bin/.
+        QTemporaryDir prefix;
+        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("share/doc/vantor-calculator")));
+        QFile readme(prefix.filePath(QStringLiteral("share/doc/vantor-calculator/README.md")));
+        QVERIFY(readme.open(QIODevice::WriteOnly));
+        readme.close();
+        QCOMPARE(SupportAddressFor(QString(), prefix.filePath(QStringLiteral("bin"))),
+                 QUrl::fromLocalFile(readme.fileName()));
+        // A build folder has none: the source tree's README, which exists.
+        const QUrl fallback = SupportAddressFor(QString(), prefix.filePath(QStringLiteral("elsewhere")));
+        QVERIFY(fallback.isLocalFile());
+        QVERIFY(QFileInfo::exists(fallback.toLocalFile()));
     }
 
     void perfect_closes_the_about_box() {

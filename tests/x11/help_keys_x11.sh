@@ -24,7 +24,7 @@ wait_for 10 bash -c '! xdotool search --onlyvisible --name "Vantor Calculator He
 
 # F1 with the pointer over a keypad key: the key's page, whatever has the focus.
 calc_activate
-read -r x y width height <<<"$(widget_rect cosh)"
+read -r x y width height <<<"$(widget_rect "hyperbolic cosine")"
 xdotool mousemove --sync $((x + width / 2)) $((y + height / 2))
 keys F1
 help_window=$(window_matching 'Vantor Calculator Help')

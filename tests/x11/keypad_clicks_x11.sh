@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The keypad clicked with a real pointer: keys insert names, digits and operators at the
 # caret and calculate, a double click inserts twice, a click beside the Vantor capsule
-# does nothing, and the main window's keys work while the keypad has the focus.
+# does nothing, and the main window's keys work while the keypad has the focus. Keys are
+# found by their accessible names.
 source "$(dirname "$0")/session.sh"
 x11_start
 
@@ -9,14 +10,19 @@ file="$x11_work/keypad.vcl"
 write_calculation_file "$file" ""
 calc_start "$file"
 
-click_widgets sin pi divide 2 "close bracket" "statement end"
+# The sine key brings its own opening bracket.
+click_widgets sine 3 0 "round brackets close" calculate
+save_and_expect "$file" $'sin(30)=\u22120.98803162409286'
+
+keys ctrl+w ctrl+a Delete
+click_widgets sine pi "divided by" 2 "round brackets close" "statement end"
 save_and_expect "$file" $'sin(\u03C0/2);'
 
 click_widget "calculate all"
 save_and_expect "$file" $'sin(\u03C0/2)=1;'
 
 # Ctrl+Shift+= from inside the keypad calculates too.
-click_widgets enter 6 times 7 "statement end"
+click_widgets "new line" 6 times 7 "statement end"
 keys ctrl+shift+equal
 save_and_expect "$file" $'sin(\u03C0/2)=1;\n6*7=42;'
 

@@ -1,5 +1,8 @@
 #include "ui/dialogs/calc_about_dialog.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 
 #include "ui/controls/va_button.h"
@@ -23,7 +26,18 @@ QStringList CCalcAboutDialog::Lines() {
 }
 
 QUrl CCalcAboutDialog::SupportAddress() {
-    return QUrl(QStringLiteral(VANTOR_SUPPORT_URL));
+    return SupportAddressFor(QStringLiteral(VANTOR_SUPPORT_URL), QCoreApplication::applicationDirPath());
+}
+
+QUrl SupportAddressFor(const QString& configured, const QString& programFolder) {
+    if (!configured.isEmpty())
+        return QUrl(configured);
+    const QString installed =
+        QDir(programFolder).filePath(QStringLiteral(VANTOR_DOCS_FROM_PROGRAM "/README.md"));
+    if (QFileInfo::exists(installed))
+        return QUrl::fromLocalFile(QDir::cleanPath(installed));
+    // A program run from its build folder: the README of the tree it was built from.
+    return QUrl::fromLocalFile(QStringLiteral(VANTOR_SOURCE_README));
 }
 
 CCalcAboutDialog::CCalcAboutDialog(QWidget* owner)

@@ -12,6 +12,10 @@ class VaButton;
 class VaLink;
 class VaStatic;
 
+// The configured address, or else the README installed beside a program in programFolder,
+// or else (a program run from its build folder) the README of the source tree.
+QUrl SupportAddressFor(const QString& configured, const QString& programFolder);
+
 class CCalcAboutDialog : public VaDialog {
   public:
     explicit CCalcAboutDialog(QWidget* owner);

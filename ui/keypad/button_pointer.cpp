@@ -11,12 +11,20 @@ bool Set(bool& flag, bool value) {
 
 } // namespace
 
+bool ButtonPointer::Enter(bool vantor, PointerHit hit) {
+    tracking_ = true;
+    hover_ = true;
+    if (vantor)
+        insideFace_ = hit.inCapsule;
+    return true;
+}
+
 bool ButtonPointer::Move(bool vantor, PointerHit hit) {
     bool repaint = false;
     if (vantor)
         repaint |= Set(insideFace_, hit.inCapsule);
     if (!tracking_) {
-        // The hover notice comes as soon as the pointer rests on the key.
+        // Moving on the key without an enter notice, as after a capture: hovering all the same.
         tracking_ = true;
         hover_ = true;
         repaint = true;

@@ -12,6 +12,8 @@ struct PointerHit {
 class ButtonPointer {
   public:
     // Each returns whether the key must be repainted.
+    // Hovering starts when the pointer enters and ends when it leaves.
+    bool Enter(bool vantor, PointerHit hit);
     bool Move(bool vantor, PointerHit hit);
     bool Leave();
     bool Press(bool vantor, PointerHit hit);

@@ -1,5 +1,6 @@
 #include "ui/keypad/calc_key_pad.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QSettings>
 
@@ -13,14 +14,20 @@ CCalcKeyPad::CCalcKeyPad(PreferenceSource preferences, QWidget* parent)
         const KeypadKey& key = KeypadKeys()[static_cast<size_t>(i)];
         auto* button = new CColorButton(key.id, this);
         button->setObjectName(QStringLiteral("Key%1").arg(key.id));
-        button->setAccessibleName(AccessibleNameOf(key));
         button->SetContextHelpId(ContextHelpId(key, gammaShown_));
+        button->setAccessibleName(AccessibleNameOf(key, gammaShown_));
         // The press is posted: it runs after the key has finished with the pointer.
         connect(button, &CColorButton::commandPosted, this, &CCalcKeyPad::Press, Qt::QueuedConnection);
         buttons_[static_cast<size_t>(i)] = button;
     }
+    // The focus comes back to the key that had it last, at first to the first key.
+    setFocusProxy(buttons_[0]);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now != nullptr && now->parentWidget() == this)
+            setFocusProxy(now);
+    });
     SetCaptions(false);
-    spacing_ = SpacingFromDialogFont(QFontMetrics(font(), this));
+    spacing_ = SpacingFromBaseUnits(BaseUnitsOf(QFontMetrics(font(), this)));
 
     {
         const QSettings settings;
@@ -82,6 +89,7 @@ void CCalcKeyPad::RefreshCaptions() {
     if (gammaChanged) {
         const KeypadKey& factorial = KeypadKeys()[static_cast<size_t>(KeyIndex(kFactorialKeyId))];
         Button(kFactorialKeyId)->SetContextHelpId(ContextHelpId(factorial, gammaShown_));
+        Button(kFactorialKeyId)->setAccessibleName(AccessibleNameOf(factorial, gammaShown_));
     }
     if (notationChanged)
         LayoutButtons();

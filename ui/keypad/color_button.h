@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QPushButton>
+#include <QTimer>
 
 #include <cstdint>
 
@@ -44,6 +45,9 @@ class CColorButton : public QPushButton {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
   private:
@@ -52,6 +56,7 @@ class CColorButton : public QPushButton {
     void Press(QMouseEvent* event);
     void OpenTheme();
     void LoseCapture();
+    void CompleteSpaceRelease();
 
     int id_;
     bool themePending_ = true; // the theme is opened at the first paint
@@ -63,4 +68,8 @@ class CColorButton : public QPushButton {
     QColor textColor_;
     QColor faceColor_;
     std::uint32_t contextHelpId_ = 0;
+    // The space bar's release completes the press a moment later, unless a press of the
+    // same moment follows: that pair is how X11 repeats a held key.
+    QTimer spaceRelease_;
+    ulong spaceReleasedAt_ = 0;
 };

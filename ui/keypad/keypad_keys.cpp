@@ -8,8 +8,9 @@ using enum KeyAction;
 using enum KeyBlock;
 using enum KeyGroup;
 
-constexpr KeypadKey Name(int id, const char16_t* west, const char16_t* east, int row, int column) {
-    return {id, west, east, InsertName, nullptr, CmdClear, Functions, row, column, Function, nullptr};
+constexpr KeypadKey Name(int id, const char16_t* west, const char16_t* east, int row, int column,
+                         const char* accessibleName) {
+    return {id, west, east, InsertName, nullptr, CmdClear, Functions, row, column, Function, accessibleName};
 }
 
 constexpr KeypadKey Text(int id, const char16_t* caption, const char16_t* text, KeyBlock block, int row,
@@ -22,61 +23,60 @@ constexpr KeypadKey Send(int id, const char16_t* caption, CommandCode command, K
     return {id, caption, caption, Command, nullptr, command, block, row, column, Service, accessibleName};
 }
 
-// A function key without an accessible name of its own is named by its West name.
 constexpr std::array<KeypadKey, kKeyCount> kKeys = {{
-    Name(1001, u"sin", u"sin", 0, 0),
-    Name(1002, u"csc", u"cosec", 0, 1),
-    Name(1003, u"cos", u"cos", 0, 2),
-    Name(1004, u"sec", u"sec", 0, 3),
-    Name(1005, u"tan", u"tg", 0, 4),
-    Name(1006, u"cot", u"ctg", 0, 5),
-    Name(1007, u"sinh", u"sh", 1, 0),
-    Name(1008, u"csch", u"csch", 1, 1),
-    Name(1009, u"cosh", u"ch", 1, 2),
-    Name(1010, u"sech", u"sech", 1, 3),
-    Name(1011, u"tanh", u"th", 1, 4),
-    Name(1012, u"coth", u"cth", 1, 5),
-    Name(1013, u"exp", u"exp", 2, 0),
-    Name(1014, u"ln", u"ln", 2, 1),
-    Name(1015, u"log", u"lg", 2, 2),
-    Name(1016, u"pow", u"pow", 2, 3),
-    Name(1017, u"abs", u"abs", 2, 4),
+    Name(1001, u"sin", u"sin", 0, 0, "sine"),
+    Name(1002, u"csc", u"cosec", 0, 1, "cosecant"),
+    Name(1003, u"cos", u"cos", 0, 2, "cosine"),
+    Name(1004, u"sec", u"sec", 0, 3, "secant"),
+    Name(1005, u"tan", u"tg", 0, 4, "tangent"),
+    Name(1006, u"cot", u"ctg", 0, 5, "cotangent"),
+    Name(1007, u"sinh", u"sh", 1, 0, "hyperbolic sine"),
+    Name(1008, u"csch", u"csch", 1, 1, "hyperbolic cosecant"),
+    Name(1009, u"cosh", u"ch", 1, 2, "hyperbolic cosine"),
+    Name(1010, u"sech", u"sech", 1, 3, "hyperbolic secant"),
+    Name(1011, u"tanh", u"th", 1, 4, "hyperbolic tangent"),
+    Name(1012, u"coth", u"cth", 1, 5, "hyperbolic cotangent"),
+    Name(1013, u"exp", u"exp", 2, 0, "exponential"),
+    Name(1014, u"ln", u"ln", 2, 1, "natural logarithm"),
+    Name(1015, u"log", u"lg", 2, 2, "common logarithm"),
+    Name(1016, u"pow", u"pow", 2, 3, "power"),
+    Name(1017, u"abs", u"abs", 2, 4, "absolute value"),
     {kFactorialKeyId, u"n!", u"n!", InsertFactorial, nullptr, CmdClear, Functions, 2, 5, Function,
      "factorial"},
-    Name(1019, u"arcsin", u"arcsin", 3, 0),
-    Name(1020, u"arccsc", u"arccosec", 3, 1),
-    Name(1021, u"arccos", u"arccos", 3, 2),
-    Name(1022, u"arcsec", u"arcsec", 3, 3),
-    Name(1023, u"arctan", u"arctg", 3, 4),
-    Name(1024, u"arccot", u"arcctg", 3, 5),
-    Name(1025, u"arsinh", u"arsh", 4, 0),
-    Name(1026, u"arcsch", u"arcsch", 4, 1),
-    Name(1027, u"arcosh", u"arch", 4, 2),
-    Name(1028, u"arsech", u"arsch", 4, 3),
-    Name(1029, u"artanh", u"arth", 4, 4),
-    Name(1030, u"arcoth", u"arcth", 4, 5),
-    Name(1031, u"J", u"J", 5, 0),
-    Name(1032, u"Y", u"Y", 5, 1),
-    Name(1033, u"I", u"I", 5, 2),
-    Name(1034, u"K", u"K", 5, 3),
-    Text(1035, u"rand", u"rand", Functions, 5, 4, Function, "rand"),
-    Name(1036, u"sign", u"sign", 5, 5),
-    Text(1037, u"\u03A3", u"\u03A3(", Functions, 6, 0, Function, "Sum"),
-    Text(1038, u"\u03A0", u"\u03A0(", Functions, 6, 1, Function, "Product"),
-    Name(1039, u"conj", u"conj", 6, 2),
-    Name(1040, u"re", u"re", 6, 3),
-    Name(1041, u"im", u"im", 6, 4),
-    Name(1042, u"arg", u"arg", 6, 5),
+    Name(1019, u"arcsin", u"arcsin", 3, 0, "arcsine"),
+    Name(1020, u"arccsc", u"arccosec", 3, 1, "arccosecant"),
+    Name(1021, u"arccos", u"arccos", 3, 2, "arccosine"),
+    Name(1022, u"arcsec", u"arcsec", 3, 3, "arcsecant"),
+    Name(1023, u"arctan", u"arctg", 3, 4, "arctangent"),
+    Name(1024, u"arccot", u"arcctg", 3, 5, "arccotangent"),
+    Name(1025, u"arsinh", u"arsh", 4, 0, "inverse hyperbolic sine"),
+    Name(1026, u"arcsch", u"arcsch", 4, 1, "inverse hyperbolic cosecant"),
+    Name(1027, u"arcosh", u"arch", 4, 2, "inverse hyperbolic cosine"),
+    Name(1028, u"arsech", u"arsch", 4, 3, "inverse hyperbolic secant"),
+    Name(1029, u"artanh", u"arth", 4, 4, "inverse hyperbolic tangent"),
+    Name(1030, u"arcoth", u"arcth", 4, 5, "inverse hyperbolic cotangent"),
+    Name(1031, u"J", u"J", 5, 0, "Bessel J"),
+    Name(1032, u"Y", u"Y", 5, 1, "Bessel Y"),
+    Name(1033, u"I", u"I", 5, 2, "modified Bessel I"),
+    Name(1034, u"K", u"K", 5, 3, "modified Bessel K"),
+    Text(1035, u"rand", u"rand", Functions, 5, 4, Function, "random number"),
+    Name(1036, u"sign", u"sign", 5, 5, "sign"),
+    Text(1037, u"\u03A3", u"\u03A3(", Functions, 6, 0, Function, "sum"),
+    Text(1038, u"\u03A0", u"\u03A0(", Functions, 6, 1, Function, "product"),
+    Name(1039, u"conj", u"conj", 6, 2, "complex conjugate"),
+    Name(1040, u"re", u"re", 6, 3, "real part"),
+    Name(1041, u"im", u"im", 6, 4, "imaginary part"),
+    Name(1042, u"arg", u"arg", 6, 5, "argument"),
 
     Text(1043, u"\u03C0", u"\u03C0", Constants, 0, 0, Digit, "pi"),
-    Text(1044, u"e", u"e", Constants, 0, 1, Digit, "e"),
+    Text(1044, u"e", u"e", Constants, 0, 1, Digit, "Euler's number"),
     {1045, u"i", u"i", InsertImaginaryUnit, nullptr, CmdClear, Constants, 1, 0, Digit, "imaginary unit"},
-    Text(1046, u"(", u"(", Constants, 3, 0, Function, "open bracket"),
-    Text(1047, u")", u")", Constants, 3, 1, Function, "close bracket"),
-    Text(1048, u"[", u"[", Constants, 4, 0, Function, "open square bracket"),
-    Text(1049, u"]", u"]", Constants, 4, 1, Function, "close square bracket"),
-    Text(1052, u"/*", u"/*", Constants, 6, 0, Service, "comment start"),
-    Text(1053, u"*/", u"*/", Constants, 6, 1, Service, "comment end"),
+    Text(1046, u"(", u"(", Constants, 3, 0, Function, "round brackets open"),
+    Text(1047, u")", u")", Constants, 3, 1, Function, "round brackets close"),
+    Text(1048, u"[", u"[", Constants, 4, 0, Function, "square brackets open"),
+    Text(1049, u"]", u"]", Constants, 4, 1, Function, "square brackets close"),
+    Text(1052, u"/*", u"/*", Constants, 6, 0, Service, "comment open"),
+    Text(1053, u"*/", u"*/", Constants, 6, 1, Service, "comment close"),
 
     Text(1054, u"+", u"+", Numbers, 0, 0, Function, "plus"),
     Text(1059, u"1", u"1", Numbers, 0, 1, Digit, "1"),
@@ -91,7 +91,7 @@ constexpr std::array<KeypadKey, kKeyCount> kKeys = {{
     Text(1065, u"7", u"7", Numbers, 2, 1, Digit, "7"),
     Text(1066, u"8", u"8", Numbers, 2, 2, Digit, "8"),
     Text(1067, u"9", u"9", Numbers, 2, 3, Digit, "9"),
-    Text(1057, u"/", u"/", Numbers, 3, 0, Function, "divide"),
+    Text(1057, u"/", u"/", Numbers, 3, 0, Function, "divided by"),
     Text(1058, u"0", u"0", Numbers, 3, 1, Digit, "0"),
     Text(1068, u".", u".", Numbers, 3, 2, Digit, "decimal point"),
     Text(1069, u";", u";", Numbers, 3, 3, Service, "statement end"),
@@ -101,12 +101,12 @@ constexpr std::array<KeypadKey, kKeyCount> kKeys = {{
     Send(1075, u"\u2190", CmdBackspace, Commands, 6, 0, "backspace"),
     Send(1074, u"clear", CmdClear, Commands, 6, 1, "clear"),
 
-    Text(1072, u"enter", u"\r\n", Lines, 0, 0, Service, "enter"),
-    Text(1073, u"; enter", u";\r\n", Lines, 1, 0, Service, "statement end and enter"),
+    Text(1072, u"enter", u"\r\n", Lines, 0, 0, Service, "new line"),
+    Text(1073, u"; enter", u";\r\n", Lines, 1, 0, Service, "statement end and new line"),
     Text(1076, u"rslt", u"rslt", Lines, 3, 0, Service, "previous result"),
     Send(1077, u"free", CmdFreeMemory, Lines, 4, 0, "free memory"),
-    Text(1078, u"\u2192", u"->mem[", Lines, 5, 0, Service, "store to memory"),
-    Text(1079, u"mem", u"mem[", Lines, 6, 0, Service, "memory"),
+    Text(1078, u"\u2192", u"->mem[", Lines, 5, 0, Service, "store in memory"),
+    Text(1079, u"mem", u"mem[", Lines, 6, 0, Service, "memory cell"),
 }};
 
 constexpr std::uint32_t kContextHelpBase = 0x80660000u;
@@ -163,7 +163,8 @@ std::uint32_t ContextHelpId(const KeypadKey& key, bool gammaShown) {
     return kContextHelpBase + static_cast<std::uint32_t>(key.id);
 }
 
-QString AccessibleNameOf(const KeypadKey& key) {
-    return key.accessibleName != nullptr ? QString::fromLatin1(key.accessibleName)
-                                         : QString::fromUtf16(key.westName);
+QString AccessibleNameOf(const KeypadKey& key, bool gammaShown) {
+    if (key.action == InsertFactorial && gammaShown)
+        return QStringLiteral("Gamma function");
+    return QString::fromLatin1(key.accessibleName);
 }

@@ -36,7 +36,7 @@ struct KeypadKey {
     int row;
     int column;
     KeyGroup group;
-    const char* accessibleName;
+    const char* accessibleName; // the full name: "sine", "square brackets open"
 };
 
 inline constexpr int kKeyCount = 77;
@@ -68,5 +68,5 @@ KeyPress PressOf(const KeypadKey& key, const KeypadPreferences& preferences);
 // The help topic of a key; the factorial key has one per caption.
 std::uint32_t ContextHelpId(const KeypadKey& key, bool gammaShown);
 
-// Function keys are named by their West name.
-QString AccessibleNameOf(const KeypadKey& key);
+// The full name of what the key inserts or does; the factorial key has one per caption.
+QString AccessibleNameOf(const KeypadKey& key, bool gammaShown);

@@ -20,16 +20,16 @@ constexpr int kLastFunctionLeft = 218, kFirstConstantLeft = 267;
 
 } // namespace
 
-KeypadSpacing SpacingFromDialogFont(const QFontMetrics& dialogFont) {
-    // The average width of the Latin letters, rounded up at half a pixel, and the font height.
-    const int baseX = (dialogFont.horizontalAdvance(
-                           QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
-                           26 +
-                       1) /
-                      2;
-    const int baseY = dialogFont.height();
-    const auto x = [baseX](int units) { return Scale(units, baseX, 4); };
-    const auto y = [baseY](int units) { return Scale(units, baseY, 8); };
+DialogBaseUnits BaseUnitsOf(const QFontMetrics& dialogFont) {
+    // The average width of the Latin letters, rounded up at half a pixel.
+    const int letters =
+        dialogFont.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    return {(letters / 26 + 1) / 2, dialogFont.height()};
+}
+
+KeypadSpacing SpacingFromBaseUnits(DialogBaseUnits units) {
+    const auto x = [units](int dialogUnits) { return Scale(dialogUnits, units.x, 4); };
+    const auto y = [units](int dialogUnits) { return Scale(dialogUnits, units.y, 8); };
     KeypadSpacing spacing;
     spacing.gapX = x(kSecondRowLeft) - x(kFirstLeft + kKeyWidthUnits);
     spacing.gapY = y(kSecondRowTop) - y(kFirstTop + kKeyHeightUnits);

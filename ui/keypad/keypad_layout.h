@@ -29,8 +29,18 @@ struct KeypadLayout {
     QSize size;                        // the whole keypad
 };
 
-// The spacing of the keys as the dialog font's units give it.
-KeypadSpacing SpacingFromDialogFont(const QFontMetrics& dialogFont);
+// The pixels of the dialog font's units: a horizontal unit is a quarter of the average
+// character width, a vertical unit an eighth of the character height.
+struct DialogBaseUnits {
+    int x = 0; // the average width of the Latin letters
+    int y = 0; // the character height
+};
+
+DialogBaseUnits BaseUnitsOf(const QFontMetrics& dialogFont);
+
+// The spacing of the keys measured between the keys of the keypad's template, whose edges
+// are converted from dialog units to pixels one by one.
+KeypadSpacing SpacingFromBaseUnits(DialogBaseUnits units);
 
 // The widest caption stands in for all: it depends on the notation.
 KeySizes MeasureKeys(const QFontMetrics& keypadFont, int notation);

@@ -3,62 +3,111 @@
 #include <QSettings>
 
 #include <limits>
+#include <optional>
 
 namespace {
 
 const QString kSection = QStringLiteral("GUI/Keypad/");
-const QString kFontFaceKey = QStringLiteral("FontFace");
 
-constexpr long long kLowest = std::numeric_limits<int>::min();
-constexpr long long kHighest = std::numeric_limits<int>::max();
 constexpr long long kLargestColor = 0x00FFFFFF;
 
-// An integer value: its name, the range it must lie in, and the field it fills.
-struct IntegerSetting {
-    const char* key;
-    long long smallest;
-    long long largest;
-    long long (*get)(const KeypadLook&);
-    void (*set)(KeypadLook&, long long);
-};
-
-template <size_t Group> constexpr IntegerSetting TextColor(const char* key) {
-    return {key, 0, kLargestColor, [](const KeypadLook& look) -> long long { return look.text[Group]; },
-            [](KeypadLook& look, long long value) { look.text[Group] = static_cast<ColorRef>(value); }};
+// A stored integer inside the range, or nothing.
+std::optional<long long> IntegerIn(const QVariant& stored, long long smallest, long long largest) {
+    bool ok = false;
+    const long long value = stored.toLongLong(&ok);
+    if (!ok || value < smallest || value > largest)
+        return std::nullopt;
+    return value;
 }
 
-template <size_t Group> constexpr IntegerSetting FaceColor(const char* key) {
-    return {key, 0, kLargestColor, [](const KeypadLook& look) -> long long { return look.face[Group]; },
-            [](KeypadLook& look, long long value) { look.face[Group] = static_cast<ColorRef>(value); }};
+std::optional<int> AnyInteger(const QVariant& stored) {
+    const std::optional<long long> value =
+        IntegerIn(stored, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    return value ? std::optional<int>(static_cast<int>(*value)) : std::nullopt;
+}
+
+// A value of the section: its name, how a stored value fills the look (a missing or
+// invalid one leaves the default) and what is stored from the look.
+struct LookSetting {
+    const char* key;
+    void (*read)(KeypadLook& look, const QVariant& stored);
+    QVariant (*write)(const KeypadLook& look);
+};
+
+template <size_t Group> constexpr LookSetting TextColor(const char* key) {
+    return {key,
+            [](KeypadLook& look, const QVariant& stored) {
+                if (const auto value = IntegerIn(stored, 0, kLargestColor))
+                    look.text[Group] = static_cast<ColorRef>(*value);
+            },
+            [](const KeypadLook& look) { return QVariant(look.text[Group]); }};
+}
+
+template <size_t Group> constexpr LookSetting FaceColor(const char* key) {
+    return {key,
+            [](KeypadLook& look, const QVariant& stored) {
+                if (const auto value = IntegerIn(stored, 0, kLargestColor))
+                    look.face[Group] = static_cast<ColorRef>(*value);
+            },
+            [](const KeypadLook& look) { return QVariant(look.face[Group]); }};
 }
 
 constexpr size_t kFunction = static_cast<size_t>(KeyGroup::Function);
 constexpr size_t kDigit = static_cast<size_t>(KeyGroup::Digit);
 constexpr size_t kService = static_cast<size_t>(KeyGroup::Service);
 
-// Stored in this order after the face name.
-const IntegerSetting kIntegerSettings[] = {
-    {"FontSize", kLowest, kHighest, [](const KeypadLook& look) -> long long { return look.font.height; },
-     [](KeypadLook& look, long long value) { look.font.height = static_cast<int>(value); }},
-    {"FontWeight", kLowest, kHighest, [](const KeypadLook& look) -> long long { return look.font.weight; },
-     [](KeypadLook& look, long long value) { look.font.weight = static_cast<int>(value); }},
+// In the order they are written.
+const LookSetting kSettings[] = {
+    {"FontSize",
+     [](KeypadLook& look, const QVariant& stored) {
+         if (const auto value = AnyInteger(stored))
+             look.font.height = *value;
+     },
+     [](const KeypadLook& look) { return QVariant(look.font.height); }},
+    {"FontWeight",
+     [](KeypadLook& look, const QVariant& stored) {
+         if (const auto value = AnyInteger(stored))
+             look.font.weight = *value;
+     },
+     [](const KeypadLook& look) { return QVariant(look.font.weight); }},
     // Only the low byte counts.
-    {"FontItalic", kLowest, kHighest,
-     [](const KeypadLook& look) -> long long { return look.font.italic ? 1 : 0; },
-     [](KeypadLook& look, long long value) { look.font.italic = (value & 0xFF) != 0; }},
+    {"FontItalic",
+     [](KeypadLook& look, const QVariant& stored) {
+         if (const auto value = AnyInteger(stored))
+             look.font.italic = (*value & 0xFF) != 0;
+     },
+     [](const KeypadLook& look) { return QVariant(look.font.italic ? 1 : 0); }},
+    {"FontFace",
+     [](KeypadLook& look, const QVariant& stored) {
+         if (const QString face = stored.toString(); !face.isEmpty())
+             look.font.face = face;
+     },
+     [](const KeypadLook& look) { return QVariant(look.font.face); }},
     TextColor<kFunction>("ColorTextFunction"),
     TextColor<kDigit>("ColorTextDigit"),
     TextColor<kService>("ColorTextService"),
     FaceColor<kFunction>("ColorFunction"),
     FaceColor<kDigit>("ColorDigit"),
     FaceColor<kService>("ColorService"),
-    {"ColorTextSystem", kLowest, kHighest,
-     [](const KeypadLook& look) -> long long { return look.systemText; },
-     [](KeypadLook& look, long long value) { look.systemText = value != 0; }},
-    {"ColorSystem", kLowest, kHighest, [](const KeypadLook& look) -> long long { return look.systemFace; },
-     [](KeypadLook& look, long long value) { look.systemFace = value != 0; }},
-    {"Style", 0, 3, [](const KeypadLook& look) -> long long { return static_cast<int>(look.style); },
-     [](KeypadLook& look, long long value) { look.style = static_cast<KeypadStyle>(value); }},
+    {"ColorTextSystem",
+     [](KeypadLook& look, const QVariant& stored) {
+         if (const auto value = AnyInteger(stored))
+             look.systemText = *value != 0;
+     },
+     [](const KeypadLook& look) { return QVariant(look.systemText ? 1 : 0); }},
+    {"ColorSystem",
+     [](KeypadLook& look, const QVariant& stored) {
+         if (const auto value = AnyInteger(stored))
+             look.systemFace = *value != 0;
+     },
+     [](const KeypadLook& look) { return QVariant(look.systemFace ? 1 : 0); }},
+    // Any value but 0 to 3 reads as the Vantor style.
+    {"Style",
+     [](KeypadLook& look, const QVariant& stored) {
+         if (const auto value = IntegerIn(stored, 0, 3))
+             look.style = static_cast<KeypadStyle>(*value);
+     },
+     [](const KeypadLook& look) { return QVariant(static_cast<int>(look.style)); }},
 };
 
 } // namespace
@@ -77,20 +126,12 @@ KeypadLook DefaultKeypadLook(int dpiY) {
 
 KeypadLook ReadKeypadLook(const QSettings& settings, int dpiY) {
     KeypadLook look = DefaultKeypadLook(dpiY);
-    const QString face = settings.value(kSection + kFontFaceKey).toString();
-    if (!face.isEmpty())
-        look.font.face = face;
-    for (const IntegerSetting& setting : kIntegerSettings) {
-        bool ok = false;
-        const long long value = settings.value(kSection + QLatin1String(setting.key)).toLongLong(&ok);
-        if (ok && value >= setting.smallest && value <= setting.largest)
-            setting.set(look, value);
-    }
+    for (const LookSetting& setting : kSettings)
+        setting.read(look, settings.value(kSection + QLatin1String(setting.key)));
     return look;
 }
 
 void WriteKeypadLook(QSettings& settings, const KeypadLook& look) {
-    settings.setValue(kSection + kFontFaceKey, look.font.face);
-    for (const IntegerSetting& setting : kIntegerSettings)
-        settings.setValue(kSection + QLatin1String(setting.key), setting.get(look));
+    for (const LookSetting& setting : kSettings)
+        settings.setValue(kSection + QLatin1String(setting.key), setting.write(look));
 }

@@ -60,19 +60,8 @@ ThemeState ThemeStateOf(const ButtonLook& look) {
 }
 
 ThemeColors ThemeColorsFor(ThemeState state, const QPalette& palette) {
-    const QColor highlight = palette.color(QPalette::Highlight);
-    switch (state) {
-    case ThemeState::Hot:
-        return {highlight.lighter(130), highlight.darker(140)};
-    case ThemeState::Defaulted:
-        return {highlight, highlight.darker(140)};
-    case ThemeState::Disabled:
-        return {highlight, palette.color(QPalette::Mid)};
-    case ThemeState::Normal:
-    case ThemeState::Pressed:
-        break;
-    }
-    return {highlight, palette.color(QPalette::Dark)};
+    return {palette.color(QPalette::Highlight),
+            palette.color(state == ThemeState::Pressed ? QPalette::Shadow : QPalette::Dark)};
 }
 
 void PaintThemed(QPainter& painter, QSize size, const ButtonLook& look, const ButtonTheme& theme,

@@ -11,8 +11,10 @@ enum class ThemeState { Normal = 1, Hot = 2, Pressed = 3, Disabled = 4, Defaulte
 
 ThemeState ThemeStateOf(const ButtonLook& look);
 
+// The theme's colours for a state: the palette's highlight as the accent of the hot and
+// default rings, its dark shade as the border (its shadow while pressed).
 struct ThemeColors {
-    QColor accent; // the hot or default ring
+    QColor accent;
     QColor border;
 };
 
