@@ -156,7 +156,9 @@ class FileTypesTest : public QObject {
         const RegistrationResult result = UpdateFileTypes(data, program, false);
         QVERIFY(result.ok);
         QVERIFY(result.changed);
-        for (const QString& file : RegistrationFiles() << kOldIcon)
+        // A named list: the list "<<" returns would refer to a temporary gone before the loop.
+        const QStringList removed = RegistrationFiles() << kOldIcon;
+        for (const QString& file : removed)
             QVERIFY2(!QFileInfo::exists(data + QLatin1Char('/') + file), qPrintable(file));
         // Nothing left to take away at the next start.
         QVERIFY(!UpdateFileTypes(data, program, false).changed);
