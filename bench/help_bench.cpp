@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QStandardPaths>
 
 #include "app/help/calc_help_window.h"
 #include "app/help/help_content.h"
@@ -64,13 +63,3 @@ void BM_SearchForBessel(benchmark::State& state) {
 BENCHMARK(BM_SearchForBessel)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true); // the window's size goes to a test folder
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

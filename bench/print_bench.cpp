@@ -4,7 +4,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QPrinter>
 #include <QTemporaryDir>
 
@@ -66,12 +65,3 @@ void BM_CountPagesOfOneMebibyte(benchmark::State& state) {
 BENCHMARK(BM_CountPagesOfOneMebibyte)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

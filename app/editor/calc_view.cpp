@@ -81,8 +81,8 @@ CCalcView::CCalcView(QWidget* parent) : QPlainTextEdit(parent) {
 
 void CCalcView::BuildEditorFont(const EditorFontSettings& settings, int pointSize) {
     fontSize_ = pointSize;
-    // A blank face names no font: like any face that is not installed, it is substituted,
-    // and the size, weight and slant still hold.
+    // A blank face names no font: like any face that is not installed, it gives way to the
+    // bundled face, and the size, weight and slant still hold.
     const QString face = settings.face.trimmed();
     QFont font = MonospacedFont(face.isEmpty() ? kDefaultEditorFace : face, fontSize_);
     // Weight 0 asks for no particular weight, which is the normal one.

@@ -1,13 +1,11 @@
 // Painting the styled message box: its whole picture at 96 dpi, and one step of the
 // opening animation (the picture scaled about the frame's centre).
 
-#include <QApplication>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
 
 #include "ui/dialogs/va_message_dialog.h"
-#include "ui/resources/va_fonts.h"
 
 namespace {
 
@@ -46,14 +44,3 @@ void Dialogs_AnimationStep(benchmark::State& state) {
 BENCHMARK(Dialogs_AnimationStep)->Arg(30)->Arg(70)->Arg(100)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    VaFonts::Application().LoadFonts();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -17,6 +17,7 @@
 #include "app/preferences/preferences.h"
 #include "engine/state/engine_state.h"
 #include "engine/state/memory_store.h"
+#include "tests/support/scoped_answerer.h"
 #include "ui/dialogs/calc_file_dialog.h"
 #include "ui/dialogs/message_box.h"
 
@@ -44,20 +45,18 @@ class TestEnvironment {
 // Answers message boxes from a script of (text, answer); any other box fails the test.
 class ScriptedMessageBoxes {
   public:
-    ScriptedMessageBoxes() {
-        previous_ = SetMessageBoxAnswerer([this](const QString& text, MessageType type) {
-            shown_ << text;
-            types_ << type;
-            if (script_.empty() || script_.front().first != text) {
-                unexpected_ << text;
-                return static_cast<int>(IdCancel);
-            }
-            const int answer = script_.front().second;
-            script_.pop_front();
-            return answer;
-        });
-    }
-    ~ScriptedMessageBoxes() { SetMessageBoxAnswerer(std::move(previous_)); }
+    ScriptedMessageBoxes()
+        : answerer_(SetMessageBoxAnswerer, [this](const QString& text, MessageType type) {
+              shown_ << text;
+              types_ << type;
+              if (script_.empty() || script_.front().first != text) {
+                  unexpected_ << text;
+                  return static_cast<int>(IdCancel);
+              }
+              const int answer = script_.front().second;
+              script_.pop_front();
+              return answer;
+          }) {}
 
     void Expect(const QString& text, int answer) { script_.emplace_back(text, answer); }
     const QStringList& Shown() const { return shown_; }
@@ -67,35 +66,33 @@ class ScriptedMessageBoxes {
     const QStringList& Unexpected() const { return unexpected_; }
 
   private:
-    MessageBoxAnswerer previous_;
     std::deque<std::pair<QString, int>> script_;
     QStringList shown_;
     QList<MessageType> types_;
     QStringList unexpected_;
+    const ScopedAnswerer<MessageBoxAnswerer> answerer_;
 };
 
 // Answers file dialogs with paths in order ("" cancels) and keeps the requests.
 class ScriptedFileDialogs {
   public:
-    ScriptedFileDialogs() {
-        previous_ = CCalcFileDialog::SetAnswerer([this](const FileDialogRequest& request) {
-            requests_.push_back(request);
-            if (answers_.empty())
-                return QString();
-            QString answer = answers_.front();
-            answers_.pop_front();
-            return answer;
-        });
-    }
-    ~ScriptedFileDialogs() { CCalcFileDialog::SetAnswerer(std::move(previous_)); }
+    ScriptedFileDialogs()
+        : answerer_(CCalcFileDialog::SetAnswerer, [this](const FileDialogRequest& request) {
+              requests_.push_back(request);
+              if (answers_.empty())
+                  return QString();
+              QString answer = answers_.front();
+              answers_.pop_front();
+              return answer;
+          }) {}
 
     void Answer(const QString& path) { answers_.push_back(path); }
     const std::vector<FileDialogRequest>& Requests() const { return requests_; }
 
   private:
-    CCalcFileDialog::Answerer previous_;
     std::deque<QString> answers_;
     std::vector<FileDialogRequest> requests_;
+    const ScopedAnswerer<CCalcFileDialog::Answerer> answerer_;
 };
 
 // A calculation runs on a thread of its own: waits until its results are in.

@@ -4,6 +4,7 @@
 #include "app_test_support.h"
 
 #include "app/editor/calc_view.h"
+#include "ui/resources/bundled_fonts.h"
 
 class EditorFontTest : public QObject {
     Q_OBJECT
@@ -21,6 +22,8 @@ class EditorFontTest : public QObject {
     }
 
   private slots:
+    void initTestCase() { QVERIFY(LoadBundledFonts() > 0); }
+
     void font_from_the_settings_data() {
         QTest::addColumn<QVariant>("face");
         QTest::addColumn<QVariant>("weight");
@@ -32,9 +35,9 @@ class EditorFontTest : public QObject {
         QTest::newRow("nothing stored") << QVariant() << QVariant() << QVariant() << roboto << 400 << false;
         QTest::newRow("bold italic") << QVariant(roboto) << QVariant(700) << QVariant(1) << roboto << 700
                                      << true;
-        QTest::newRow("a face that is not installed is asked for all the same")
-            << QVariant(QStringLiteral("No Such Face 12")) << QVariant(400) << QVariant(0)
-            << QStringLiteral("No Such Face 12") << 400 << false;
+        QTest::newRow("a face that is not installed gives way to the bundled one")
+            << QVariant(QStringLiteral("No Such Face 12")) << QVariant(700) << QVariant(0) << roboto << 700
+            << false;
         QTest::newRow("a blank face keeps the other attributes")
             << QVariant(QString()) << QVariant(700) << QVariant(1) << roboto << 700 << true;
         QTest::newRow("weight 0 asks for the normal weight")

@@ -14,6 +14,7 @@
 #include "app/mainframe/calc_main_frame.h"
 #include "app/mainframe/dpi.h"
 #include "app/notify/calc_notifier.h"
+#include "tests/support/scoped_answerer.h"
 #include "ui/help/help_request.h"
 #include "ui/keypad/calc_key_pad.h"
 #include "ui/keypad/color_button.h"
@@ -160,9 +161,11 @@ class KeypadPaneTest : public QObject {
         QCOMPARE(accessible->role(), QAccessible::Button);
 
         QList<std::uint32_t> requested;
-        const HelpHandler previous = SetHelpHandler([&](std::uint32_t id) { requested << id; });
-        QTest::keyClick(sine, Qt::Key_F1);
-        SetHelpHandler(previous);
+        {
+            const ScopedAnswerer<HelpHandler> help(SetHelpHandler,
+                                                   [&](std::uint32_t id) { requested << id; });
+            QTest::keyClick(sine, Qt::Key_F1);
+        }
         QCOMPARE(requested, QList<std::uint32_t>{0x806603E9u});
 
         // The main window's help opens the key's page, with the pointer anywhere.

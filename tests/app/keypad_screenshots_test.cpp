@@ -14,6 +14,7 @@
 #include "app/editor/calc_view.h"
 #include "app/mainframe/calc_main_frame.h"
 #include "app/notify/calc_notifier.h"
+#include "tests/support/scoped_answerer.h"
 #include "ui/dialogs/calc_color_dialog.h"
 #include "ui/keypad/calc_key_pad.h"
 #include "ui/keypad/color_button.h"
@@ -79,14 +80,14 @@ class KeypadScreenshotsTest : public QObject {
                 std::deque<QColor> answers;
                 for (const auto& [command, color] : kCustomColors)
                     answers.push_back(color);
-                const auto previous = CCalcColorDialog::SetAnswerer([&answers](const QColor&) {
-                    const QColor next = answers.front();
-                    answers.pop_front();
-                    return std::optional<QColor>(next);
-                });
+                const ScopedAnswerer<CCalcColorDialog::Answerer> colours(
+                    CCalcColorDialog::SetAnswerer, [&answers](const QColor&) {
+                        const QColor next = answers.front();
+                        answers.pop_front();
+                        return std::optional<QColor>(next);
+                    });
                 for (const auto& [command, color] : kCustomColors)
                     frame.RunCommand(command);
-                CCalcColorDialog::SetAnswerer(previous);
             }
             for (CommandId notation : {NotationWest, NotationEast}) {
                 frame.RunCommand(notation);

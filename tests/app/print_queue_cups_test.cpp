@@ -22,6 +22,7 @@
 #include "app/mainframe/calc_main_frame.h"
 #include "app/notify/calc_notifier.h"
 #include "app/printing/calc_printing.h"
+#include "tests/support/scoped_answerer.h"
 #include "ui/controls/va_button.h"
 #include "ui/print/calc_print_dialog.h"
 #include "ui/print/calc_printing_dialog.h"
@@ -92,22 +93,20 @@ QStringList PageLines(const QString& pdf, int page) {
 class ScriptedPrintDialog {
   public:
     using Fill = std::function<void(QPrinter&)>;
-    explicit ScriptedPrintDialog(PrintDialogAnswer answer = {true, false}, Fill fill = {}) {
-        previous_ = CCalcPrintDialog::SetAnswerer(
-            [this, answer, fill](QPrinter& printer, const PrintDialogRequest& request) {
-                requests_.push_back(request);
-                printer.setPrinterName(kQueue);
-                if (fill)
-                    fill(printer);
-                return answer;
-            });
-    }
-    ~ScriptedPrintDialog() { CCalcPrintDialog::SetAnswerer(std::move(previous_)); }
+    explicit ScriptedPrintDialog(PrintDialogAnswer answer = {true, false}, Fill fill = {})
+        : answerer_(CCalcPrintDialog::SetAnswerer,
+                    [this, answer, fill](QPrinter& printer, const PrintDialogRequest& request) {
+                        requests_.push_back(request);
+                        printer.setPrinterName(kQueue);
+                        if (fill)
+                            fill(printer);
+                        return answer;
+                    }) {}
     const std::vector<PrintDialogRequest>& Requests() const { return requests_; }
 
   private:
-    CCalcPrintDialog::Answerer previous_;
     std::vector<PrintDialogRequest> requests_;
+    const ScopedAnswerer<CCalcPrintDialog::Answerer> answerer_;
 };
 
 } // namespace

@@ -13,6 +13,7 @@
 
 #include <memory>
 
+#include "tests/support/scoped_answerer.h"
 #include "ui/dialogs/calc_color_dialog.h"
 #include "ui/dialogs/calc_font_dialog.h"
 #include "ui/dialogs/message_box.h"
@@ -37,14 +38,6 @@ class KeypadFixture {
     KeypadFixture() {
         QSettings::setDefaultFormat(QSettings::IniFormat);
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, directory_.path());
-        previousBox_ = SetMessageBoxAnswerer([this](const QString& text, MessageType) {
-            messages << text;
-            return static_cast<int>(IdOk);
-        });
-    }
-    ~KeypadFixture() {
-        keypad.reset();
-        SetMessageBoxAnswerer(std::move(previousBox_));
     }
 
     void Open() {
@@ -71,10 +64,12 @@ class KeypadFixture {
     KeypadPreferences preferences;
     RecordingReceiver receiver;
     QStringList messages;
+    const ScopedAnswerer<MessageBoxAnswerer> boxes{SetMessageBoxAnswerer,
+                                                   [this](const QString& text, MessageType) {
+                                                       messages << text;
+                                                       return static_cast<int>(IdOk);
+                                                   }};
     std::unique_ptr<CCalcKeyPad> keypad;
-
-  private:
-    MessageBoxAnswerer previousBox_;
 };
 
 // Counts the paintings of the keys it watches.
@@ -278,7 +273,7 @@ class CalcKeyPadTest : public QObject {
         KeypadFixture f;
         f.Open();
         QList<std::uint32_t> requested;
-        const HelpHandler previous = SetHelpHandler([&](std::uint32_t id) { requested << id; });
+        const ScopedAnswerer<HelpHandler> help(SetHelpHandler, [&](std::uint32_t id) { requested << id; });
         // The window's own F1 must not take the key.
         QAction windowHelp(f.keypad.get());
         windowHelp.setShortcut(Qt::Key_F1);
@@ -297,7 +292,6 @@ class CalcKeyPadTest : public QObject {
         QApplication::sendEvent(f.Key(1079), &query);
         QVERIFY(query.isAccepted());
         QApplication::sendEvent(f.Key(1079), &whatsThis);
-        SetHelpHandler(previous);
         QCOMPARE(requested, (QList<std::uint32_t>{0x806603E9u, 0x80660438u, 0x80660000u + 1079u}));
         QCOMPARE(windowHelpRan.size(), 0);
         QCOMPARE(f.Key(1018)->accessibleName(), QStringLiteral("Gamma function"));
@@ -381,23 +375,23 @@ class CalcKeyPadTest : public QObject {
         KeypadFixture f;
         f.Open();
         QFont offered;
-        const auto previous = CCalcFontDialog::SetAnswerer([&](const QFont& initial) -> std::optional<QFont> {
-            offered = initial;
-            return std::nullopt;
-        });
+        ScopedAnswerer<CCalcFontDialog::Answerer> fonts(CCalcFontDialog::SetAnswerer,
+                                                        [&](const QFont& initial) -> std::optional<QFont> {
+                                                            offered = initial;
+                                                            return std::nullopt;
+                                                        });
         f.keypad->RunLookCommand(CommandId::KeypadFontSelect);
         QCOMPARE(offered.family(), QStringLiteral("Arial"));
         QVERIFY(f.keypad->FontMarks().defaultFont);
 
         QFont chosen(QStringLiteral("DejaVu Sans"));
         chosen.setPixelSize(24);
-        CCalcFontDialog::SetAnswerer([&](const QFont&) { return std::optional<QFont>(chosen); });
+        fonts.Replace([&](const QFont&) { return std::optional<QFont>(chosen); });
         const int high = f.keypad->height();
         f.keypad->RunLookCommand(CommandId::KeypadFontSelect);
         QCOMPARE(f.Key(1001)->font().pixelSize(), 24);
         QVERIFY(f.keypad->height() > high);
         QVERIFY(!f.keypad->FontMarks().defaultFont && !f.keypad->FontMarks().system);
-        CCalcFontDialog::SetAnswerer(previous);
         f.keypad.reset();
         QCOMPARE(f.Stored(QStringLiteral("FontSize")).toInt(), -24);
         QCOMPARE(f.Stored(QStringLiteral("FontFace")).toString(), QStringLiteral("DejaVu Sans"));
@@ -408,11 +402,14 @@ class CalcKeyPadTest : public QObject {
         f.Open();
         f.keypad->RunLookCommand(CommandId::KeypadTextSystem);
         QVERIFY(f.Key(1001)->UsesSystemText() && f.Key(1059)->UsesSystemText());
-        const auto previous = CCalcColorDialog::SetAnswerer([](const QColor& initial) {
-            return initial == QColor(128, 0, 0) ? std::optional<QColor>(QColor(0, 0, 255)) : std::nullopt;
-        });
-        f.keypad->RunLookCommand(CommandId::KeypadTextFunction);
-        CCalcColorDialog::SetAnswerer(previous);
+        {
+            const ScopedAnswerer<CCalcColorDialog::Answerer> colours(
+                CCalcColorDialog::SetAnswerer, [](const QColor& initial) {
+                    return initial == QColor(128, 0, 0) ? std::optional<QColor>(QColor(0, 0, 255))
+                                                        : std::nullopt;
+                });
+            f.keypad->RunLookCommand(CommandId::KeypadTextFunction);
+        }
         QCOMPARE(f.Key(1001)->TextColor(), QColor(0, 0, 255));
         QVERIFY(!f.Key(1001)->UsesSystemText());
         QVERIFY(f.Key(1059)->UsesSystemText());
@@ -435,16 +432,15 @@ class CalcKeyPadTest : public QObject {
         QApplication::processEvents();
         counter.painted.clear();
 
-        const auto previous = CCalcColorDialog::SetAnswerer([](const QColor&) { return std::nullopt; });
+        ScopedAnswerer<CCalcColorDialog::Answerer> colours(CCalcColorDialog::SetAnswerer,
+                                                           [](const QColor&) { return std::nullopt; });
         f.keypad->RunLookCommand(CommandId::KeypadColorFunction);
         QTest::qWait(50);
         QVERIFY2(counter.painted.isEmpty(), "a cancelled chooser changes nothing");
         QCOMPARE(f.Key(1001)->FaceColor(), QColor(255, 200, 160));
 
-        CCalcColorDialog::SetAnswerer(
-            [](const QColor&) { return std::optional<QColor>(QColor(20, 40, 160)); });
+        colours.Replace([](const QColor&) { return std::optional<QColor>(QColor(20, 40, 160)); });
         f.keypad->RunLookCommand(CommandId::KeypadColorFunction);
-        CCalcColorDialog::SetAnswerer(previous);
         QTRY_COMPARE(counter.painted.size(), 2);
         QTest::qWait(50);
         counter.painted.sort();

@@ -9,9 +9,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "tests/support/scoped_answerer.h"
 #include "ui/dialogs/calc_file_dialog.h"
 #include "ui/dialogs/message_box.h"
 #include "ui/resources/bundled_fonts.h"
+#include "ui/resources/va_fonts.h"
 
 Q_DECLARE_METATYPE(MessageType)
 Q_DECLARE_METATYPE(VaImageId)
@@ -123,15 +125,15 @@ class DialogsTest : public QObject {
     void every_message_goes_through_the_answerer() {
         QString seen;
         MessageType seenType;
-        MessageBoxAnswerer previous = SetMessageBoxAnswerer([&](const QString& text, MessageType type) {
-            seen = text;
-            seenType = type;
-            return int(IdNo);
-        });
+        const ScopedAnswerer<MessageBoxAnswerer> answerer(SetMessageBoxAnswerer,
+                                                          [&](const QString& text, MessageType type) {
+                                                              seen = text;
+                                                              seenType = type;
+                                                              return int(IdNo);
+                                                          });
         QCOMPARE(CalcMessageBox(QStringLiteral("Erase all the memory?"), Type(YesNo, Question)), int(IdNo));
         QCOMPARE(seen, QStringLiteral("Erase all the memory?"));
         QVERIFY(seenType == Type(YesNo, Question));
-        SetMessageBoxAnswerer(std::move(previous));
     }
 
     void filters_data() {
@@ -171,11 +173,12 @@ class DialogsTest : public QObject {
         QStringList shown;
         QList<MessageType> types;
         int answer = IdNo;
-        MessageBoxAnswerer previous = SetMessageBoxAnswerer([&](const QString& text, MessageType type) {
-            shown << text;
-            types << type;
-            return answer;
-        });
+        const ScopedAnswerer<MessageBoxAnswerer> answerer(SetMessageBoxAnswerer,
+                                                          [&](const QString& text, MessageType type) {
+                                                              shown << text;
+                                                              types << type;
+                                                              return answer;
+                                                          });
         QVERIFY(CCalcFileDialog::AcceptName(FileDialogMode::Open, existing));
         QVERIFY(!CCalcFileDialog::AcceptName(FileDialogMode::Open, missing));
         QCOMPARE(
@@ -190,7 +193,6 @@ class DialogsTest : public QObject {
         answer = IdYes;
         QVERIFY(CCalcFileDialog::AcceptName(FileDialogMode::Save, existing));
         QCOMPARE(shown.size(), 3);
-        SetMessageBoxAnswerer(std::move(previous));
     }
 
     void a_rejected_name_opens_the_dialog_again() {
@@ -199,22 +201,20 @@ class DialogsTest : public QObject {
         QFile file(existing);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
-        MessageBoxAnswerer previousBox =
-            SetMessageBoxAnswerer([](const QString&, MessageType) { return int(IdOk); });
+        const ScopedAnswerer<MessageBoxAnswerer> boxes(SetMessageBoxAnswerer,
+                                                       [](const QString&, MessageType) { return int(IdOk); });
         QStringList proposed;
         QStringList answers{directory.filePath(QStringLiteral("typo")), existing};
-        CCalcFileDialog::Answerer previous =
-            CCalcFileDialog::SetAnswerer([&](const FileDialogRequest& request) {
-                proposed << request.initialName;
-                return answers.takeFirst();
-            });
+        const ScopedAnswerer<CCalcFileDialog::Answerer> dialogs(CCalcFileDialog::SetAnswerer,
+                                                                [&](const FileDialogRequest& request) {
+                                                                    proposed << request.initialName;
+                                                                    return answers.takeFirst();
+                                                                });
         CCalcFileDialog dialog({FileDialogMode::Open, QString(), QStringLiteral("vcl"), QString(),
                                 QStringLiteral("Calculation files (*.vcl)|*.vcl||")},
                                nullptr);
         QCOMPARE(dialog.Run(), existing);
         QCOMPARE(proposed, (QStringList{QString(), directory.filePath(QStringLiteral("typo.vcl"))}));
-        CCalcFileDialog::SetAnswerer(std::move(previous));
-        SetMessageBoxAnswerer(std::move(previousBox));
     }
 
     void artwork_renders_crisp_at_every_scale() {
@@ -236,10 +236,31 @@ class DialogsTest : public QObject {
         }
     }
 
-    void a_missing_face_falls_back_to_a_monospaced_one() {
+    // Decided by measuring, so the outcome does not hang on which faces fontconfig
+    // happens to mark as monospaced on this machine.
+    void a_missing_face_falls_back_to_the_bundled_editor_face() {
+        const bool bundled = LoadBundledFonts() > 0;
         const QFont font = MonospacedFont(QStringLiteral("No Such Face 7f3a"), 15);
         QCOMPARE(font.pointSize(), 15);
-        QVERIFY(QFontInfo(font).fixedPitch());
+        QVERIFY(HasEqualAdvances(font));
+        if (bundled)
+            QCOMPARE(font.family(), kDefaultEditorFace);
+    }
+
+    void advances_tell_monospaced_from_proportional_faces() {
+        QVERIFY(VaFonts::Application().LoadFonts());
+        const bool bundled = LoadBundledFonts() > 0;
+        const QString proportional = VaFonts::Application().Family(VaFace::Regular);
+        QVERIFY(!HasEqualAdvances(QFont(proportional, 12)));
+        // A face the user chose stays, monospaced or not.
+        QCOMPARE(MonospacedFont(proportional, 12).family(), proportional);
+        const QFont first =
+            FirstMonospacedFont({QStringLiteral("No Such Face 7f3a"), proportional, kDefaultEditorFace}, 12);
+        if (bundled) {
+            QVERIFY(HasEqualAdvances(QFont(kDefaultEditorFace, 12)));
+            QCOMPARE(first.family(), kDefaultEditorFace);
+        }
+        QCOMPARE(first.pointSize(), 12);
     }
 };
 

@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "tests/support/scoped_answerer.h"
 #include "ui/controls/va_button.h"
 #include "ui/dialogs/calc_font_dialog.h"
 #include "ui/print/calc_page_setup.h"
@@ -34,18 +35,16 @@ template <typename Control> Control* Find(QWidget& dialog, const char* id) {
 // Answers the font chooser with one font and remembers what it was opened on.
 class ScriptedFont {
   public:
-    explicit ScriptedFont(std::optional<QFont> answer) {
-        previous_ = CCalcFontDialog::SetAnswerer([this, answer](const QFont& initial) {
-            initial_ = initial;
-            return answer;
-        });
-    }
-    ~ScriptedFont() { CCalcFontDialog::SetAnswerer(std::move(previous_)); }
+    explicit ScriptedFont(std::optional<QFont> answer)
+        : answerer_(CCalcFontDialog::SetAnswerer, [this, answer](const QFont& initial) {
+              initial_ = initial;
+              return answer;
+          }) {}
     const QFont& Initial() const { return initial_; }
 
   private:
-    CCalcFontDialog::Answerer previous_;
     QFont initial_;
+    const ScopedAnswerer<CCalcFontDialog::Answerer> answerer_;
 };
 
 void SavePicture(const QImage& picture, const QString& name) {
@@ -210,15 +209,16 @@ class PageSetupTest : public QObject {
     void printer_button_opens_the_print_dialog_in_setup_mode() {
         PrintDialogRequest seen;
         int runs = 0;
-        const auto previous =
-            CCalcPrintDialog::SetAnswerer([&](QPrinter&, const PrintDialogRequest& request) {
-                seen = request;
-                ++runs;
-                return PrintDialogAnswer{false, false};
-            });
-        CCalcPageSetup dialog(printer_, PrintSettings{}, MarginUnit::HundredthsOfMillimetre, nullptr);
-        Find<QPushButton>(dialog, "1026")->click();
-        CCalcPrintDialog::SetAnswerer(previous);
+        {
+            const ScopedAnswerer<CCalcPrintDialog::Answerer> print(
+                CCalcPrintDialog::SetAnswerer, [&](QPrinter&, const PrintDialogRequest& request) {
+                    seen = request;
+                    ++runs;
+                    return PrintDialogAnswer{false, false};
+                });
+            CCalcPageSetup dialog(printer_, PrintSettings{}, MarginUnit::HundredthsOfMillimetre, nullptr);
+            Find<QPushButton>(dialog, "1026")->click();
+        }
         QCOMPARE(runs, 1);
         QCOMPARE(seen.mode, PrintDialogMode::Setup);
     }
