@@ -3,7 +3,7 @@
 // Esc or the Stop button ends it like an error; closing, New and Execute file go the same
 // way; log messages cross to the interface thread in batches.
 
-#include "app_test_support.h"
+#include "window_fixtures.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -48,32 +48,14 @@ class CalculationRunTest : public QObject {
     Q_OBJECT
 
   private:
-    struct Fixture {
-        TestEnvironment environment;
-        ScriptedMessageBoxes boxes;
-        ScriptedFileDialogs dialogs;
-        CCalcNotifier notifier;
-        CCalcDoc document{notifier};
-        std::unique_ptr<CCalcMainFrame> frame;
-
-        Fixture() {
-            frame = std::make_unique<CCalcMainFrame>(document, notifier);
-            document.OnNewDocument();
-            frame->resize(930, 550);
-            frame->show();
-            frame->ApplyPreferences();
-            QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
-            frame->View()->setFocus();
-        }
-        ~Fixture() { frame.reset(); }
+    struct Fixture : MainWindowFixture {
+        Fixture() : MainWindowFixture({930, 550}) { View().setFocus(); }
 
         void Start(std::u16string_view text) {
             View().SetDocumentText(text);
             document.SetModifiedFlag(false);
             frame->RunCommand(CommandId::CalculateAll);
         }
-        CCalcView& View() { return *frame->View(); }
-        QString Text() { return FromU16(View().DocumentText()); }
         CalculationIndicator& Indicator() { return *frame->findChild<CalculationIndicator*>(); }
         QTreeView& LogList() { return *qobject_cast<CCalcLog*>(frame->Bar(PaneId::Log)->widget())->List(); }
         QString LastLogRow(int column) {
@@ -82,7 +64,6 @@ class CalculationRunTest : public QObject {
         }
         bool Enabled(CommandId id) { return frame->Action(id)->isEnabled(); }
     };
-
   private slots:
     void initTestCase() { LoadBundledFonts(); }
 

@@ -3,7 +3,7 @@
 // scroll position keep, and a line typed under an old result survives. Also the caret
 // behind a ";", the failing statement's mark and the log rows that lead to it.
 
-#include "app_test_support.h"
+#include "window_fixtures.h"
 
 #include <QScrollBar>
 #include <QTreeView>
@@ -26,32 +26,12 @@ class CalculationUndoTest : public QObject {
     Q_OBJECT
 
   private:
-    struct Fixture {
-        TestEnvironment environment;
-        ScriptedMessageBoxes boxes;
-        CCalcNotifier notifier;
-        CCalcDoc document{notifier};
-        CCalcView view;
-
+    struct Fixture : DocumentFixture {
         Fixture() {
-            document.AttachView(&view);
-            document.OnNewDocument();
             view.resize(500, 300);
             view.show();
         }
-        void Load(const QString& text) {
-            view.SetDocumentText(U16(text));
-            document.SetModifiedFlag(false);
-        }
-        void Run(int code) {
-            document.ReceiveCommand(code);
-            WaitForCalculation(document);
-        }
-        QString Text() const { return FromU16(view.DocumentText()); }
-        void PlaceCaret(int offset) { view.SetSelection(offset, offset); }
-        int Caret() const { return view.Selection().first; }
     };
-
   private slots:
     void undo_restores_the_text_and_redo_the_results_data() {
         QTest::addColumn<QString>("text");

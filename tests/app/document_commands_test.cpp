@@ -1,7 +1,7 @@
 // The document's commands on the text: calculate and caret, clear and backspace, typing
 // and undo, the modified flag, the memory commands and asking to save.
 
-#include "app_test_support.h"
+#include "window_fixtures.h"
 
 #include <QSignalSpy>
 
@@ -32,34 +32,10 @@ class DocumentCommandsTest : public QObject {
     Q_OBJECT
 
   private:
-    struct Fixture {
-        TestEnvironment environment;
-        ScriptedMessageBoxes boxes;
-        ScriptedFileDialogs dialogs;
-        CCalcNotifier notifier;
-        CCalcDoc document{notifier};
-        CCalcView view;
+    struct Fixture : DocumentFixture {
         QSignalSpy results{&notifier, &CCalcNotifier::resultChanged};
         QSignalSpy memory{&notifier, &CCalcNotifier::memoryChanged};
-
-        Fixture() {
-            document.AttachView(&view);
-            document.OnNewDocument();
-        }
-        // Text set as if opened: not modified, no undo history.
-        void Load(const QString& text) {
-            view.SetDocumentText(std::u16string(reinterpret_cast<const char16_t*>(text.utf16()),
-                                                static_cast<size_t>(text.size())));
-            document.SetModifiedFlag(false);
-        }
-        QString Text() const { return FromU16(view.DocumentText()); }
-        void Run(int code) {
-            document.ReceiveCommand(code);
-            WaitForCalculation(document);
-        }
-        int Caret() const { return view.Selection().first; }
     };
-
   private slots:
     void calculate_writes_the_result_and_moves_the_caret_data() {
         QTest::addColumn<QString>("text");

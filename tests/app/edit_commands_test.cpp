@@ -2,7 +2,7 @@
 // commands and Go to line; the status bar's note at the input limit; the highlighting
 // preference applied; and the shortcut table's rule that a key belongs to one command.
 
-#include "app_test_support.h"
+#include "window_fixtures.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -22,22 +22,9 @@
 class EditCommandsTest : public QObject {
     Q_OBJECT
 
-    struct Fixture {
-        TestEnvironment environment;
-        ScriptedMessageBoxes boxes;
-        CCalcNotifier notifier;
-        CCalcDoc document{notifier};
-        CCalcMainFrame frame{document, notifier};
-
-        Fixture() {
-            document.OnNewDocument();
-            frame.resize(1000, 600);
-            frame.show();
-            frame.ApplyPreferences();
-        }
-        CCalcView& View() { return *frame.View(); }
+    struct Fixture : MainWindowFixture {
+        Fixture() : MainWindowFixture({1000, 600}) {}
     };
-
   private slots:
     void every_key_belongs_to_one_command() {
         QSet<QString> seen;
@@ -55,12 +42,12 @@ class EditCommandsTest : public QObject {
     void redo_follows_undo_and_is_enabled_only_then() {
         Fixture f;
         QTest::keyClicks(&f.View(), QStringLiteral("1+2"));
-        QAction* redo = f.frame.Action(CommandId::EditRedo);
+        QAction* redo = f.frame->Action(CommandId::EditRedo);
         QVERIFY(!redo->isEnabled());
-        f.frame.RunCommand(CommandId::EditUndo);
+        f.frame->RunCommand(CommandId::EditUndo);
         QVERIFY(f.View().toPlainText().isEmpty());
         QVERIFY(redo->isEnabled());
-        f.frame.RunCommand(CommandId::EditRedo);
+        f.frame->RunCommand(CommandId::EditRedo);
         QCOMPARE(f.View().toPlainText(), QStringLiteral("1+2"));
         QVERIFY(!redo->isEnabled());
     }
@@ -68,7 +55,7 @@ class EditCommandsTest : public QObject {
     void select_all_selects_the_whole_text() {
         Fixture f;
         f.View().setPlainText(QStringLiteral("1;\n2;"));
-        f.frame.RunCommand(CommandId::EditSelectAll);
+        f.frame->RunCommand(CommandId::EditSelectAll);
         QCOMPARE(f.View().textCursor().selectionStart(), 0);
         QCOMPARE(f.View().textCursor().selectionEnd(), 5);
     }
@@ -89,9 +76,9 @@ class EditCommandsTest : public QObject {
         QFETCH(FindBarMode, mode);
         QFETCH(QString, focused);
         Fixture f;
-        QVERIFY(QTest::qWaitForWindowExposed(&f.frame));
-        f.frame.activateWindow();
-        f.frame.RunCommand(command);
+        QVERIFY(QTest::qWaitForWindowExposed(f.frame.get()));
+        f.frame->activateWindow();
+        f.frame->RunCommand(command);
         CFindBar& bar = f.View().Tools().FindBar();
         QVERIFY(bar.isVisible());
         QCOMPARE(bar.Mode(), mode);
@@ -101,15 +88,15 @@ class EditCommandsTest : public QObject {
     void find_next_repeats_the_search() {
         Fixture f;
         f.View().setPlainText(QStringLiteral("sin(1)+sin(2)"));
-        f.frame.RunCommand(CommandId::EditFind);
+        f.frame->RunCommand(CommandId::EditFind);
         f.View()
             .Tools()
             .FindBar()
             .findChild<QLineEdit*>(QStringLiteral("Find text"))
             ->setText(QStringLiteral("sin"));
-        f.frame.RunCommand(CommandId::EditFindNext);
+        f.frame->RunCommand(CommandId::EditFindNext);
         QCOMPARE(f.View().textCursor().selectionStart(), 0);
-        f.frame.RunCommand(CommandId::EditFindNext);
+        f.frame->RunCommand(CommandId::EditFindNext);
         QCOMPARE(f.View().textCursor().selectionStart(), 7);
     }
 
@@ -118,7 +105,7 @@ class EditCommandsTest : public QObject {
         f.View().setPlainText(QString(CCalcView::kTypedInputLimit, u'1'));
         f.View().moveCursor(QTextCursor::End);
         QTest::keyClick(&f.View(), Qt::Key_2);
-        QVERIFY(f.frame.StatusText(0).contains(QStringLiteral("1,048,575")));
+        QVERIFY(f.frame->StatusText(0).contains(QStringLiteral("1,048,575")));
     }
 
     void the_highlighting_preference_is_applied_with_the_others() {
@@ -126,7 +113,7 @@ class EditCommandsTest : public QObject {
         f.View().setPlainText(QStringLiteral("sin(1)"));
         QVERIFY(!f.View().document()->firstBlock().layout()->formats().isEmpty());
         preferenceStore.values.syntaxHighlighting = 0;
-        f.frame.ApplyPreferences();
+        f.frame->ApplyPreferences();
         QVERIFY(f.View().document()->firstBlock().layout()->formats().isEmpty());
     }
 };

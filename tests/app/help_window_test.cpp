@@ -3,7 +3,7 @@
 // search box and the index find pages, links and Back navigate, the window keeps its
 // size, what's-this mode explains menu items; and pictures of it for a person to look at.
 
-#include "app_test_support.h"
+#include "window_fixtures.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -26,20 +26,8 @@
 
 namespace {
 
-struct Fixture {
-    TestEnvironment environment;
-    ScriptedMessageBoxes boxes;
-    CCalcNotifier notifier;
-    CCalcDoc document{notifier};
-    CCalcMainFrame frame{document, notifier};
-
-    Fixture() {
-        document.OnNewDocument();
-        frame.resize(1000, 600);
-        frame.show();
-        frame.ApplyPreferences();
-        QVERIFY(QTest::qWaitForWindowExposed(&frame));
-    }
+struct Fixture : MainWindowFixture {
+    Fixture() : MainWindowFixture({1000, 600}) {}
     ~Fixture() {
         if (CCalcHelpWindow* help = OpenHelpWindow())
             help->close();
@@ -48,14 +36,13 @@ struct Fixture {
 
     // F1 with the text typed into the editor and the caret at its end.
     CCalcHelpWindow* PressF1After(const QString& text) {
-        frame.View()->setPlainText(text);
-        frame.View()->moveCursor(QTextCursor::End);
-        frame.View()->setFocus();
-        frame.RunCommand(CommandId::Help);
+        frame->View()->setPlainText(text);
+        frame->View()->moveCursor(QTextCursor::End);
+        frame->View()->setFocus();
+        frame->RunCommand(CommandId::Help);
         return OpenHelpWindow();
     }
 };
-
 template <class Widget> Widget* Named(QWidget* window, const QString& name) {
     return window->findChild<Widget*>(name);
 }
@@ -100,7 +87,7 @@ class HelpWindowTest : public QObject {
 
     void help_topics_opens_the_contents() {
         Fixture f;
-        QAction* topics = f.frame.Action(CommandId::HelpTopics);
+        QAction* topics = f.frame->Action(CommandId::HelpTopics);
         QVERIFY(topics->isEnabled());
         topics->trigger();
         CCalcHelpWindow* help = OpenHelpWindow();
@@ -117,7 +104,7 @@ class HelpWindowTest : public QObject {
 
     void typing_in_the_search_box_finds_pages() {
         Fixture f;
-        f.frame.RunCommand(CommandId::HelpTopics);
+        f.frame->RunCommand(CommandId::HelpTopics);
         CCalcHelpWindow* help = OpenHelpWindow();
         auto* search = Named<QLineEdit>(help, "Search the help");
         QVERIFY(search->hasFocus() || QApplication::focusWidget() == search ||
@@ -136,7 +123,7 @@ class HelpWindowTest : public QObject {
 
     void the_index_finds_names() {
         Fixture f;
-        f.frame.RunCommand(CommandId::HelpTopics);
+        f.frame->RunCommand(CommandId::HelpTopics);
         CCalcHelpWindow* help = OpenHelpWindow();
         auto* filter = Named<QLineEdit>(help, "Find a name");
         QTest::keyClicks(filter, QStringLiteral("rsl"));
@@ -147,7 +134,7 @@ class HelpWindowTest : public QObject {
 
     void links_and_back_navigate() {
         Fixture f;
-        ShowHelp(QStringLiteral("language#powers"), &f.frame);
+        ShowHelp(QStringLiteral("language#powers"), f.frame.get());
         CCalcHelpWindow* help = OpenHelpWindow();
         auto* browser = Named<QTextBrowser>(help, "Help page");
         emit browser->anchorClicked(QUrl(QStringLiteral("fn-pow")));
@@ -178,27 +165,27 @@ class HelpWindowTest : public QObject {
 
     void whats_this_mode_explains_toolbar_buttons_and_menu_items() {
         Fixture f;
-        QAction* log = f.frame.Action(CommandId::ViewLog);
+        QAction* log = f.frame->Action(CommandId::ViewLog);
         QVERIFY(log->whatsThis().contains(QStringLiteral("errors")));
-        QAction* calculateAll = f.frame.Action(CommandId::CalculateAll);
+        QAction* calculateAll = f.frame->Action(CommandId::CalculateAll);
         QVERIFY(!calculateAll->whatsThis().isEmpty());
-        QWidget* button = f.frame.ToolBar()->widgetForAction(calculateAll);
+        QWidget* button = f.frame->ToolBar()->widgetForAction(calculateAll);
         QVERIFY(button != nullptr);
         QCOMPARE(button->whatsThis(), calculateAll->whatsThis());
-        QVERIFY(!f.frame.Bar(PaneId::Memory)->whatsThis().isEmpty());
-        QVERIFY(!f.frame.View()->whatsThis().isEmpty());
+        QVERIFY(!f.frame->Bar(PaneId::Memory)->whatsThis().isEmpty());
+        QVERIFY(!f.frame->View()->whatsThis().isEmpty());
 
         // In what's-this mode a click on a menu item shows its text instead of running it.
         QMenu* view = nullptr;
-        for (QAction* top : f.frame.menuBar()->actions()) {
+        for (QAction* top : f.frame->menuBar()->actions()) {
             if (top->text() == QStringLiteral("&View"))
                 view = top->menu();
         }
         QVERIFY(view != nullptr);
         const bool logShown = log->isChecked();
-        view->popup(f.frame.mapToGlobal(QPoint(20, 20)));
+        view->popup(f.frame->mapToGlobal(QPoint(20, 20)));
         QVERIFY(QTest::qWaitForWindowExposed(view));
-        f.frame.RunCommand(CommandId::ContextHelp);
+        f.frame->RunCommand(CommandId::ContextHelp);
         QVERIFY(QWhatsThis::inWhatsThisMode());
         QTest::mouseClick(view, Qt::LeftButton, {}, view->actionGeometry(log).center());
         QTRY_VERIFY(WhatsThisShown());
@@ -210,14 +197,14 @@ class HelpWindowTest : public QObject {
     void pictures_of_the_window() {
         Fixture f;
         preferenceStore.values.notation = 0;
-        ShowHelp(QString(), &f.frame);
+        ShowHelp(QString(), f.frame.get());
         CCalcHelpWindow* help = OpenHelpWindow();
         help->resize(QSize(880, 640) * help->logicalDpiY() / 96);
         QVERIFY(QTest::qWaitForWindowExposed(help));
         SavePicture(*help, "contents");
-        ShowHelp(QStringLiteral("fn-arcsin"), &f.frame);
+        ShowHelp(QStringLiteral("fn-arcsin"), f.frame.get());
         SavePicture(*help, "function");
-        ShowHelp(QStringLiteral("language#operators"), &f.frame);
+        ShowHelp(QStringLiteral("language#operators"), f.frame.get());
         SavePicture(*help, "table");
         QTest::keyClicks(Named<QLineEdit>(help, "Search the help"), QStringLiteral("Bessel"));
         SavePicture(*help, "search");

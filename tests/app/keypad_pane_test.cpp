@@ -2,7 +2,7 @@
 // notation commands relabel it, its pane follows its size, and the Set > Keypad menu
 // reaches it with the right items checked and enabled.
 
-#include "app_test_support.h"
+#include "window_fixtures.h"
 
 #include <QAccessible>
 
@@ -23,30 +23,14 @@ class KeypadPaneTest : public QObject {
     Q_OBJECT
 
   private:
-    struct Fixture {
-        TestEnvironment environment;
-        ScriptedMessageBoxes boxes;
-        CCalcNotifier notifier;
-        CCalcDoc document{notifier};
-        std::unique_ptr<CCalcMainFrame> frame;
-
-        Fixture() {
-            frame = std::make_unique<CCalcMainFrame>(document, notifier);
-            document.OnNewDocument();
-            frame->resize(1100, 600);
-            frame->show();
-            frame->ApplyPreferences();
-            QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
-        }
-        CCalcView& View() { return *frame->View(); }
+    struct Fixture : MainWindowFixture {
+        Fixture() : MainWindowFixture({1100, 600}) {}
         CCalcKeyPad& Keypad() { return *static_cast<CCalcKeyPad*>(frame->Bar(PaneId::Keypad)->widget()); }
         void Click(int id) {
             CColorButton* key = Keypad().Button(id);
             QTest::mouseClick(key, Qt::LeftButton, {}, key->rect().center());
         }
-        QString Text() { return FromU16(View().DocumentText()); }
     };
-
   private slots:
     void keys_build_and_calculate_a_statement() {
         Fixture f;

@@ -4,7 +4,7 @@
 // the progress dialog, print to file, the two failure messages and the printer kept
 // between runs.
 
-#include "app_test_support.h"
+#include "window_fixtures.h"
 
 #include <QAction>
 #include <QDir>
@@ -115,28 +115,16 @@ class PrintQueueTest : public QObject {
     Q_OBJECT
 
   private:
-    struct Fixture {
-        TestEnvironment environment;
-        ScriptedMessageBoxes boxes;
-        ScriptedFileDialogs dialogs;
-        CCalcNotifier notifier;
-        CCalcDoc document{notifier};
-        CCalcMainFrame frame{document, notifier};
-
-        explicit Fixture(const QString& text, const QString& name = QStringLiteral("sum.vcl")) {
+    struct Fixture : MainWindowFixture {
+        explicit Fixture(const QString& text, const QString& name = QStringLiteral("sum.vcl"))
+            : MainWindowFixture({800, 500}) {
             printSettings = PrintSettings{};
             const QString path = environment.FilePath(name);
-            QFile file(path);
-            file.open(QIODevice::WriteOnly);
-            file.write(text.toUtf8());
-            file.close();
+            WriteBytes(path, text.toUtf8());
             document.OnOpenDocument(path);
-            frame.resize(800, 500);
-            frame.show();
         }
-        void Print() { frame.Action(CommandId::FilePrint)->trigger(); }
+        void Print() { frame->Action(CommandId::FilePrint)->trigger(); }
     };
-
   private slots:
     void initTestCase() {
         QVERIFY2(!kQueue.isEmpty(), "run through tests/x11/with_cups.sh");
@@ -168,16 +156,16 @@ class PrintQueueTest : public QObject {
         }
         QCOMPARE(line, 131);
         QVERIFY(fixture.boxes.AllAnswered());
-        QVERIFY(fixture.frame.isEnabled());
+        QVERIFY(fixture.frame->isEnabled());
     }
 
     void the_selection_prints_from_its_first_character_to_its_end() {
         Fixture fixture(Lines(10));
-        const QString text = fixture.frame.View()->toPlainText();
-        QTextCursor cursor = fixture.frame.View()->textCursor();
+        const QString text = fixture.frame->View()->toPlainText();
+        QTextCursor cursor = fixture.frame->View()->textCursor();
         cursor.setPosition(static_cast<int>(text.indexOf(QStringLiteral("2+3*2;"))));
         cursor.setPosition(static_cast<int>(text.indexOf(QStringLiteral("*4;"))), QTextCursor::KeepAnchor);
-        fixture.frame.View()->setTextCursor(cursor);
+        fixture.frame->View()->setTextCursor(cursor);
         ScriptedPrintDialog dialog({true, false},
                                    [](QPrinter& printer) { printer.setPrintRange(QPrinter::Selection); });
         const QStringList before = PdfFiles();
@@ -241,7 +229,7 @@ class PrintQueueTest : public QObject {
         QVERIFY2(QueueIsEmpty(),
                  qPrintable(Run(QStringLiteral("lpstat"), {QStringLiteral("-l"), QStringLiteral("-o")})));
         QVERIFY(fixture.boxes.AllAnswered());
-        QVERIFY(fixture.frame.isEnabled());
+        QVERIFY(fixture.frame->isEnabled());
     }
 
     void print_to_file_asks_for_a_prn_file_and_writes_the_printers_output() {
@@ -273,20 +261,20 @@ class PrintQueueTest : public QObject {
         QVERIFY2(fixture.boxes.AllAnswered(), qPrintable(fixture.boxes.Unexpected().join(", ")));
         QCOMPARE(fixture.boxes.Types().value(0),
                  (MessageType{MessageButtons::Close, MessageIcon::Exclamation}));
-        QVERIFY(fixture.frame.isEnabled());
+        QVERIFY(fixture.frame->isEnabled());
     }
 
     void direct_printing_on_an_unknown_printer_could_not_start() {
         Fixture fixture(Lines(5));
         fixture.boxes.Expect(QStringLiteral("Could not start print job."), IdOk);
-        QVERIFY(!fixture.frame.Printing()->PrintDirect(QStringLiteral("no-such-printer")));
+        QVERIFY(!fixture.frame->Printing()->PrintDirect(QStringLiteral("no-such-printer")));
         QVERIFY(fixture.boxes.AllAnswered());
     }
 
     void direct_printing_uses_the_default_printer() {
         Fixture fixture(Lines(5), QStringLiteral("cells.vcm"));
         const QStringList before = PdfFiles();
-        QVERIFY(fixture.frame.Printing()->PrintDirect(QString()));
+        QVERIFY(fixture.frame->Printing()->PrintDirect(QString()));
         const QString pdf = WaitForPdf(before);
         QVERIFY(!pdf.isEmpty());
         QCOMPARE(PageLines(pdf, 1).first(), QStringLiteral("Calculator memory file cells.vcm"));
@@ -302,13 +290,13 @@ class PrintQueueTest : public QObject {
             fixture.Print();
             QVERIFY(!WaitForPdf(before).isEmpty());
             QSettings settings;
-            fixture.frame.Printing()->SaveSelection(settings);
+            fixture.frame->Printing()->SaveSelection(settings);
             QCOMPARE(settings.value(QStringLiteral("Print/Device")).toString(), kQueue);
             QCOMPARE(settings.value(QStringLiteral("Print/Output")).toString(), QStringLiteral("cups-pdf:/"));
             QCOMPARE(settings.value(QStringLiteral("Print/Mode")).toByteArray().size(), 220);
 
             // The next run: a fresh printer restored from the settings.
-            CCalcPrinting next(fixture.document, *fixture.frame.View(), &fixture.frame);
+            CCalcPrinting next(fixture.document, *fixture.frame->View(), fixture.frame.get());
             next.Printer().setPrinterName(QString());
             next.RestoreSelection(settings);
             QCOMPARE(next.Printer().printerName(), kQueue);
@@ -329,7 +317,7 @@ class PrintQueueTest : public QObject {
                 }
             }
         });
-        fixture.frame.Action(CommandId::FilePrintPreview)->trigger();
+        fixture.frame->Action(CommandId::FilePrintPreview)->trigger();
         QCOMPARE(pages, 3);
     }
 };
