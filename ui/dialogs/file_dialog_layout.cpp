@@ -95,8 +95,8 @@ FileColumnWidths FileColumnWidthsFor(const QFontMetrics& metrics, const QStringL
     const int padding = 2 * metrics.horizontalAdvance(QLatin1Char('M'));
     const int icon = metrics.height() + padding / 2;
     return {kNameCharacters * metrics.averageCharWidth() + icon + padding,
-            Widest(metrics,
-                   {QStringLiteral("1023 bytes"), QStringLiteral("999.99 KiB"), QStringLiteral("Size")}) +
+            Widest(metrics, {QLocale::system().formattedDataSize(1023),
+                             QLocale::system().formattedDataSize(1047552), QStringLiteral("Size")}) +
                 padding,
             Widest(metrics, typeNames + QStringList{QStringLiteral("Type")}) + padding,
             Widest(metrics, {sampleDate, QStringLiteral("Date Modified")}) + padding};
