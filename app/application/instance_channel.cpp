@@ -1,17 +1,19 @@
 #include "app/application/instance_channel.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QTimer>
 
 #include <unistd.h>
 
+#include "app/application/channel_name.h"
+#include "app/application/open_request.h"
+
 namespace {
 
-// One request: "open", a line break, the path in UTF-8, a line break.
-const QByteArray kOpenVerb = QByteArrayLiteral("open\n");
-constexpr qint64 kLargestRequest = 64 * 1024;
+// A request that has not come whole by then is dropped, so a silent client holds nothing.
+constexpr int kRequestTimeoutMs = 3000;
 
 } // namespace
 
@@ -20,7 +22,7 @@ QString DefaultChannelName() {
     const QString chosen = qEnvironmentVariable("VANTOR_CALCULATOR_CHANNEL");
     if (!chosen.isEmpty())
         return chosen;
-    return QStringLiteral("vantor-calculator-%1").arg(static_cast<qulonglong>(getuid()));
+    return ChannelNameFor(CurrentChannelPlace());
 }
 
 bool HandFileToRunningInstance(const QString& channelName, const QString& path, int timeoutMs) {
@@ -28,7 +30,10 @@ bool HandFileToRunningInstance(const QString& channelName, const QString& path, 
     socket.connectToServer(channelName);
     if (!socket.waitForConnected(timeoutMs))
         return false;
-    socket.write(kOpenVerb + QFileInfo(path).absoluteFilePath().toUtf8() + '\n');
+    // A socket someone else left in the shared temporary folder gets no path of ours.
+    if (QFileInfo(socket.fullServerName()).ownerId() != getuid())
+        return false;
+    socket.write(EncodeOpenRequest(QFileInfo(path).absoluteFilePath()));
     if (!socket.waitForBytesWritten(timeoutMs))
         return false;
     // The answer says the request was taken; the instance may still be busy opening.
@@ -55,25 +60,30 @@ bool CInstanceChannel::Listen() {
 void CInstanceChannel::AcceptConnection() {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            const QByteArray pending = socket->peek(kLargestRequest + 1);
-            if (pending.size() > kLargestRequest) {
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { ReadRequest(socket); });
+        QTimer::singleShot(kRequestTimeoutMs, socket, [socket] {
+            if (socket->state() == QLocalSocket::ConnectedState)
                 socket->abort();
-                return;
-            }
-            if (pending.count('\n') < 2)
-                return; // the rest of the request is on its way
-            const QByteArray verb = socket->readLine();
-            const QString path = QString::fromUtf8(socket->readLine()).chopped(1);
-            if (verb != kOpenVerb) {
-                socket->abort();
-                return;
-            }
-            socket->write("ok\n");
-            socket->flush();
-            socket->disconnectFromServer();
-            if (!path.isEmpty())
-                emit openRequested(path);
         });
+    }
+}
+
+void CInstanceChannel::ReadRequest(QLocalSocket* socket) {
+    // The bytes stay in the socket until the request is whole; one byte past the
+    // largest request is enough to see that it is too long.
+    const DecodedRequest request = DecodeOpenRequest(socket->peek(kLargestOpenRequest + 1));
+    switch (request.status) {
+    case RequestStatus::Incomplete:
+        return;
+    case RequestStatus::Invalid:
+        socket->abort();
+        return;
+    case RequestStatus::Complete:
+        socket->readAll();
+        socket->write("ok\n");
+        socket->flush();
+        socket->disconnectFromServer();
+        emit openRequested(request.path);
+        return;
     }
 }

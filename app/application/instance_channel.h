@@ -1,13 +1,14 @@
 #pragma once
 // Opening a file through the running instance: the first instance listens on a local
-// socket of its user; a later one hands its file over and ends.
+// socket of its user and session; a later one hands its file over and ends.
 
 #include <QObject>
 #include <QString>
 
 class QLocalServer;
+class QLocalSocket;
 
-// One name per user, so that two users never reach each other's instance.
+// The channel of this user and session (channel_name.h), unless the environment names one.
 QString DefaultChannelName();
 
 // Sends the absolute path to a running instance; false when none answered.
@@ -20,7 +21,8 @@ class CInstanceChannel : public QObject {
     explicit CInstanceChannel(QString channelName, QObject* parent = nullptr);
     ~CInstanceChannel() override;
 
-    // Starts listening; a name left behind by an instance that died is taken over.
+    // Starts listening, open to this user only; a name left behind by an instance that
+    // died is taken over.
     bool Listen();
 
   signals:
@@ -28,6 +30,7 @@ class CInstanceChannel : public QObject {
 
   private:
     void AcceptConnection();
+    void ReadRequest(QLocalSocket* socket);
 
     QString name_;
     QLocalServer* server_;

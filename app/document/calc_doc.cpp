@@ -6,6 +6,7 @@
 
 #include "app/document/document_file.h"
 #include "app/document/memory_file.h"
+#include "app/document/write_failure_text.h"
 #include "app/editor/calc_view.h"
 #include "app/editor/text_offsets.h"
 #include "app/notify/calc_notifier.h"
@@ -96,8 +97,10 @@ bool CCalcDoc::OnOpenDocument(const QString& path) {
 
 bool CCalcDoc::OnSaveDocument(const QString& path) {
     const std::string bytes = NCalculatorText::EncodeCalculationFile(view_->DocumentText());
-    if (WriteFileAtomically(path, bytes) != WriteOutcome::Ok) {
-        CalcMessageBox(QStringLiteral("Failed to save document."), kWarning);
+    const WriteResult written = WriteFileAtomically(path, bytes);
+    if (written.outcome != WriteOutcome::Ok) {
+        CalcMessageBox(WriteFailureText(QStringLiteral("Failed to save document."), path, written.reason),
+                       kWarning);
         return false;
     }
     SetModifiedFlag(false);
@@ -200,9 +203,7 @@ void CCalcDoc::MemorySave() {
     if (IsCalculating())
         return;
     const std::u16string text = NCalculatorText::WriteMemoryText(true);
-    FileDialogRequest request{FileDialogMode::Save, QStringLiteral("Save As"), QStringLiteral("vcm"),
-                              QStringLiteral("Memory 1"), kMemoryFilesOnlyFilter};
-    const QString path = CCalcFileDialog(request, owner_).Run();
+    const QString path = CCalcFileDialog(MemorySaveRequest(kMemoryFilesOnlyFilter), owner_).Run();
     if (path.isEmpty())
         return;
     SaveMemoryFile(path, text);

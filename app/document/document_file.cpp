@@ -20,14 +20,17 @@ ReadResult ReadCalculationFile(const QString& path, qint64 largest) {
                                  std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())))};
 }
 
-WriteOutcome WriteFileAtomically(const QString& path, const std::string& bytes) {
+WriteResult WriteFileAtomically(const QString& path, const std::string& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return WriteOutcome::CannotOpen;
+        return {WriteOutcome::CannotOpen, file.errorString()};
     if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
+        const QString reason = file.errorString();
         file.cancelWriting();
         file.commit();
-        return WriteOutcome::WriteFailed;
+        return {WriteOutcome::WriteFailed, reason};
     }
-    return file.commit() ? WriteOutcome::Ok : WriteOutcome::WriteFailed;
+    if (!file.commit())
+        return {WriteOutcome::WriteFailed, file.errorString()};
+    return {};
 }

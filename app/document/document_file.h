@@ -20,4 +20,9 @@ ReadResult ReadCalculationFile(const QString& path,
 
 enum class WriteOutcome { Ok, CannotOpen, WriteFailed };
 
-WriteOutcome WriteFileAtomically(const QString& path, const std::string& bytes);
+struct WriteResult {
+    WriteOutcome outcome = WriteOutcome::Ok;
+    QString reason; // the system's words, when not Ok
+};
+
+WriteResult WriteFileAtomically(const QString& path, const std::string& bytes);

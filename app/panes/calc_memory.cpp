@@ -155,12 +155,9 @@ void CCalcMemory::OnSave() {
         StoreChecks();
     const std::u16string text = NCalculatorText::WriteMemoryText(included == 0);
 
-    FileDialogRequest request;
-    request.mode = FileDialogMode::Save;
-    request.defaultExtension = QStringLiteral("vcm");
-    request.initialName = QStringLiteral("Memory 1");
-    request.filter = QStringLiteral("Calculator memory files (*.vcm)|*.vcm||");
-    const QString path = CCalcFileDialog(request, this).Run();
+    const QString path =
+        CCalcFileDialog(MemorySaveRequest(QStringLiteral("Calculator memory files (*.vcm)|*.vcm||")), this)
+            .Run();
     if (path.isEmpty())
         return;
     SaveMemoryFile(path, text);

@@ -342,6 +342,7 @@ class DocumentCommandsTest : public QObject {
         f.dialogs.Answer(path);
         f.document.MemorySave();
         const FileDialogRequest& request = f.dialogs.Requests().front();
+        QCOMPARE(request.title, QStringLiteral("Save memory"));
         QCOMPARE(request.initialName, QStringLiteral("Memory 1"));
         QCOMPARE(request.filter, QStringLiteral("Memory files (*.vcm)|*.vcm||"));
         const QByteArray bytes = ReadBytes(path);

@@ -3,6 +3,11 @@
 
 #include "app_test_support.h"
 
+#include <QDir>
+
+#include <cerrno>
+#include <cstring>
+
 #include "app/document/calc_doc.h"
 #include "app/document/document_file.h"
 #include "app/editor/calc_view.h"
@@ -20,6 +25,12 @@ QByteArray Utf16Le(const std::u16string& text) {
 }
 
 const QByteArray kMark("\xFF\xFE", 2);
+
+// The message's first line, then the file and the system's reason.
+QString SaveFailure(const QString& headline, const QString& path, int error) {
+    return QStringLiteral("%1\n\u201C%2\u201D: %3")
+        .arg(headline, path, QString::fromLocal8Bit(std::strerror(error)));
+}
 
 } // namespace
 
@@ -176,26 +187,83 @@ class DocumentFileTest : public QObject {
         QCOMPARE(ReadCalculationFile(environment.Path()).outcome, ReadOutcome::CannotOpen);
     }
 
-    void a_failed_save_reports_and_keeps_the_old_file() {
+    // Places that refuse a new file to root as well: sysfs takes no new files, and a
+    // regular file cannot hold one.
+    void a_failed_save_says_where_and_why_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<int>("error");
+        QTest::newRow("a folder nobody may write") << QStringLiteral("/sys") << EACCES;
+        QTest::newRow("a folder that does not exist") << QStringLiteral("missing") << ENOENT;
+        QTest::newRow("a file where the folder should be") << QStringLiteral("not-a-directory") << ENOTDIR;
+    }
+
+    void a_failed_save_says_where_and_why() {
+        QFETCH(QString, folder);
+        QFETCH(int, error);
         Fixture f;
-        // A file where the directory should be: no temporary file can be made beside the target.
         const QString blocker = f.environment.FilePath(QStringLiteral("not-a-directory"));
         WriteBytes(blocker, "old");
+        const QString path = QDir(f.environment.Path()).filePath(folder + QStringLiteral("/out.vcl"));
         f.view.insertPlainText(QStringLiteral("new;"));
-        f.boxes.Expect(QStringLiteral("Failed to save document."), IdOk);
-        QVERIFY(!f.document.OnSaveDocument(blocker + QStringLiteral("/out.vcl")));
+        f.boxes.Expect(SaveFailure(QStringLiteral("Failed to save document."), path, error), IdOk);
+        QVERIFY(!f.document.OnSaveDocument(path));
+        QVERIFY2(f.boxes.AllAnswered(), qPrintable(f.boxes.Shown().join(QLatin1Char('|'))));
         QVERIFY(f.document.IsModified());
         QCOMPARE(ReadBytes(blocker), QByteArray("old"));
-        QVERIFY(f.boxes.AllAnswered());
+    }
+
+    // Each way a save starts reports the same two lines.
+    void every_save_says_where_and_why_data() {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("Save to a folder gone since opening") << QStringLiteral("save");
+        QTest::newRow("Save As") << QStringLiteral("save as");
+        QTest::newRow("Yes to saving changes on close") << QStringLiteral("close");
+        QTest::newRow("Save memory") << QStringLiteral("save memory");
+    }
+
+    void every_save_says_where_and_why() {
+        QFETCH(QString, command);
+        Fixture f;
+        ScriptedFileDialogs dialogs;
+        QString path = QStringLiteral("/sys/out.vcl");
+        int error = EACCES;
+        if (command == QLatin1String("save")) {
+            QVERIFY(QDir(f.environment.Path()).mkdir(QStringLiteral("gone")));
+            path = f.environment.FilePath(QStringLiteral("gone/out.vcl"));
+            WriteBytes(path, kMark);
+            QVERIFY(f.document.OnOpenDocument(path));
+            QVERIFY(QDir(f.environment.FilePath(QStringLiteral("gone"))).removeRecursively());
+            error = ENOENT;
+        }
+        f.view.insertPlainText(QStringLiteral("new;"));
+        dialogs.Answer(path);
+        if (command == QLatin1String("save memory")) {
+            NCalculatorText::memoryStore.cells[u"a"].value = Complex{1.0, 0.0};
+            f.boxes.Expect(SaveFailure(QStringLiteral("Cannot open the file for writing."), path, error),
+                           IdOk);
+            f.document.MemorySave();
+        } else {
+            if (command == QLatin1String("close"))
+                f.boxes.Expect(QStringLiteral("Save changes to \u201CCalculation\u201D?"), IdYes);
+            f.boxes.Expect(SaveFailure(QStringLiteral("Failed to save document."), path, error), IdOk);
+            if (command == QLatin1String("save"))
+                f.document.FileSave();
+            else if (command == QLatin1String("save as"))
+                f.document.FileSaveAs();
+            else
+                QVERIFY(!f.document.SaveModified()); // the window stays open
+            QVERIFY(f.document.IsModified());
+        }
+        QVERIFY2(f.boxes.AllAnswered(), qPrintable(f.boxes.Shown().join(QLatin1Char('|'))));
     }
 
     void saving_over_a_file_replaces_it_whole() {
         TestEnvironment environment;
         const QString path = environment.FilePath(QStringLiteral("over.vcl"));
         WriteBytes(path, QByteArray(1000, 'x'));
-        QCOMPARE(WriteFileAtomically(path, std::string("\xFF\xFE", 2)), WriteOutcome::Ok);
+        QCOMPARE(WriteFileAtomically(path, std::string("\xFF\xFE", 2)).outcome, WriteOutcome::Ok);
         QCOMPARE(ReadBytes(path), kMark);
-        QCOMPARE(WriteFileAtomically(environment.Path(), std::string("x")), WriteOutcome::CannotOpen);
+        QCOMPARE(WriteFileAtomically(environment.Path(), std::string("x")).outcome, WriteOutcome::CannotOpen);
     }
 };
 

@@ -1,6 +1,8 @@
 // The memory pane over the engine's store: when the list is rebuilt, check boxes that
 // survive rebuilds, sorting by header clicks, row clicks, and the five buttons.
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 #include <QHeaderView>
@@ -230,6 +232,7 @@ class MemoryPaneTest : public QObject {
         QCOMPARE(env_->dialogs.Requests().size(), std::size_t{1});
         const FileDialogRequest& request = env_->dialogs.Requests().front();
         QCOMPARE(request.mode, FileDialogMode::Save);
+        QCOMPARE(request.title, QStringLiteral("Save memory"));
         QCOMPARE(request.defaultExtension, QStringLiteral("vcm"));
         QCOMPARE(request.initialName, QStringLiteral("Memory 1"));
         QCOMPARE(request.filter, QStringLiteral("Calculator memory files (*.vcm)|*.vcm||"));
@@ -242,8 +245,11 @@ class MemoryPaneTest : public QObject {
     void saveThatCannotWriteSaysSo() {
         Calculate(u"1->mem[a]");
         QTemporaryDir dir;
-        env_->dialogs.Answer(dir.filePath(QStringLiteral("missing folder/cells.vcm")));
-        env_->boxes.Expect(QStringLiteral("Cannot open the file for writing."), IdOk);
+        const QString path = dir.filePath(QStringLiteral("missing folder/cells.vcm"));
+        env_->dialogs.Answer(path);
+        env_->boxes.Expect(QStringLiteral("Cannot open the file for writing.\n\u201C%1\u201D: %2")
+                               .arg(path, QString::fromLocal8Bit(std::strerror(ENOENT))),
+                           IdOk);
         pane_->ButtonOf(MemoryButton::Save)->click();
         QVERIFY(
             (env_->boxes.Types().value(0) == MessageType{MessageButtons::Close, MessageIcon::Exclamation}));

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 
 #include "ui/dialogs/dialog_decoration.h"
+#include "ui/dialogs/file_dialog_layout.h"
 #include "ui/dialogs/message_box.h"
 
 namespace {
@@ -107,6 +108,7 @@ QString CCalcFileDialog::AskOnce(const QString& proposedName) const {
     dialog.setDefaultSuffix(request_.defaultExtension);
     const QStringList filters = NameFiltersFromPairs(request_.filter);
     dialog.setNameFilters(filters);
+    FitFileDialog(dialog);
     if (!proposedName.isEmpty())
         dialog.selectFile(proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
