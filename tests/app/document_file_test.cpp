@@ -1,7 +1,7 @@
 // The calculation file as the document reads and writes it, and files that must never
 // be half-loaded or lost.
 
-#include "app_test_support.h"
+#include "window_fixtures.h"
 
 #include <QDir>
 
@@ -38,17 +38,7 @@ class DocumentFileTest : public QObject {
     Q_OBJECT
 
   private:
-    struct Fixture {
-        TestEnvironment environment;
-        ScriptedMessageBoxes boxes;
-        CCalcNotifier notifier;
-        CCalcDoc document{notifier};
-        CCalcView view;
-        Fixture() {
-            document.AttachView(&view);
-            document.OnNewDocument();
-        }
-    };
+    using Fixture = DocumentFixture;
 
   private slots:
     void opening_data() {
@@ -224,7 +214,6 @@ class DocumentFileTest : public QObject {
     void every_save_says_where_and_why() {
         QFETCH(QString, command);
         Fixture f;
-        ScriptedFileDialogs dialogs;
         QString path = QStringLiteral("/sys/out.vcl");
         int error = EACCES;
         if (command == QLatin1String("save")) {
@@ -236,7 +225,7 @@ class DocumentFileTest : public QObject {
             error = ENOENT;
         }
         f.view.insertPlainText(QStringLiteral("new;"));
-        dialogs.Answer(path);
+        f.dialogs.Answer(path);
         if (command == QLatin1String("save memory")) {
             NCalculatorText::memoryStore.cells[u"a"].value = Complex{1.0, 0.0};
             f.boxes.Expect(SaveFailure(QStringLiteral("Cannot open the file for writing."), path, error),
