@@ -71,16 +71,19 @@ bool CCalcPrinting::PrintDirect(const QString& printerName) {
 }
 
 void CCalcPrinting::Preview() {
-    ShowPrintPreview(printer_, Source(false), window_);
+    if (ShowPrintPreview(printer_, Source(false), window_, [this] { return PageSetup(); }) ==
+        PreviewOutcome::PrintAsked)
+        Print();
 }
 
-void CCalcPrinting::PageSetup() {
+bool CCalcPrinting::PageSetup() {
     CCalcPageSetup dialog(printer_, printSettings, MarginUnitFor(QLocale::system().measurementSystem()),
                           window_);
     if (dialog.exec() != QDialog::Accepted)
-        return;
+        return false;
     dialog.StoreInto(printSettings, printer_);
     selected_ = true;
+    return true;
 }
 
 void CCalcPrinting::RestoreSelection(const QSettings& settings) {

@@ -24,8 +24,10 @@ class CCalcPrinting : public QObject {
     // On the named printer, or on the default one when the name is empty; false when that
     // printer cannot be opened (the user has been told).
     bool PrintDirect(const QString& printerName);
+    // The preview's Print button runs Print; its Page setup button runs PageSetup.
     void Preview();
-    void PageSetup();
+    // False when cancelled.
+    bool PageSetup();
 
     // Restores only when no printer has been chosen yet.
     void RestoreSelection(const QSettings& settings);

@@ -24,6 +24,7 @@
 #include "app/printing/calc_printing.h"
 #include "tests/support/scoped_answerer.h"
 #include "ui/controls/va_button.h"
+#include "ui/print/calc_page_setup.h"
 #include "ui/print/calc_print_dialog.h"
 #include "ui/print/calc_printing_dialog.h"
 #include "ui/print/page_texts.h"
@@ -319,6 +320,38 @@ class PrintQueueTest : public QObject {
         });
         fixture.frame->Action(CommandId::FilePrintPreview)->trigger();
         QCOMPARE(pages, 3);
+    }
+
+    // The preview's buttons lead to the program's own print job and page setup.
+    void preview_buttons_print_and_set_up_the_page_as_the_menu_does() {
+        Fixture fixture(Lines(130));
+        ScriptedPrintDialog dialog;
+        const QStringList before = PdfFiles();
+        bool pageSetupShown = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            QVERIFY(preview != nullptr);
+            const auto button = [preview](const QString& text) {
+                for (QAction* action : preview->findChildren<QAction*>())
+                    if (action->text() == text)
+                        return action;
+                return static_cast<QAction*>(nullptr);
+            };
+            QTimer::singleShot(0, this, [&] {
+                auto* setup = qobject_cast<CCalcPageSetup*>(QApplication::activeModalWidget());
+                pageSetupShown = setup != nullptr;
+                if (setup)
+                    setup->reject();
+            });
+            button(QStringLiteral("Page setup"))->trigger();
+            button(QStringLiteral("Print"))->trigger();
+        });
+        fixture.frame->Action(CommandId::FilePrintPreview)->trigger();
+        QVERIFY(pageSetupShown);
+        QCOMPARE(dialog.Requests().size(), size_t(1));
+        const QString pdf = WaitForPdf(before);
+        QVERIFY2(!pdf.isEmpty(), "the queue wrote no PDF");
+        QCOMPARE(PageCount(pdf), 3);
     }
 };
 

@@ -1,7 +1,9 @@
 // Test-only: finds widgets of the program under test by their accessible names through
 // the accessibility bus and prints each one's screen rectangle as "x y width height", so
 // that the real-X tests can click them where a user would.
-//   a11y_query NAME...   exit 0 when every name was found, 1 otherwise
+//   a11y_query NAME...   exit 0 when every name was found, 1 otherwise; a name
+//   "Window>Widget" is looked for inside that top-level window only, and its rectangle
+//   is given from the window's top-left corner
 
 #include <QCoreApplication>
 #include <QDBusArgument>
@@ -12,10 +14,10 @@
 #include <QDBusReply>
 #include <QDBusVariant>
 #include <QRect>
-#include <QSet>
 #include <QStringList>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -74,19 +76,43 @@ QRect ExtentsOf(const QDBusConnection& bus, const AccessibleRef& ref) {
     return QRect(x, y, width, height);
 }
 
-// Depth first; the first showing widget of each wanted name wins.
-void Search(const QDBusConnection& bus, const AccessibleRef& ref, int depth, QMap<QString, QRect>& found,
-            const QSet<QString>& wanted) {
-    if (depth > kMaximumDepth || found.size() == wanted.size())
-        return;
-    const QString name = NameOf(bus, ref);
-    if (wanted.contains(name) && !found.contains(name)) {
+bool Showing(const QRect& extents) {
+    return extents.width() > 0 && extents.height() > 0;
+}
+
+// Depth first: the first showing widget of that name.
+std::optional<QRect> Locate(const QDBusConnection& bus, const AccessibleRef& ref, int depth,
+                            const QString& name) {
+    if (depth > kMaximumDepth)
+        return std::nullopt;
+    if (NameOf(bus, ref) == name) {
         const QRect extents = ExtentsOf(bus, ref);
-        if (extents.width() > 0 && extents.height() > 0)
-            found.insert(name, extents);
+        if (Showing(extents))
+            return extents;
     }
     for (const AccessibleRef& child : Children(bus, ref))
-        Search(bus, child, depth + 1, found, wanted);
+        if (std::optional<QRect> found = Locate(bus, child, depth + 1, name))
+            return found;
+    return std::nullopt;
+}
+
+// The widget inside the program's top-level window of that name, relative to the window:
+// Qt may place a new window's widgets on the screen by where it asked the window to go
+// rather than by where the window manager put it, but never within the window wrongly.
+std::optional<QRect> LocateIn(const QDBusConnection& bus, const AccessibleRef& root, const QString& window,
+                              const QString& name) {
+    for (const AccessibleRef& application : Children(bus, root)) {
+        for (const AccessibleRef& top : Children(bus, application)) {
+            if (NameOf(bus, top) != window)
+                continue;
+            const QRect frame = ExtentsOf(bus, top);
+            if (!Showing(frame))
+                continue;
+            if (std::optional<QRect> found = Locate(bus, top, 1, name))
+                return found->translated(-frame.topLeft());
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -107,15 +133,14 @@ int main(int argc, char** argv) {
     const QDBusConnection bus = QDBusConnection::connectToBus(address.value(), QStringLiteral("a11y"));
     const AccessibleRef root{QStringLiteral("org.a11y.atspi.Registry"),
                              QDBusObjectPath(QStringLiteral("/org/a11y/atspi/accessible/root"))};
-    QMap<QString, QRect> found;
-    const QSet<QString> wanted(names.begin(), names.end());
-    for (const AccessibleRef& application : Children(bus, root))
-        Search(bus, application, 0, found, wanted);
     for (const QString& name : names) {
-        if (!found.contains(name))
+        const qsizetype split = name.indexOf(QLatin1Char('>'));
+        const std::optional<QRect> rect = split < 0
+                                              ? Locate(bus, root, 0, name)
+                                              : LocateIn(bus, root, name.left(split), name.mid(split + 1));
+        if (!rect)
             return 1;
-        const QRect rect = found.value(name);
-        std::printf("%d %d %d %d\n", rect.x(), rect.y(), rect.width(), rect.height());
+        std::printf("%d %d %d %d\n", rect->x(), rect->y(), rect->width(), rect->height());
     }
     return 0;
 }

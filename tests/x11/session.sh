@@ -246,6 +246,16 @@ click_at() {
     xdotool mousemove --sync "$1" "$2" click 1
 }
 
+# Clicks the middle of the widget named $3 inside the window titled $2, whose X window is
+# $1: placed from where the window manager put the window, which the accessibility bus
+# may not know yet.
+click_widget_in() {
+    window_geometry "$1"
+    local x y width height
+    read -r x y width height <<<"$(widget_rect "$2>$3")"
+    click_at $((win_x + x + width / 2)) $((win_y + y + height / 2))
+}
+
 # Ends the program started last.
 calc_stop() {
     kill "$calc_pid" 2>/dev/null || true
