@@ -23,6 +23,7 @@
 #include "app/mainframe/status_panes.h"
 #include "app/mainframe/trigonometric_units_chooser.h"
 #include "app/notify/calc_notifier.h"
+#include "picture_checks.h"
 #include "ui/resources/bundled_fonts.h"
 
 namespace {
@@ -401,7 +402,19 @@ class MainFrameTest : public QObject {
         QTest::qWait(50);
         const QImage picture = f.frame->grab().toImage();
         const qreal ratio = f.frame->devicePixelRatioF();
-        QCOMPARE(picture.width(), qRound(f.frame->width() * ratio));
+        QCOMPARE(picture.size(), picture_checks::PixelSize(f.frame->size(), ratio));
+        // The calculated text, the menu, the toolbar, the status bar and the shown panes
+        // are each drawn where they stand.
+        QList<QWidget*> parts{f.frame->menuBar(), f.frame->ToolBar(), f.frame->statusBar(), &f.View()};
+        for (PaneId pane : {PaneId::Keypad, PaneId::Log, PaneId::Memory}) {
+            QVERIFY(f.frame->Bar(pane)->isVisible());
+            parts << f.frame->Bar(pane);
+        }
+        for (const QWidget* part : parts) {
+            const QRect inFrame(part->mapTo(f.frame.get(), QPoint(0, 0)), part->size());
+            QVERIFY2(f.frame->rect().contains(inFrame), qPrintable(part->objectName()));
+            QVERIFY2(picture_checks::ShowsSomething(picture, inFrame), qPrintable(part->objectName()));
+        }
         QDir().mkpath(QStringLiteral(VANTOR_TEST_OUTPUT_DIR));
         const QString path = QStringLiteral(VANTOR_TEST_OUTPUT_DIR "/main-window@%1x.png").arg(ratio);
         QVERIFY(picture.save(path));
