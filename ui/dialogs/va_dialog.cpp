@@ -25,9 +25,9 @@ constexpr double kTitlePoints = 11;
 
 VaDialog::VaDialog(QWidget* owner, const QString& title) : QDialog(owner) {
     setWindowTitle(title);
-    DecorateDialog(this);
     // The caption with its close button is painted by the dialog itself.
-    setWindowFlag(Qt::FramelessWindowHint);
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    DecorateDialog(this);
     setAttribute(Qt::WA_TranslucentBackground);
     setModal(true);
     setMouseTracking(true);
