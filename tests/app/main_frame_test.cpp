@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -274,6 +275,27 @@ class MainFrameTest : public QObject {
         QCOMPARE(settings.value(QStringLiteral("GUI/Frame/Right")).toInt() -
                      settings.value(QStringLiteral("GUI/Frame/Left")).toInt(),
                  1100);
+    }
+
+    void a_floating_pane_opens_clear_of_the_menu_bar_and_comes_back_on_a_screen() {
+        Fixture f;
+        CCalcDlgBar& statistics = *f.frame->Bar(PaneId::Statistics);
+        f.frame->RunCommand(CommandId::ViewStatistics);
+        QVERIFY(statistics.isVisible() && statistics.isFloating());
+        const QMenuBar& menuBar = *f.frame->menuBar();
+        const QRect menu(menuBar.mapToGlobal(QPoint(0, 0)), menuBar.size());
+        QVERIFY(!statistics.frameGeometry().intersects(menu));
+        // Its title on the screen, the rest too where the screen is large enough.
+        QVERIFY(statistics.screen()->availableGeometry().contains(statistics.frameGeometry().topLeft()));
+
+        // Left on a screen that is gone: it comes back where it can be reached.
+        statistics.move(20000, 20000);
+        f.Reopen();
+        CCalcDlgBar& again = *f.frame->Bar(PaneId::Statistics);
+        QTRY_VERIFY(again.isVisible());
+        QVERIFY(again.isFloating());
+        QVERIFY(f.frame->Action(CommandId::ViewStatistics)->isChecked());
+        QVERIFY(again.screen()->availableGeometry().contains(again.frameGeometry().topLeft()));
     }
 
     void stored_pane_sizes_are_used_at_start() {
