@@ -1,15 +1,39 @@
 #include "app/docking/calc_dlg_bar.h"
 
+#include <QGuiApplication>
 #include <QMainWindow>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QSettings>
+#include <QStyle>
 #include <QTimer>
+
+#include "app/docking/floating_placement.h"
 
 namespace {
 
 QList<CCalcDlgBar*>& LiveBars() {
     static QList<CCalcDlgBar*> bars;
     return bars;
+}
+
+QList<QRect> AvailableScreens() {
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.append(screen->availableGeometry());
+    return screens;
+}
+
+int TitleBarHeight(const QWidget& window) {
+    return window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+}
+
+FloatingAnchor AnchorOf(const QMainWindow& window) {
+    const QWidget* menuBar = window.menuWidget();
+    const int menuBarBottom = menuBar != nullptr && menuBar->isVisible()
+                                  ? menuBar->mapToGlobal(QPoint(0, menuBar->height())).y()
+                                  : window.geometry().top();
+    return {window.frameGeometry(), menuBarBottom};
 }
 
 } // namespace
@@ -89,6 +113,33 @@ void CCalcDlgBar::ApplyRememberedSize() {
         break;
     }
     applying_ = false;
+}
+
+void CCalcDlgBar::KeepRestoredPlace() {
+    if (!isFloating())
+        return;
+    placed_ = ReachableOnScreens(frameGeometry(), AvailableScreens(), TitleBarHeight(*this));
+    // Mapped before the main window, the window manager would not yet know the window it
+    // belongs to and would stack it below that.
+    waitsForWindow_ = !isHidden();
+    if (waitsForWindow_)
+        hide();
+}
+
+void CCalcDlgBar::ShowWithWindow() {
+    if (!waitsForWindow_)
+        return;
+    waitsForWindow_ = false;
+    show();
+}
+
+void CCalcDlgBar::showEvent(QShowEvent* event) {
+    // Shown with a hidden main window, as while the layout is restored, nothing is placed
+    // yet: where the main window stands is not known.
+    if (isFloating() && !placed_ && window_->isVisible())
+        move(PaneBesideFrame(AnchorOf(*window_), frameGeometry().size(), AvailableScreens()).topLeft());
+    placed_ = placed_ || window_->isVisible();
+    QDockWidget::showEvent(event);
 }
 
 void CCalcDlgBar::resizeEvent(QResizeEvent* event) {

@@ -35,8 +35,16 @@ class CCalcDlgBar : public QDockWidget {
     // Gives the pane the size remembered for where it is now.
     void ApplyRememberedSize();
 
+    // A floating place restored from the layout stays if the pane can be reached there;
+    // otherwise the pane opens beside the main window as if it floated for the first time.
+    // A shown floating pane waits for the main window: see ShowWithWindow.
+    void KeepRestoredPlace();
+    // Shows a floating pane that waits for the main window, once that is on the screen.
+    void ShowWithWindow();
+
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     QMainWindow* window_;
@@ -44,4 +52,6 @@ class CCalcDlgBar : public QDockWidget {
     BarSizing sizing_;
     BarSizes sizes_;
     bool applying_ = false;
+    bool placed_ = false; // has had a place on the screen, docked or floating
+    bool waitsForWindow_ = false;
 };

@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTimer>
 #include <QWhatsThis>
 
 #include "app/docking/calc_dlg_bar.h"
@@ -24,7 +25,6 @@
 #include "app/mainframe/calculation_indicator.h"
 #include "app/mainframe/caption.h"
 #include "app/mainframe/command_actions.h"
-#include "app/mainframe/dpi.h"
 #include "app/mainframe/frame_placement.h"
 #include "app/mainframe/main_menu.h"
 #include "app/mainframe/status_panes.h"
@@ -135,8 +135,10 @@ CCalcMainFrame::CCalcMainFrame(CCalcDoc& document, CCalcNotifier& notifier)
 CCalcMainFrame::~CCalcMainFrame() {
     // The run's log goes to the pane, which goes with the window.
     document_.EndCalculation();
-    // Panes hidden while the window goes must not touch what is already gone.
-    ready_ = false;
+    // The parts go with ~QWidget, after this destructor, and still emit meanwhile (each
+    // pane hidden on the way says so): nothing of this class may run by then.
+    for (QObject* part : findChildren<QObject*>())
+        disconnect(part, nullptr, this, nullptr);
     SetHelpHandler({});
     if (NCalculatorText::engineState.logReceiver == contents_.logReceiver)
         NCalculatorText::engineState.logReceiver = nullptr;
@@ -185,9 +187,9 @@ void CCalcMainFrame::CreatePanes() {
     addDockWidget(Qt::RightDockWidgetArea, Bar(PaneId::Memory));
     CCalcDlgBar* statistics = Bar(PaneId::Statistics);
     addDockWidget(Qt::RightDockWidgetArea, statistics);
-    statistics->setFloating(true);
-    statistics->move(ScaledPixels(27, this), ScaledPixels(27, this));
+    // Floating and hidden; it opens beside the window the first time it shows.
     statistics->hide();
+    statistics->setFloating(true);
 }
 
 void CCalcMainFrame::CreateMenus() {
@@ -213,8 +215,10 @@ void CCalcMainFrame::RestoreLayout() {
         bar->LoadState(kBarStatePrefix);
     QSettings settings;
     const QByteArray layout = settings.value(kLayoutKey).toByteArray();
-    if (!layout.isEmpty())
-        restoreState(layout);
+    if (!layout.isEmpty() && restoreState(layout)) {
+        for (CCalcDlgBar* bar : bars_)
+            bar->KeepRestoredPlace();
+    }
     statusBar()->setVisible(ReadSettingsInt(settings, kStatusBarKey, 1) != 0);
 }
 
@@ -572,6 +576,15 @@ void CCalcMainFrame::closeEvent(QCloseEvent* event) {
     chooser_->hide();
     SavePlacementAndLayout();
     event->accept();
+}
+
+void CCalcMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Once the window is mapped, which happens after this event.
+    QTimer::singleShot(0, this, [this] {
+        for (CCalcDlgBar* bar : bars_)
+            bar->ShowWithWindow();
+    });
 }
 
 void CCalcMainFrame::dragEnterEvent(QDragEnterEvent* event) {

@@ -4,6 +4,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "ui/dialogs/dialog_decoration.h"
+
 QStringList TrigonometricUnitNames() {
     return {QStringLiteral("Radians"), QStringLiteral("Degrees"), QStringLiteral("Grads")};
 }
@@ -12,6 +14,7 @@ CCalcTrigonometricUnits::CCalcTrigonometricUnits(QWidget* owner)
     : QDialog(owner, Qt::Tool), list_(new QComboBox(this)) {
     setObjectName(QStringLiteral("TrigonometricUnitsChooser"));
     setWindowTitle(QStringLiteral("Trigonometric function"));
+    DecorateDialog(this);
     list_->setObjectName(QStringLiteral("TrigonometricUnitsList"));
     list_->setAccessibleName(QStringLiteral("Trigonometric function"));
     list_->addItems(TrigonometricUnitNames());

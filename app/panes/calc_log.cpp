@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QSettings>
 #include <QTreeView>
@@ -17,6 +18,7 @@ using namespace NCalculatorPanes;
 namespace {
 
 const QString kWidthSection = QStringLiteral("GUI/Log");
+constexpr int kDescriptionColumn = static_cast<int>(LogColumn::Description);
 
 constexpr std::array<ColumnWidthSetting, kLogColumnCount> kWidths{{
     {"NumberWidth", "88"},
@@ -58,13 +60,43 @@ CCalcLog::CCalcLog(QWidget* parent)
     header->setSectionResizeMode(QHeaderView::Interactive);
 
     QSettings settings;
-    SetSectionWidths(
-        *header, ReadColumnWidths(settings, kWidthSection, kWidths, list_->font(), CellTextMargins(*list_)));
+    const QList<int> widths =
+        ReadColumnWidths(settings, kWidthSection, kWidths, list_->font(), CellTextMargins(*list_));
+    SetSectionWidths(*header, widths);
+    descriptionWidth_ = widths.back();
+    connect(header, &QHeaderView::sectionResized, this, [this](int section, int, int size) {
+        if (fitting_)
+            return;
+        if (section == kDescriptionColumn)
+            descriptionWidth_ = size;
+        else
+            FitDescription();
+    });
+    list_->viewport()->installEventFilter(this);
 }
 
 CCalcLog::~CCalcLog() {
+    // The width "Description" was given, not the one it filled.
+    QList<int> widths = SectionWidths(*list_->header());
+    widths[kDescriptionColumn] = descriptionWidth_;
     QSettings settings;
-    WriteColumnWidths(settings, kWidthSection, kWidths, SectionWidths(*list_->header()));
+    WriteColumnWidths(settings, kWidthSection, kWidths, widths);
+}
+
+bool CCalcLog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_->viewport() && event->type() == QEvent::Resize)
+        FitDescription();
+    return QWidget::eventFilter(watched, event);
+}
+
+void CCalcLog::FitDescription() {
+    QHeaderView* header = list_->header();
+    QList<int> others = SectionWidths(*header);
+    others.removeAt(kDescriptionColumn);
+    fitting_ = true;
+    header->resizeSection(kDescriptionColumn,
+                          FillingWidth(others, list_->viewport()->width(), descriptionWidth_));
+    fitting_ = false;
 }
 
 void CCalcLog::AddMessage(const NCalculatorText::LogMessage& message) {

@@ -27,6 +27,9 @@ class CCalcLog : public QWidget, public NCalculatorText::ILogReceiver {
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   signals:
     // A message arrived while the LogPopup preference is on: show the "Log" pane if hidden.
     void popupRequested();
@@ -34,7 +37,12 @@ class CCalcLog : public QWidget, public NCalculatorText::ILogReceiver {
     void statementActivated(int statementStart);
 
   private:
+    // "Description" takes the width the other columns leave.
+    void FitDescription();
+
     NCalculatorPanes::LogTableModel* model_;
     QTreeView* list_;
     bool scrollPending_ = false;
+    int descriptionWidth_ = 0; // stored or dragged: the least width of "Description"
+    bool fitting_ = false;
 };

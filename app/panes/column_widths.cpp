@@ -1,5 +1,7 @@
 #include "app/panes/column_widths.h"
 
+#include <algorithm>
+
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QSettings>
@@ -53,6 +55,13 @@ QList<int> SectionWidths(const QHeaderView& header) {
 void SetSectionWidths(QHeaderView& header, const QList<int>& widths) {
     for (int section = 0; section < widths.size() && section < header.count(); ++section)
         header.resizeSection(section, widths[section]);
+}
+
+int FillingWidth(const QList<int>& otherWidths, int available, int least) {
+    int left = available;
+    for (int width : otherWidths)
+        left -= width;
+    return std::max(left, least);
 }
 
 int CellTextMargins(const QWidget& view) {

@@ -31,6 +31,11 @@ void WriteColumnWidths(QSettings& settings, const QString& section,
 QList<int> SectionWidths(const QHeaderView& header);
 void SetSectionWidths(QHeaderView& header, const QList<int>& widths);
 
+// The width of a list's last column that takes what the other columns leave of the
+// list's `available` width, but never less than `least` (its own stored or default
+// width): a list too narrow for both scrolls rather than cutting the column.
+int FillingWidth(const QList<int>& otherWidths, int available, int least);
+
 // Both text margins of a cell of the view, as its style draws them.
 int CellTextMargins(const QWidget& view);
 

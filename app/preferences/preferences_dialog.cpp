@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/mainframe/trigonometric_units_chooser.h"
+#include "ui/dialogs/dialog_decoration.h"
 #include "ui/dialogs/message_box.h"
 
 namespace {
@@ -47,7 +48,7 @@ CCalcPreferences::CCalcPreferences(const Preferences& current, bool sse2Availabl
     : QDialog(parent), copy_(current) {
     setObjectName(QStringLiteral("Preferences"));
     setWindowTitle(QStringLiteral("Preferences"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/application.svg")));
+    DecorateDialog(this);
 
     auto* editor = new QGroupBox(QStringLiteral("Editor"), this);
     fontSize_ = new QLineEdit(editor);

@@ -5,6 +5,7 @@
 
 #include "app/application/command_line.h"
 #include "app/docking/bar_sizes.h"
+#include "app/docking/floating_placement.h"
 #include "app/document/recent_files.h"
 #include "app/editor/text_offsets.h"
 #include "app/mainframe/caption.h"
@@ -12,6 +13,7 @@
 #include "app/mainframe/status_panes.h"
 
 Q_DECLARE_METATYPE(PlacementRect)
+Q_DECLARE_METATYPE(FloatingAnchor)
 
 namespace {
 
@@ -58,6 +60,50 @@ class LayoutArithmeticTest : public QObject {
         QFETCH(PlacementRect, saved);
         QFETCH(PlacementRect, placed);
         QCOMPARE(BringOntoWorkArea(saved, {0, 0, 1920, 1040}, 17), placed);
+    }
+
+    void floating_pane_beside_the_window_data() {
+        QTest::addColumn<FloatingAnchor>("anchor");
+        QTest::addColumn<QList<QRect>>("screens");
+        QTest::addColumn<QRect>("placed");
+        const QList<QRect> one{QRect(0, 0, 1920, 1040)};
+        const QSize pane(260, 300);
+        QTest::newRow("room on the right")
+            << FloatingAnchor{QRect(100, 100, 930, 550), 150} << one << QRect(QPoint(1034, 100), pane);
+        QTest::newRow("room on the left only")
+            << FloatingAnchor{QRect(900, 100, 930, 550), 150} << one << QRect(QPoint(636, 100), pane);
+        // Nothing beside a maximized window: inside it, at the right, clear of the menu bar.
+        QTest::newRow("maximized") << FloatingAnchor{QRect(0, 0, 1920, 1040), 52} << one
+                                   << QRect(QPoint(1656, 56), pane);
+        QTest::newRow("maximized on the second screen")
+            << FloatingAnchor{QRect(1920, 0, 1280, 1024), 52}
+            << QList<QRect>{one[0], QRect(1920, 0, 1280, 1024)} << QRect(QPoint(2936, 56), pane);
+        // The pane stays on the window's screen.
+        QTest::newRow("right of the window is the next screen")
+            << FloatingAnchor{QRect(1000, 0, 918, 1040), 52}
+            << QList<QRect>{one[0], QRect(1920, 0, 1280, 1024)} << QRect(QPoint(736, 0), pane);
+        QTest::newRow("screen lower than the pane")
+            << FloatingAnchor{QRect(0, 0, 800, 200), 40} << QList<QRect>{QRect(0, 0, 800, 200)}
+            << QRect(QPoint(536, 40), pane);
+    }
+
+    void floating_pane_beside_the_window() {
+        QFETCH(FloatingAnchor, anchor);
+        QFETCH(QList<QRect>, screens);
+        QFETCH(QRect, placed);
+        QCOMPARE(PaneBesideFrame(anchor, QSize(260, 300), screens), placed);
+    }
+
+    void floating_pane_reachable_where_it_was() {
+        const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+        QVERIFY(ReachableOnScreens(QRect(100, 100, 260, 300), screens, 20));
+        QVERIFY(ReachableOnScreens(QRect(1800, 100, 260, 300), screens, 20)); // across both screens
+        QVERIFY(ReachableOnScreens(QRect(-200, 100, 260, 300), screens, 20)); // 60 pixels of title left
+        // A second screen that is gone, a title above every screen, a title out of reach.
+        QVERIFY(!ReachableOnScreens(QRect(3300, 100, 260, 300), screens, 20));
+        QVERIFY(!ReachableOnScreens(QRect(100, -10, 260, 300), screens, 20));
+        QVERIFY(!ReachableOnScreens(QRect(-240, 100, 260, 300), screens, 20));
+        QVERIFY(!ReachableOnScreens(QRect(3200, 1030, 260, 300), screens, 20));
     }
 
     void caption() {

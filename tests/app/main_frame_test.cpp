@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -23,6 +24,7 @@
 #include "app/mainframe/status_panes.h"
 #include "app/mainframe/trigonometric_units_chooser.h"
 #include "app/notify/calc_notifier.h"
+#include "picture_checks.h"
 #include "ui/resources/bundled_fonts.h"
 
 namespace {
@@ -275,6 +277,27 @@ class MainFrameTest : public QObject {
                  1100);
     }
 
+    void a_floating_pane_opens_clear_of_the_menu_bar_and_comes_back_on_a_screen() {
+        Fixture f;
+        CCalcDlgBar& statistics = *f.frame->Bar(PaneId::Statistics);
+        f.frame->RunCommand(CommandId::ViewStatistics);
+        QVERIFY(statistics.isVisible() && statistics.isFloating());
+        const QMenuBar& menuBar = *f.frame->menuBar();
+        const QRect menu(menuBar.mapToGlobal(QPoint(0, 0)), menuBar.size());
+        QVERIFY(!statistics.frameGeometry().intersects(menu));
+        // Its title on the screen, the rest too where the screen is large enough.
+        QVERIFY(statistics.screen()->availableGeometry().contains(statistics.frameGeometry().topLeft()));
+
+        // Left on a screen that is gone: it comes back where it can be reached.
+        statistics.move(20000, 20000);
+        f.Reopen();
+        CCalcDlgBar& again = *f.frame->Bar(PaneId::Statistics);
+        QTRY_VERIFY(again.isVisible());
+        QVERIFY(again.isFloating());
+        QVERIFY(f.frame->Action(CommandId::ViewStatistics)->isChecked());
+        QVERIFY(again.screen()->availableGeometry().contains(again.frameGeometry().topLeft()));
+    }
+
     void stored_pane_sizes_are_used_at_start() {
         Fixture f;
         {
@@ -401,7 +424,19 @@ class MainFrameTest : public QObject {
         QTest::qWait(50);
         const QImage picture = f.frame->grab().toImage();
         const qreal ratio = f.frame->devicePixelRatioF();
-        QCOMPARE(picture.width(), qRound(f.frame->width() * ratio));
+        QCOMPARE(picture.size(), picture_checks::PixelSize(f.frame->size(), ratio));
+        // The calculated text, the menu, the toolbar, the status bar and the shown panes
+        // are each drawn where they stand.
+        QList<QWidget*> parts{f.frame->menuBar(), f.frame->ToolBar(), f.frame->statusBar(), &f.View()};
+        for (PaneId pane : {PaneId::Keypad, PaneId::Log, PaneId::Memory}) {
+            QVERIFY(f.frame->Bar(pane)->isVisible());
+            parts << f.frame->Bar(pane);
+        }
+        for (const QWidget* part : parts) {
+            const QRect inFrame(part->mapTo(f.frame.get(), QPoint(0, 0)), part->size());
+            QVERIFY2(f.frame->rect().contains(inFrame), qPrintable(part->objectName()));
+            QVERIFY2(picture_checks::ShowsSomething(picture, inFrame), qPrintable(part->objectName()));
+        }
         QDir().mkpath(QStringLiteral(VANTOR_TEST_OUTPUT_DIR));
         const QString path = QStringLiteral(VANTOR_TEST_OUTPUT_DIR "/main-window@%1x.png").arg(ratio);
         QVERIFY(picture.save(path));

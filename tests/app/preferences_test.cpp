@@ -5,11 +5,14 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "app/preferences/preferences_dialog.h"
+#include "picture_checks.h"
 
 class PreferencesTest : public QObject {
     Q_OBJECT
@@ -190,10 +193,21 @@ class PreferencesTest : public QObject {
         CCalcPreferences dialog(Preferences{}, false, nullptr);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QImage picture = dialog.grab().toImage();
+        QCOMPARE(picture.size(), picture_checks::PixelSize(dialog.size(), dialog.devicePixelRatioF()));
+        // Every group and the buttons are drawn where they stand, each with its text.
+        QList<QWidget*> parts{dialog.findChild<QDialogButtonBox*>()};
+        for (QGroupBox* group : dialog.findChildren<QGroupBox*>())
+            parts << group;
+        QCOMPARE(parts.size(), 5);
+        for (const QWidget* part : parts) {
+            const QRect inDialog(part->mapTo(&dialog, QPoint(0, 0)), part->size());
+            QVERIFY2(picture_checks::ShowsSomething(picture, inDialog), qPrintable(part->objectName()));
+        }
         QDir().mkpath(QStringLiteral(VANTOR_TEST_OUTPUT_DIR));
         const QString path =
             QStringLiteral(VANTOR_TEST_OUTPUT_DIR "/preferences@%1x.png").arg(dialog.devicePixelRatioF());
-        QVERIFY(dialog.grab().save(path));
+        QVERIFY(picture.save(path));
         dialog.reject();
     }
 

@@ -9,6 +9,7 @@
 #include <QTreeView>
 
 #include "app/panes/calc_log.h"
+#include "app/panes/column_widths.h"
 #include "pane_test_support.h"
 
 using NCalculatorText::LogMessage;
@@ -166,6 +167,33 @@ class LogPaneTest : public QObject {
         QCOMPARE(settings.value(QStringLiteral("GUI/Log/DescriptionWidth")).toInt(), 200);
         CCalcLog next;
         QCOMPARE(next.List()->header()->sectionSize(3), 200);
+    }
+
+    void descriptionTakesTheWidthTheOthersLeave() {
+        QCOMPARE(NCalculatorPanes::FillingWidth({30, 60, 150}, 900, 400), 660);
+        QCOMPARE(NCalculatorPanes::FillingWidth({30, 60, 150}, 500, 400), 400);
+
+        const QHeaderView& header = *log_->List()->header();
+        const int given = header.sectionSize(3);
+        const auto others = [&] {
+            return header.sectionSize(0) + header.sectionSize(1) + header.sectionSize(2);
+        };
+        log_->resize(others() + given + 300, 150);
+        log_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(log_.get()));
+        QTRY_COMPARE(others() + header.sectionSize(3), log_->List()->viewport()->width());
+        // Too narrow for all: the list scrolls, and "Description" keeps its own width.
+        log_->resize(others() + given / 2, 150);
+        QTRY_COMPARE(header.sectionSize(3), given);
+        // A wider "Context" leaves less to "Description".
+        log_->resize(others() + given + 300, 150);
+        QTRY_VERIFY(header.sectionSize(3) > given);
+        const int filled = header.sectionSize(3);
+        log_->List()->header()->resizeSection(2, header.sectionSize(2) + 100);
+        QCOMPARE(header.sectionSize(3), filled - 100);
+        // What is kept is the width it was given, not the one it filled.
+        CloseLog();
+        QCOMPARE(QSettings().value(QStringLiteral("GUI/Log/DescriptionWidth")).toInt(), given);
     }
 
     void unusableStoredWidthsTakeTheDefault_data() {

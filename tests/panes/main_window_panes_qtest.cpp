@@ -22,6 +22,7 @@
 #include "app/panes/calc_memory.h"
 #include "app/panes/calc_statistics.h"
 #include "pane_test_support.h"
+#include "picture_checks.h"
 
 using NCalculatorPanes::MemoryButton;
 using NCalculatorPanes::Statistic;
@@ -72,21 +73,37 @@ class MainWindowPanesTest : public QObject {
         int LogRows() { return Log().List()->model()->rowCount(); }
         int MemoryRows() { return Memory().List()->model()->rowCount(); }
 
-        // What the screen shows: the window with any floating pane over it.
-        void SavePicture(const QString& name) {
+        // What the screen shows, the window with any floating pane over it, checked for each
+        // shown pane drawn where it stands, and kept for a person to look at.
+        void CheckAndSavePicture(const QString& name) {
             const QRect screen = frame->frameGeometry().united(Bar(PaneId::Statistics).frameGeometry());
             const qreal ratio = frame->devicePixelRatioF();
-            QImage picture(screen.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+            QImage picture(picture_checks::PixelSize(screen.size(), ratio),
+                           QImage::Format_ARGB32_Premultiplied);
             picture.setDevicePixelRatio(ratio);
             picture.fill(Qt::darkGray);
             const QPoint origin = screen.topLeft();
+            const QPoint windowAt = frame->geometry().topLeft() - origin;
             QPainter painter(&picture);
-            painter.drawPixmap(frame->geometry().topLeft() - origin, frame->grab());
+            painter.drawPixmap(windowAt, frame->grab());
+            QList<QRect> shownPanes;
             for (CCalcDlgBar* bar : CCalcDlgBar::AllBars()) {
-                if (bar->isFloating() && bar->isVisible())
+                if (!bar->isVisible())
+                    continue;
+                if (bar->isFloating()) {
                     painter.drawPixmap(bar->geometry().topLeft() - origin, bar->grab());
+                    shownPanes << QRect(bar->geometry().topLeft() - origin, bar->size());
+                } else {
+                    shownPanes << QRect(windowAt + bar->mapTo(frame.get(), QPoint(0, 0)), bar->size());
+                }
             }
             painter.end();
+            QVERIFY(picture_checks::ShowsSomething(picture, QRect(windowAt, frame->size())));
+            for (const QRect& pane : shownPanes) {
+                QVERIFY(QRect(QPoint(0, 0), screen.size()).contains(pane));
+                QVERIFY2(picture_checks::ShowsSomething(picture, pane),
+                         qPrintable(QStringLiteral("a blank pane at %1, %2").arg(pane.x()).arg(pane.y())));
+            }
             QDir().mkpath(QStringLiteral(VANTOR_TEST_OUTPUT_DIR));
             const QString path = QStringLiteral(VANTOR_TEST_OUTPUT_DIR "/%1@%2x.png").arg(name).arg(ratio);
             QVERIFY(picture.save(path));
@@ -102,7 +119,7 @@ class MainWindowPanesTest : public QObject {
         QCOMPARE(rows.rowCount(), 3);
         QCOMPARE(rows.index(2, 1).data().toString(), QStringLiteral("Error"));
         QCOMPARE(rows.index(2, 2).data().toString(), QStringLiteral("Division"));
-        f.SavePicture(QStringLiteral("panes-log"));
+        f.CheckAndSavePicture(QStringLiteral("panes-log"));
         f.CalculateAll(u"2+2");
         QCOMPARE(f.LogRows(), 0);
     }
@@ -132,7 +149,7 @@ class MainWindowPanesTest : public QObject {
         QCOMPARE(f.MemoryRows(), 12);
         f.Memory().List()->model()->setData(f.Memory().List()->model()->index(1, 0), Qt::Checked,
                                             Qt::CheckStateRole);
-        f.SavePicture(QStringLiteral("panes-memory"));
+        f.CheckAndSavePicture(QStringLiteral("panes-memory"));
         f.document.ReceiveCommand(CmdFreeMemory);
         QCOMPARE(f.MemoryRows(), 0);
         QVERIFY(!f.Memory().ButtonOf(MemoryButton::Free)->isEnabled());
@@ -165,7 +182,7 @@ class MainWindowPanesTest : public QObject {
         QVERIFY(f.Bar(PaneId::Statistics).isVisible());
         QVERIFY(!f.Statistics().Box(Statistic::Mean)->text().isEmpty());
         QCOMPARE(f.Statistics().Box(Statistic::Skewness)->text().isEmpty(), false);
-        f.SavePicture(QStringLiteral("panes-statistics"));
+        f.CheckAndSavePicture(QStringLiteral("panes-statistics"));
     }
 
     void paneShortcutsWorkWhileAPaneHasTheFocus() {

@@ -41,12 +41,13 @@ wait_for() {
     return 1
 }
 
-# Starts the X server and the window manager; the program gets a fresh home.
+# Starts the X server, with a screen of $1 ("1920x1080"; 1280x1024 by default), and the
+# window manager; the program gets a fresh home.
 x11_start() {
     : "${VANTOR_PROGRAM:?VANTOR_PROGRAM names the program under test}"
     local fd_file="$x11_work/display"
     exec {display_fd}>"$fd_file"
-    Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp -noreset \
+    Xvfb -displayfd "$display_fd" -screen 0 "${1:-1280x1024}x24" -nolisten tcp -noreset \
         >"$x11_work/xvfb.log" 2>&1 &
     x11_pids+=($!)
     wait_for 20 test -s "$fd_file" || fail "Xvfb did not start"

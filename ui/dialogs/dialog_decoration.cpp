@@ -8,8 +8,12 @@ QIcon ApplicationIcon() {
 
 void DecorateDialog(QWidget* dialog) {
     dialog->setWindowIcon(ApplicationIcon());
-    const Qt::WindowFlags flags =
+    Qt::WindowFlags flags =
         dialog->windowFlags() & ~(Qt::WindowMinMaxButtonsHint | Qt::WindowFullscreenButtonHint);
-    dialog->setWindowFlags(flags | Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    // A frameless dialog paints its own caption, and a close button among the hints would
+    // make Qt give it the window manager's frame back.
+    if (!flags.testFlag(Qt::FramelessWindowHint))
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint;
+    dialog->setWindowFlags(flags | Qt::Dialog);
 }

@@ -25,11 +25,12 @@ constexpr double kTitlePoints = 11;
 
 VaDialog::VaDialog(QWidget* owner, const QString& title) : QDialog(owner) {
     setWindowTitle(title);
+    // The caption with its close button is painted by the dialog itself.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    DecorateDialog(this);
     setAttribute(Qt::WA_TranslucentBackground);
     setModal(true);
     setMouseTracking(true);
-    setWindowIcon(ApplicationIcon());
     caption_ = CaptionGeometryFor(96);
     connect(&animation_, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
         scale_ = value.toDouble();
@@ -68,7 +69,8 @@ void VaDialog::Prepare() {
         icon_.setDevicePixelRatio(ratio);
     }
     LayoutContent();
-    resize(frameSize_ + 2 * margins_);
+    // One size, the painted one: nor may the window manager offer to maximize it.
+    setFixedSize(frameSize_ + 2 * margins_);
     VaBitmap shadow;
     if (shadow_ && shadow.LoadPng(VaImageId::Shadow))
         shadowPicture_ = shadow.Picture();

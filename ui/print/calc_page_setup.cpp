@@ -79,6 +79,9 @@ CCalcPageSetup::CCalcPageSetup(QPrinter& printer, const PrintSettings& settings,
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(buttons);
+    // A form has nothing to gain from more room; a fixed size also takes the window
+    // manager's maximize away.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     UpdateNumberControls();
 }
 
