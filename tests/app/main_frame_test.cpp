@@ -2,7 +2,7 @@
 // the unit list and its chooser, placement and layout kept between runs, and a picture
 // of the window for a person to look at.
 
-#include "app_test_support.h"
+#include "window_fixtures.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -54,30 +54,9 @@ class MainFrameTest : public QObject {
     Q_OBJECT
 
   private:
-    struct Fixture {
-        TestEnvironment environment;
-        ScriptedMessageBoxes boxes;
-        ScriptedFileDialogs dialogs;
-        CCalcNotifier notifier;
-        CCalcDoc document{notifier};
-        std::unique_ptr<CCalcMainFrame> frame;
-
-        Fixture() { Open(); }
-        void Open() {
-            frame = std::make_unique<CCalcMainFrame>(document, notifier);
-            document.OnNewDocument();
-            // Wide enough for the keypad beside the log.
-            frame->resize(1100, 550);
-            frame->show();
-            frame->ApplyPreferences();
-            QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
-        }
-        void Reopen() {
-            frame->SavePlacementAndLayout();
-            frame.reset();
-            Open();
-        }
-        CCalcView& View() { return *frame->View(); }
+    // Wide enough for the keypad beside the log.
+    struct Fixture : MainWindowFixture {
+        Fixture() : MainWindowFixture({1100, 550}) {}
     };
 
   private slots:

@@ -50,7 +50,6 @@ preview=$(window_named "Print Preview")
 keys Escape
 window_gone "Print Preview" || fail "Escape did not close the print preview"
 
-
 # Page setup: a change and Cancel keeps the settings, a change and OK stores it.
 calc_activate
 keys alt+f g
