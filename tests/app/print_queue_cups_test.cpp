@@ -22,6 +22,7 @@
 #include "app/mainframe/calc_main_frame.h"
 #include "app/notify/calc_notifier.h"
 #include "app/printing/calc_printing.h"
+#include "tests/support/pdf_text.h"
 #include "tests/support/scoped_answerer.h"
 #include "ui/controls/va_button.h"
 #include "ui/print/calc_page_setup.h"
@@ -47,13 +48,6 @@ QStringList PdfFiles() {
     return QDir(kPdfFolder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
 }
 
-QString Run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 bool QueueIsEmpty() {
     return Run(QStringLiteral("lpstat"), {QStringLiteral("-o"), kQueue}).trimmed().isEmpty();
 }
@@ -69,25 +63,6 @@ QString WaitForPdf(const QStringList& before, int seconds = 60) {
         QTest::qWait(100);
     }
     return {};
-}
-
-int PageCount(const QString& pdf) {
-    const QString info = Run(QStringLiteral("pdfinfo"), {pdf});
-    const qsizetype at = info.indexOf(QStringLiteral("Pages:"));
-    return at < 0 ? -1 : info.mid(at + 6).section(QLatin1Char('\n'), 0, 0).trimmed().toInt();
-}
-
-QStringList PageLines(const QString& pdf, int page) {
-    const QString text = Run(QStringLiteral("pdftotext"),
-                             {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(page),
-                              QStringLiteral("-l"), QString::number(page), pdf, QStringLiteral("-")});
-    QStringList lines;
-    for (QString line : text.split(QLatin1Char('\n'))) {
-        line = line.simplified().remove(QChar(0x0C));
-        if (!line.isEmpty())
-            lines << line;
-    }
-    return lines;
 }
 
 // Answers the print dialog: the test's queue, then whatever the row adds.

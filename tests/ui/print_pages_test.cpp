@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "tests/support/pdf_text.h"
 #include "ui/print/calc_print_preview.h"
 #include "ui/print/page_texts.h"
 #include "ui/print/printed_pages.h"
@@ -44,35 +45,6 @@ void PreparePdf(QPrinter& printer, const QString& path) {
     printer.setOutputFileName(path);
     printer.setPageSize(QPageSize(QPageSize::A4));
     PreparePrinter(printer);
-}
-
-QString Run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return QStringLiteral("<%1 failed: %2>")
-            .arg(program, QString::fromLocal8Bit(process.readAllStandardError()));
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-int PageCount(const QString& pdf) {
-    const QString info = Run(QStringLiteral("pdfinfo"), {pdf});
-    const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
-}
-
-// The page's non-empty lines, trimmed, with runs of spaces made one.
-QStringList PageLines(const QString& pdf, int page) {
-    const QString text = Run(QStringLiteral("pdftotext"),
-                             {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(page),
-                              QStringLiteral("-l"), QString::number(page), pdf, QStringLiteral("-")});
-    QStringList lines;
-    for (QString line : text.split(QLatin1Char('\n'))) {
-        line = line.simplified().remove(QChar(0x0C));
-        if (!line.isEmpty())
-            lines << line;
-    }
-    return lines;
 }
 
 QString Today() {
